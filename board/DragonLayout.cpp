@@ -1,0 +1,126 @@
+#include "DragonLayout.h"
+
+#include "Deal.h"
+#include "TileRuns.h"
+
+namespace varnel {
+namespace {
+
+// The end pieces (tiles 0, 1 and 86) sit between rows 3 and 4: 5S + 3.5(H - 5), with a plain 5.
+constexpr double kEndY_H = 3.5, kEndY_S = 5, kEndY_C = -17.5;
+
+constexpr TileRun kDragonRuns[] = {
+    {0, 1, -1, -10, kEndY_H, kEndY_S, kEndY_C, StartFree::FirstOnly},
+    {2, 13, -3, 0, 0, 5, 0, StartFree::Ends},
+    {14, 21, -5, 10, 1, 0, 0, StartFree::Ends},
+    {22, 31, -4, 5, 2, -5, 0, StartFree::Ends},
+    {32, 43, -3, 0, 3, -10, 0, StartFree::None},  // closed by tile 1 and tile 86
+    {44, 55, -3, 0, 4, -15, 0, StartFree::None},
+    {56, 65, -4, 5, 5, -20, 0, StartFree::Ends},
+    {66, 73, -5, 10, 6, -25, 0, StartFree::Ends},
+    {74, 85, -3, 0, 7, -30, 0, StartFree::Ends},
+    {86, 86, -15, 60, kEndY_H, kEndY_S, kEndY_C, StartFree::Ends},
+    {87, 92, -6, 20, 1, -5, 0, StartFree::Ends},
+    {93, 98, -6, 20, 2, -10, 0, StartFree::Ends},
+    {99, 104, -6, 20, 3, -15, 0, StartFree::Ends},
+    {105, 110, -6, 20, 4, -20, 0, StartFree::Ends},
+    {111, 116, -6, 20, 5, -25, 0, StartFree::Ends},
+    {117, 122, -6, 20, 6, -30, 0, StartFree::Ends},
+    {123, 126, -7, 30, 2, -15, 0, StartFree::Ends},
+    {127, 130, -7, 30, 3, -20, 0, StartFree::Ends},
+    {131, 134, -7, 30, 4, -25, 0, StartFree::Ends},
+    {135, 138, -7, 30, 5, -30, 0, StartFree::Ends},
+    {139, 140, -8, 40, 3, -25, 0, StartFree::None},  // under the top tile
+    {141, 142, -8, 40, 4, -30, 0, StartFree::None},
+    {143, 143, -7.5, 5, 3, -5, 0, StartFree::Ends},
+};
+
+constexpr TileStacks::Stack kDragonStacks[] = {
+    {87, 92, 15},    {93, 98, 24},    {99, 104, 35},   {105, 110, 47},
+    {111, 116, 58},  {117, 122, 67},  {123, 126, 94},  {127, 130, 100},
+    {131, 134, 106}, {135, 138, 112}, {139, 140, 128}, {141, 142, 132},
+};
+
+const TileStacks& DragonStacks() {
+    static const TileStacks stacks = [] {
+        TileStacks s(kDragonStacks);
+        // The top tile covers all four tiles of layer 3; its own removal is a case of its own.
+        for (int16_t tile = 139; tile <= 142; ++tile) s.Lay(143, tile);
+        return s;
+    }();
+    return stacks;
+}
+
+class Dragon final : public Layout {
+public:
+    void BuildLayout(GameState& state, Random& random) const override {
+        DealDragon(state, random);
+        BuildDragon(state);
+    }
+    void UpdateFree(GameState& state, int16_t k) const override { DragonUpdateFree(state, k); }
+};
+
+}  // namespace
+
+void BuildDragon(GameState& state) { PlaceRuns(state, kDragonRuns); }
+
+void DragonUpdateFree(GameState& state, int16_t k) {
+    const TileStacks& stacks = DragonStacks();
+    auto free = [&](int16_t tile) { state.Tiles[tile].Free = kTrue; };
+    // Where a run meets the end pieces, or where k - 1 or k + 1 would cross into the wrong row,
+    // the tile that opens is named outright. Tile 1 opens only when tile 0 goes: rows 3 and 4
+    // cleared up to it from the left do not free it.
+    switch (k) {
+        case 0:
+            free(1);
+            break;
+        case 1:
+            free(32);
+            free(44);
+            break;
+        case 2:
+            free(3);
+            break;
+        case 31:
+            free(30);
+            break;
+        case 32:
+            free(33);
+            break;
+        case 43:
+            free(42);
+            break;
+        case 44:
+            free(45);
+            break;
+        case 55:
+            free(54);
+            break;
+        case 56:
+            free(57);
+            break;
+        case 86:
+            free(43);
+            free(55);
+            break;
+        case 138:
+            free(137);
+            FreeBeneath(state, stacks, k);
+            break;
+        case 143:
+            for (int16_t tile = 139; tile <= 142; ++tile) free(tile);
+            break;
+        default:
+            FreeUnlessCovered(state, stacks, static_cast<int16_t>(k - 1));
+            FreeUnlessCovered(state, stacks, static_cast<int16_t>(k + 1));
+            if (k > 86) FreeBeneath(state, stacks, k);
+            break;
+    }
+}
+
+const Layout& DragonLayout() {
+    static const Dragon dragon;
+    return dragon;
+}
+
+}  // namespace varnel

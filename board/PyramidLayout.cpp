@@ -1,0 +1,83 @@
+#include "PyramidLayout.h"
+
+#include <vector>
+
+#include "Deal.h"
+#include "TileRuns.h"
+
+namespace varnel {
+namespace {
+
+// Each layer is a square of runs, centred on the layer below: one column in from each side and
+// drawn 5 scaled pixels to the right of and above it.
+std::vector<TileRun> MakePyramidRuns() {
+    struct Layer {
+        int16_t firstTile, firstRow, size;
+        double xW, xS;
+    };
+    constexpr Layer kLayers[] = {{0, 0, 8, -5, 10}, {64, 1, 6, -6, 20}, {100, 2, 4, -7, 30},
+                                 {116, 3, 2, -8, 40}};
+    std::vector<TileRun> runs;
+    for (int level = 0; level < 4; ++level) {
+        const Layer& layer = kLayers[level];
+        for (int16_t row = 0; row < layer.size; ++row) {
+            const auto first = static_cast<int16_t>(layer.firstTile + row * layer.size);
+            const int16_t gridRow = static_cast<int16_t>(layer.firstRow + row);
+            // Y = 5S + r(H - 5S) - 5LS for grid row r on layer L.
+            runs.push_back({first, static_cast<int16_t>(first + layer.size - 1), layer.xW,
+                            layer.xS, static_cast<double>(gridRow),
+                            5.0 - 5.0 * gridRow - 5.0 * level, 0,
+                            level == 3 ? StartFree::All : StartFree::Ends});
+        }
+    }
+    return runs;
+}
+
+const std::vector<TileRun>& PyramidRuns() {
+    static const std::vector<TileRun> runs = MakePyramidRuns();
+    return runs;
+}
+
+constexpr TileStacks::Stack kPyramidStacks[] = {
+    {64, 69, 9},    {70, 75, 17},   {76, 81, 25},   {82, 87, 33},
+    {88, 93, 41},   {94, 99, 49},   {100, 103, 71}, {104, 107, 77},
+    {108, 111, 83}, {112, 115, 89}, {116, 117, 105}, {118, 119, 109},
+};
+
+const TileStacks& PyramidStacks() {
+    static const TileStacks stacks(kPyramidStacks);
+    return stacks;
+}
+
+class Pyramid final : public Layout {
+public:
+    void BuildLayout(GameState& state, Random& random) const override {
+        DealPyramid(state, random);
+        BuildPyramid(state);
+    }
+    void UpdateFree(GameState& state, int16_t k) const override { PyramidUpdateFree(state, k); }
+};
+
+}  // namespace
+
+void BuildPyramid(GameState& state) { PlaceRuns(state, PyramidRuns()); }
+
+void PyramidUpdateFree(GameState& state, int16_t k) {
+    const TileStacks& stacks = PyramidStacks();
+    for (const TileRun& run : PyramidRuns()) {
+        if (k < run.first || k > run.last) continue;
+        // Only neighbours inside k's own run: the first and last tile of the pyramid have none
+        // beyond it.
+        if (k > run.first) FreeUnlessCovered(state, stacks, static_cast<int16_t>(k - 1));
+        if (k < run.last) FreeUnlessCovered(state, stacks, static_cast<int16_t>(k + 1));
+        FreeBeneath(state, stacks, k);
+        return;
+    }
+}
+
+const Layout& PyramidLayout() {
+    static const Pyramid pyramid;
+    return pyramid;
+}
+
+}  // namespace varnel
