@@ -1,0 +1,36 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "GameState.h"
+#include "SavedGameFormat.h"
+
+// The one saved game, "varnel.sav" in the program's folder: S&ave Game writes it, &Restore Game
+// reads it back. A save never destroys the previous one, and a restore never trusts the file.
+namespace varnel {
+
+inline constexpr char kSavedGameFileName[] = "varnel.sav";
+
+struct SaveResult {
+    bool saved = false;
+    std::string reason;  // why not, for the player; "" when saved
+
+    explicit operator bool() const { return saved; }
+};
+
+// Writes the game in progress to path, leaving the game untouched. The new file replaces the old
+// one in a single step, so a failure at any point (full disk, unwritable folder, killed program)
+// leaves the previous save whole. A shorter game over a longer file keeps the file's length: the
+// old bytes after the new game stay where they were.
+SaveResult WriteSavedGame(const std::filesystem::path& path, const GameState& state);
+
+// Reads and checks the saved game at path; the game in progress is not touched. Apply the result
+// with ApplySavedGame only when it holds a game.
+ReadResult ReadSavedGame(const std::filesystem::path& path);
+
+// The texts of the message boxes for a failed save and a refused restore.
+std::string SaveFailedMessage(const std::filesystem::path& path, const std::string& reason);
+std::string RestoreFailedMessage(const std::filesystem::path& path, const std::string& reason);
+
+}  // namespace varnel
