@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+#include "Deal.h"
+#include "Shuffle.h"
+#include "TilePicture.h"
+
+namespace varnel {
+namespace {
+
+Random SeededRandom(uint32_t first) {
+    return Random([n = first]() mutable { return n++; });
+}
+
+std::map<int16_t, int> FaceCounts(const GameState& state, int count) {
+    std::map<int16_t, int> faces;
+    for (int i = 0; i < count; ++i)
+        if (IsPresent(state.Tiles[i])) ++faces[state.Tiles[i].Face];
+    return faces;
+}
+
+TEST(Deal, EveryFaceOfTheDeckExactlyFourTimes) {
+    for (const int16_t count : {144, 120, 84}) {
+        for (uint32_t seed = 0; seed < 20; ++seed) {
+            GameState state;
+            Random random = SeededRandom(seed);
+            state.Tiles[count].Face = 7;  // beyond the layout: must stay untouched
+            DealFaces(state, random, count);
+            const auto faces = FaceCounts(state, count);
+            ASSERT_EQ(faces.size(), static_cast<size_t>(count / 4)) << count;
+            for (const auto& [face, n] : faces) {
+                EXPECT_GE(face, 0);
+                EXPECT_LT(face, count / 4);
+                EXPECT_EQ(n, 4) << "face " << face << " in a deal of " << count;
+            }
+            for (int i = 0; i < count; ++i) EXPECT_EQ(state.Tiles[i].Free, kFalse);
+            EXPECT_EQ(state.Tiles[count].Face, 7);
+        }
+    }
+}
+
+TEST(Deal, DifferentSeedsGiveDifferentDealsAndEveryPlaceSeesEveryFace) {
+    // Face 0 should land everywhere over enough deals; a walk that favoured some slots
+    // would leave places that never see it.
+    std::array<int, 144> timesFaceZero{};
+    GameState previous;
+    for (uint32_t seed = 0; seed < 400; ++seed) {
+        GameState state;
+        Random random = SeededRandom(seed * 7919);
+        DealDragon(state, random);
+        if (seed > 0) {
+            EXPECT_NE(state.Tiles, previous.Tiles);
+        }
+        for (int i = 0; i < 144; ++i) {
+            if (state.Tiles[i].Face == 0) ++timesFaceZero[i];
+        }
+        previous = state;
+    }
+    for (int i = 0; i < 144; ++i) EXPECT_GT(timesFaceZero[i], 0) << "tile " << i;
+}
+
+TEST(Deal, KeptDealChangesNoFaceNorFlagButRedrawsThePictures) {
+    GameState state;
+    Random random = SeededRandom(5);
+    DealPyramid(state, random);
+    state.Tiles[3].Face = kNoFace;
+    state.Tiles[4].Free = kTrue;
+    const TileTable before = state.Tiles;
+
+    state.KeepDeal = true;
+    state.TileWidth = 55.0f;
+    state.TileHeight = 68.75f;
+    DealPyramid(state, random);
+    for (int i = 0; i < 120; ++i) {
+        EXPECT_EQ(state.Tiles[i].Face, before[i].Face);
+        EXPECT_EQ(state.Tiles[i].Free, before[i].Free);
+    }
+    // A face in sheet row 1 now starts at the rounded scaled height.
+    for (int i = 0; i < 120; ++i) {
+        if (state.Tiles[i].Face == 9) {
+            EXPECT_EQ(state.Tiles[i].PicY, 69);
+        }
+    }
+    EXPECT_EQ(state.Tiles[3].PicX, before[3].PicX);  // removed tiles keep what they had
+}
+
+TEST(TilePicture, CellOfEachFaceWithRoundingPerRow) {
+    TileRec tile;
+    tile.Face = 9;
+    SetPictureOffsets(tile, 44, 55);
+    EXPECT_EQ(tile.PicX, 0);
+    EXPECT_EQ(tile.PicY, 55);
+    tile.Face = 35;
+    SetPictureOffsets(tile, 44, 55);
+    EXPECT_EQ(tile.PicX, 352);
+    EXPECT_EQ(tile.PicY, 165);
+
+    tile.Face = 20;
+    SetPictureOffsets(tile, 44, 54.5f);
+    EXPECT_EQ(tile.PicY, 109);
+    tile.Face = 12;
+    SetPictureOffsets(tile, 44, 54.5f);
+    EXPECT_EQ(tile.PicY, 54);  // 54.5 rounds to the even 54
+    tile.Face = 30;
+    SetPictureOffsets(tile, 55, 68.75f);
+    EXPECT_EQ(tile.PicY, 206);
+    EXPECT_EQ(tile.PicX, 165);
+
+    tile.Face = 36;
+    tile.PicX = 11;
+    tile.PicY = 22;
+    SetPictureOffsets(tile, 44, 55);
+    EXPECT_EQ(tile.PicX, 11);
+    EXPECT_EQ(tile.PicY, 22);
+}
+
+TEST(Shuffle, MovesFacesAmongPresentTilesOnly) {
+    for (uint32_t seed = 0; seed < 50; ++seed) {
+        GameState state;
+        Random random = SeededRandom(seed);
+        DealDragon(state, random);
+        state.TileCount = 144;
+        // Remove a few pairs and mark some tiles free, as play would.
+        for (int i = 0; i < 144; i += 5) state.Tiles[i].Free = kTrue;
+        for (int16_t face = 0; face < 36; face += 3) {
+            int removed = 0;
+            for (int i = 0; i < 144 && removed < 2; ++i) {
+                if (state.Tiles[i].Face == face) {
+                    state.Tiles[i].Face = kNoFace;
+                    ++removed;
+                }
+            }
+        }
+        const GameState before = state;
+        ShuffleBoard(state, random);
+
+        EXPECT_EQ(FaceCounts(state, 144), FaceCounts(before, 144));
+        bool moved = false;
+        for (int i = 0; i < 144; ++i) {
+            const TileRec& now = state.Tiles[i];
+            const TileRec& was = before.Tiles[i];
+            EXPECT_EQ(now.Free, was.Free);
+            EXPECT_EQ(now.X, was.X);
+            EXPECT_EQ(now.Y, was.Y);
+            EXPECT_EQ(IsPresent(now), IsPresent(was)) << "tile " << i;
+            if (IsPresent(now)) {
+                TileRec expected = now;
+                SetPictureOffsets(expected, 44, 55);
+                EXPECT_EQ(now.PicX, expected.PicX);
+                EXPECT_EQ(now.PicY, expected.PicY);
+            }
+            moved = moved || now.Face != was.Face;
+        }
+        EXPECT_TRUE(moved);
+    }
+}
+
+TEST(Shuffle, LastPairStaysAsItWas) {
+    GameState state;
+    state.TileCount = 120;
+    state.Tiles[0].Face = kNoFace;
+    state.Tiles[17] = TileRec{kTrue, 10, 20, 55, 44, 10};
+    state.Tiles[119] = TileRec{kFalse, 30, 40, 55, 44, 10};
+    for (int i = 0; i < 120; ++i)
+        if (i != 17 && i != 119) state.Tiles[i].Face = kNoFace;
+    const TileTable before = state.Tiles;
+    for (uint32_t seed = 0; seed < 30; ++seed) {
+        Random random = SeededRandom(seed);
+        ShuffleBoard(state, random);
+        EXPECT_EQ(state.Tiles, before);
+    }
+}
+
+}  // namespace
+}  // namespace varnel

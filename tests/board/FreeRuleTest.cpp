@@ -1,0 +1,307 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <tuple>
+#include <vector>
+
+#include "Deal.h"
+#include "DragonLayout.h"
+#include "PyramidLayout.h"
+
+// The incremental free rules of the stacked layouts, compared after every removal with a rule
+// worked out from scratch: a tile is free when it is present, no present tile lies on it, and
+// on its left or on its right no present tile touches it.
+namespace varnel {
+namespace {
+
+using UpdateRule = std::function<void(GameState&, int16_t)>;
+
+struct Cell {
+    int layer, row, column;
+    auto operator<=>(const Cell&) const = default;
+};
+
+// The reference knows the layouts only as cells, written out here from the layout tables.
+class ReferenceRule {
+public:
+    static ReferenceRule Dragon() {
+        ReferenceRule rule(144);
+        // layer, row, first column, first tile, last tile (columns grow with the index)
+        rule.AddRuns({{0, 0, 0, 2, 13},     {0, 1, 2, 14, 21},    {0, 2, 1, 22, 31},
+                      {0, 3, 0, 32, 43},    {0, 4, 0, 44, 55},    {0, 5, 1, 56, 65},
+                      {0, 6, 2, 66, 73},    {0, 7, 0, 74, 85},    {1, 1, 3, 87, 92},
+                      {1, 2, 3, 93, 98},    {1, 3, 3, 99, 104},   {1, 4, 3, 105, 110},
+                      {1, 5, 3, 111, 116},  {1, 6, 3, 117, 122},  {2, 2, 4, 123, 126},
+                      {2, 3, 4, 127, 130},  {2, 4, 4, 131, 134},  {2, 5, 4, 135, 138},
+                      {3, 3, 5, 139, 140},  {3, 4, 5, 141, 142}});
+        // The pieces outside the grid: 0 and 1 at the right between rows 3 and 4, 86 at the
+        // left, 143 on top of the four tiles of layer 3.
+        rule.leftOf_[0] = {1};
+        rule.rightOf_[1] = {0};
+        rule.leftOf_[1] = {32, 44};
+        rule.rightOf_[32] = {1};
+        rule.rightOf_[44] = {1};
+        rule.leftOf_[43] = {86};
+        rule.leftOf_[55] = {86};
+        rule.rightOf_[86] = {43, 55};
+        for (int tile = 139; tile <= 142; ++tile) rule.coveredBy_[tile] = {143};
+        rule.onlyFromTheRight_ = 1;  // tile 1 opens only when tile 0 has gone
+        return rule;
+    }
+
+    static ReferenceRule Pyramid() {
+        ReferenceRule rule(120);
+        std::vector<Run> runs;
+        int tile = 0;
+        for (int layer = 0; layer < 4; ++layer) {
+            const int size = 8 - 2 * layer;
+            for (int row = layer; row < layer + size; ++row, tile += size)
+                runs.push_back({layer, row, 2 + layer, tile, tile + size - 1});
+        }
+        rule.AddRuns(runs);
+        return rule;
+    }
+
+    bool IsFree(const TileTable& tiles, int tile) const {
+        if (!IsPresent(tiles[tile])) return false;
+        for (int upper : coveredBy_[tile])
+            if (IsPresent(tiles[upper])) return false;
+        auto open = [&](const std::vector<int>& side) {
+            for (int other : side)
+                if (IsPresent(tiles[other])) return false;
+            return true;
+        };
+        if (tile == onlyFromTheRight_) return open(rightOf_[tile]);
+        return open(leftOf_[tile]) || open(rightOf_[tile]);
+    }
+
+private:
+    struct Run {
+        int layer, row, firstColumn, first, last;
+    };
+
+    explicit ReferenceRule(int count) : leftOf_(count), rightOf_(count), coveredBy_(count) {}
+
+    void AddRuns(const std::vector<Run>& runs) {
+        std::map<Cell, int> cells;
+        for (const Run& run : runs)
+            for (int tile = run.first; tile <= run.last; ++tile)
+                cells[{run.layer, run.row, run.firstColumn + tile - run.first}] = tile;
+        for (const auto& [cell, tile] : cells) {
+            auto at = [&](Cell c) { return cells.find(c); };
+            if (auto it = at({cell.layer, cell.row, cell.column + 1}); it != cells.end())
+                leftOf_[tile].push_back(it->second);
+            if (auto it = at({cell.layer, cell.row, cell.column - 1}); it != cells.end())
+                rightOf_[tile].push_back(it->second);
+            if (auto it = at({cell.layer + 1, cell.row, cell.column}); it != cells.end())
+                coveredBy_[tile].push_back(it->second);
+        }
+    }
+
+    std::vector<std::vector<int>> leftOf_, rightOf_, coveredBy_;
+    int onlyFromTheRight_ = -1;
+};
+
+struct Subject {
+    const char* name;
+    int16_t count;
+    std::function<void(GameState&)> build;
+    UpdateRule rule;
+    ReferenceRule reference;
+};
+
+Subject DragonSubject(UpdateRule rule = DragonUpdateFree) {
+    return {"Dragon", 144, BuildDragon, std::move(rule), ReferenceRule::Dragon()};
+}
+Subject PyramidSubject(UpdateRule rule = PyramidUpdateFree) {
+    return {"Pyramid", 120, BuildPyramid, std::move(rule), ReferenceRule::Pyramid()};
+}
+
+// Plays random games and counts the tiles whose flag differs from the reference after a
+// removal. With byPairs the games follow the real rules (equal free faces in pairs); otherwise
+// any free tile is taken alone, which reaches many more shapes of the board. Even games pick
+// any move at random; odd games give every tile a random priority and always take the move
+// with the most urgent tiles, so that some tiles are kept to the very end (the end pieces, say)
+// and the board is cleared round them.
+int Mismatches(const Subject& subject, int games, bool byPairs, std::string* firstReport) {
+    int mismatches = 0;
+    for (int game = 0; game < games; ++game) {
+        GameState state;
+        Random random([n = static_cast<uint32_t>(game * 131 + 7)]() mutable { return n++; });
+        DealFaces(state, random, subject.count);
+        subject.build(state);
+        std::mt19937 pick(game);
+        std::vector<uint32_t> priority(subject.count);
+        for (auto& p : priority) p = pick();
+        auto check = [&](const std::string& after) {
+            for (int tile = 0; tile < subject.count; ++tile) {
+                if (!IsPresent(state.Tiles[tile])) continue;
+                const bool expected = subject.reference.IsFree(state.Tiles, tile);
+                if ((state.Tiles[tile].Free == kTrue) != expected) {
+                    if (mismatches++ == 0 && firstReport)
+                        *firstReport = std::string(subject.name) + ": tile " +
+                                       std::to_string(tile) + " after removing " + after;
+                }
+            }
+        };
+        check("nothing");
+        for (;;) {
+            std::vector<std::pair<int16_t, int16_t>> moves;
+            for (int16_t i = 0; i < subject.count; ++i) {
+                if (!IsPresent(state.Tiles[i]) || state.Tiles[i].Free != kTrue) continue;
+                if (!byPairs) moves.emplace_back(i, -1);
+                for (int16_t j = static_cast<int16_t>(i + 1); byPairs && j < subject.count; ++j)
+                    if (IsPresent(state.Tiles[j]) && state.Tiles[j].Free == kTrue &&
+                        state.Tiles[j].Face == state.Tiles[i].Face)
+                        moves.emplace_back(i, j);
+            }
+            if (moves.empty()) break;
+            auto urgency = [&](std::pair<int16_t, int16_t> move) {
+                return std::min(priority[move.first],
+                                move.second < 0 ? UINT32_MAX : priority[move.second]);
+            };
+            const auto [a, b] = game % 2 == 0
+                                    ? moves[pick() % moves.size()]
+                                    : *std::max_element(moves.begin(), moves.end(),
+                                                        [&](auto x, auto y) {
+                                                            return urgency(x) < urgency(y);
+                                                        });
+            state.Tiles[a].Face = kNoFace;
+            if (b >= 0) state.Tiles[b].Face = kNoFace;
+            subject.rule(state, a);
+            if (b >= 0) subject.rule(state, b);
+            check(std::to_string(a) + (b >= 0 ? " and " + std::to_string(b) : ""));
+        }
+    }
+    return mismatches;
+}
+
+TEST(FreeRules, DragonFollowsTheNeighbourRuleInEveryGame) {
+    std::string report;
+    EXPECT_EQ(Mismatches(DragonSubject(), 1500, false, &report), 0) << report;
+    EXPECT_EQ(Mismatches(DragonSubject(), 1500, true, &report), 0) << report;
+}
+
+TEST(FreeRules, PyramidFollowsTheNeighbourRuleInEveryGame) {
+    std::string report;
+    EXPECT_EQ(Mismatches(PyramidSubject(), 1500, false, &report), 0) << report;
+    EXPECT_EQ(Mismatches(PyramidSubject(), 1500, true, &report), 0) << report;
+}
+
+// Faults a careless rule could have; the comparison above must catch every one of them.
+UpdateRule WithoutCase(UpdateRule rule, int16_t skipped) {
+    return [=](GameState& state, int16_t k) {
+        if (k != skipped) rule(state, k);
+    };
+}
+UpdateRule AlsoFreeing(UpdateRule rule, int16_t when, int16_t wrongly) {
+    return [=](GameState& state, int16_t k) {
+        rule(state, k);
+        if (k == when) state.Tiles[wrongly].Free = kTrue;
+    };
+}
+UpdateRule WithoutBeneathStep(UpdateRule rule, std::map<int16_t, int16_t> beneath) {
+    return [=](GameState& state, int16_t k) {
+        const auto it = beneath.find(k);
+        const int16_t before = it == beneath.end() ? 0 : state.Tiles[it->second].Free;
+        rule(state, k);
+        if (it != beneath.end()) state.Tiles[it->second].Free = before;
+    };
+}
+UpdateRule IgnoringCovers(UpdateRule rule, int16_t first, int16_t last) {
+    return [=](GameState& state, int16_t k) {
+        rule(state, k);
+        for (int16_t n : {k - 1, k + 1})
+            if (k >= first && k <= last && n >= first && n <= last) state.Tiles[n].Free = kTrue;
+    };
+}
+
+TEST(FreeRules, TheComparisonCatchesBrokenRules) {
+    std::map<int16_t, int16_t> dragonLayerOne;  // 99..104 lie on 35..40
+    for (int16_t i = 0; i < 6; ++i) dragonLayerOne[static_cast<int16_t>(99 + i)] = 35 + i;
+    std::map<int16_t, int16_t> pyramidTop = {{116, 105}, {117, 106}, {118, 109}, {119, 110}};
+
+    const std::vector<std::pair<std::string, Subject>> broken = {
+        {"Dragon without the case of tile 86", DragonSubject(WithoutCase(DragonUpdateFree, 86))},
+        {"Dragon freeing tile 1 from row 3", DragonSubject(AlsoFreeing(DragonUpdateFree, 32, 1))},
+        {"Dragon's tile 2 reaching tile 1", DragonSubject(AlsoFreeing(DragonUpdateFree, 2, 1))},
+        {"Dragon without the beneath step", DragonSubject(WithoutBeneathStep(DragonUpdateFree,
+                                                                             dragonLayerOne))},
+        {"Dragon ignoring covers in row 3", DragonSubject(IgnoringCovers(DragonUpdateFree, 32, 43))},
+        {"Dragon without the top tile", DragonSubject(WithoutCase(DragonUpdateFree, 143))},
+        {"Pyramid without the beneath step",
+         PyramidSubject(WithoutBeneathStep(PyramidUpdateFree, pyramidTop))},
+        {"Pyramid ignoring covers", PyramidSubject(IgnoringCovers(PyramidUpdateFree, 8, 15))},
+        {"Pyramid forgetting one tile", PyramidSubject(WithoutCase(PyramidUpdateFree, 42))},
+    };
+    for (const auto& [name, subject] : broken) {
+        EXPECT_GT(Mismatches(subject, 300, false, nullptr) + Mismatches(subject, 300, true, nullptr),
+                  0)
+            << name << " went unnoticed";
+    }
+}
+
+// A few removals worked by hand, to read alongside the rule.
+TEST(FreeRules, DragonByHand) {
+    GameState state;
+    for (int i = 0; i < 144; ++i) state.Tiles[i].Face = 1;
+    BuildDragon(state);
+
+    state.Tiles[14].Face = kNoFace;
+    DragonUpdateFree(state, 14);
+    EXPECT_EQ(state.Tiles[15].Free, kFalse) << "tile 87 still lies on tile 15";
+    state.Tiles[87].Face = kNoFace;
+    DragonUpdateFree(state, 87);
+    EXPECT_EQ(state.Tiles[15].Free, kTrue);
+
+    state.Tiles[33].Free = kTrue;
+    state.Tiles[33].Face = kNoFace;
+    DragonUpdateFree(state, 33);
+    EXPECT_EQ(state.Tiles[32].Free, kTrue);
+    state.Tiles[32].Face = kNoFace;
+    state.Tiles[44].Face = kNoFace;
+    DragonUpdateFree(state, 32);
+    DragonUpdateFree(state, 44);
+    EXPECT_EQ(state.Tiles[1].Free, kFalse) << "tile 1 opens only from tile 0";
+    state.Tiles[0].Face = kNoFace;
+    DragonUpdateFree(state, 0);
+    EXPECT_EQ(state.Tiles[1].Free, kTrue);
+
+    state.Tiles[143].Face = kNoFace;
+    DragonUpdateFree(state, 143);
+    for (int tile = 139; tile <= 142; ++tile) EXPECT_EQ(state.Tiles[tile].Free, kTrue);
+}
+
+TEST(FreeRules, PyramidByHandNeverLeavesTheBoard) {
+    GameState state;
+    for (int i = 0; i < 145; ++i) state.Tiles[i].Face = 1;
+    BuildPyramid(state);
+    const TileRec beyond = state.Tiles[120];
+
+    state.Tiles[8].Face = kNoFace;
+    PyramidUpdateFree(state, 8);
+    EXPECT_EQ(state.Tiles[9].Free, kFalse) << "tile 64 lies on tile 9";
+    state.Tiles[64].Face = kNoFace;
+    PyramidUpdateFree(state, 64);
+    EXPECT_EQ(state.Tiles[9].Free, kTrue);
+
+    state.Tiles[104].Face = kNoFace;
+    PyramidUpdateFree(state, 104);
+    state.Tiles[116].Face = kNoFace;
+    PyramidUpdateFree(state, 116);
+    EXPECT_EQ(state.Tiles[105].Free, kTrue);
+
+    // The first and the last tile have no neighbour beyond their runs.
+    state.Tiles[0].Face = kNoFace;
+    PyramidUpdateFree(state, 0);
+    state.Tiles[119].Face = kNoFace;
+    PyramidUpdateFree(state, 119);
+    EXPECT_EQ(state.Tiles[120], beyond);
+    EXPECT_EQ(state.Tiles[118].Free, kTrue);
+}
+
+}  // namespace
+}  // namespace varnel
