@@ -1,0 +1,193 @@
+#include "PlayFixture.h"
+
+namespace varnel::testing {
+namespace {
+
+using GameEnd = PlayTest;
+
+const std::pair<std::string, std::string> kWonQuestion{"Continue",
+                                                       "You Won! Do you want to play again?"};
+const std::pair<std::string, std::string> kStuckQuestion{
+    "Continue", "0 Matching Tiles Remaining. Do you want to play again?"};
+
+TEST_F(GameEnd, LastPairBlinksTheCaptionTwiceThenAsks) {
+    Start(kDragon);
+    KeepOnly({{2, 9, true}, {13, 9, true}});
+    window.answers = {true};
+    Click(2);
+    window.events.clear();
+    Click(13);
+
+    const std::vector<std::string> blink = {"redraw",         "pause 0.5",    "message hidden",
+                                            "pause 0.5",      "message shown", "pause 0.5",
+                                            "message hidden", "pause 0.5",    "message shown",
+                                            "ask: " + kWonQuestion.second};
+    ASSERT_GE(window.events.size(), blink.size());
+    EXPECT_EQ(std::vector<std::string>(window.events.begin(), window.events.begin() + blink.size()),
+              blink);
+    EXPECT_EQ(window.questions, (std::vector{kWonQuestion}));
+    // Yes: a new deal in the same layout.
+    EXPECT_EQ(state.TilesLeft, 144);
+    EXPECT_EQ(window.scoreCaption, " 144");
+    EXPECT_EQ(window.exits, 0);
+}
+
+TEST_F(GameEnd, NoToPlayingAgainEndsTheProgram) {
+    Start(kPyramid);
+    KeepOnly({{0, 9, true}, {7, 9, true}});
+    window.answers = {false};
+    Click(0);
+    Click(7);
+    EXPECT_EQ(window.scoreCaption, " 0");
+    EXPECT_EQ(window.exits, 1);
+}
+
+TEST_F(GameEnd, NewGameDuringTheBlinkIsNotAWin) {
+    Start(kDragon);
+    KeepOnly({{2, 9, true}, {13, 9, true}});
+    window.duringPause = [&] { game.mnuNewGame_Click(); };
+    Click(2);
+    Click(13);
+    EXPECT_TRUE(window.questions.empty());
+    EXPECT_TRUE(window.messageVisible);
+    EXPECT_EQ(state.TilesLeft, 144);
+}
+
+TEST_F(GameEnd, StuckDragonShowsThePanelAndClosesTheBoard) {
+    Start(kDragon);
+    // Tile 87 lies on its own twin: a classic dead end once the other pair is gone.
+    KeepOnly({{87, 5, true}, {15, 5, false}, {2, 7, true}, {13, 7, true}});
+    Click(2);
+    Click(13);
+    EXPECT_TRUE(window.matchPanelVisible);
+    EXPECT_TRUE(window.questions.empty());
+    EXPECT_FALSE(window.boardEnabled);
+    EXPECT_FALSE(window.commandEnabled[Command::Undo]);
+    EXPECT_FALSE(window.commandEnabled[Command::Hint]);
+    EXPECT_FALSE(window.commandEnabled[Command::Shuffle]);
+}
+
+TEST_F(GameEnd, PanelShuffleThatStaysStuckShowsThePanelAgain) {
+    Start(kDragon);
+    KeepOnly({{87, 5, true}, {15, 5, false}, {2, 7, true}, {13, 7, true}});
+    Click(2);
+    Click(13);
+    game.cmdMatchShuffle_Click();
+    EXPECT_TRUE(window.matchPanelVisible);
+    EXPECT_FALSE(window.commandEnabled[Command::Hint]);
+    EXPECT_FALSE(window.commandEnabled[Command::Undo]);
+    EXPECT_FALSE(window.boardEnabled);
+    EXPECT_EQ(state.TilesLeft, 2);
+}
+
+TEST_F(GameEnd, PanelShuffleThatOpensAPairPlaysOn) {
+    Start(kDragon);
+    // Four tiles, two free: the shuffle is forced to deal them equal faces sooner or later.
+    KeepOnly({{87, 5, true}, {15, 6, false}, {88, 6, true}, {16, 5, false}, {2, 7, true},
+              {13, 7, true}});
+    Click(2);
+    Click(13);
+    ASSERT_TRUE(window.matchPanelVisible);
+    for (int tries = 0; tries < 50 && window.matchPanelVisible; ++tries)
+        game.cmdMatchShuffle_Click();
+    EXPECT_FALSE(window.matchPanelVisible);
+    EXPECT_TRUE(window.commandEnabled[Command::Hint]);
+    EXPECT_TRUE(window.commandEnabled[Command::Shuffle]);
+    EXPECT_FALSE(window.commandEnabled[Command::Undo]) << "no undo across a shuffle";
+    EXPECT_TRUE(window.boardEnabled);
+}
+
+TEST_F(GameEnd, PanelNewGameAndQuit) {
+    Start(kDragon);
+    KeepOnly({{87, 5, true}, {15, 5, false}, {2, 7, true}, {13, 7, true}});
+    Click(2);
+    Click(13);
+    game.cmdMatchNew_Click();
+    EXPECT_FALSE(window.matchPanelVisible);
+    EXPECT_EQ(state.TilesLeft, 144);
+    EXPECT_TRUE(window.boardEnabled);
+
+    KeepOnly({{87, 5, true}, {15, 5, false}, {2, 7, true}, {13, 7, true}});
+    Click(2);
+    Click(13);
+    game.cmdMatchQuit_Click();
+    EXPECT_FALSE(window.matchPanelVisible);
+    EXPECT_EQ(window.exits, 1);
+}
+
+TEST_F(GameEnd, StuckPyramidAsksInsteadOfShowingThePanel) {
+    Start(kPyramid);
+    KeepOnly({{64, 5, true}, {9, 5, false}, {0, 7, true}, {7, 7, true}});
+    window.answers = {true};
+    Click(0);
+    Click(7);
+    EXPECT_FALSE(window.matchPanelVisible);
+    EXPECT_EQ(window.questions, (std::vector{kStuckQuestion}));
+    EXPECT_EQ(state.TilesLeft, 120) << "yes deals a new game";
+}
+
+TEST_F(GameEnd, UndoFollowsWhetherPairsRemain) {
+    Start(kPyramid);
+    KeepOnly({{0, 1, true}, {7, 1, true}, {8, 2, true}, {15, 2, true}, {16, 3, true},
+              {23, 3, false}});
+    Click(0);
+    Click(7);
+    EXPECT_TRUE(window.commandEnabled[Command::Undo]);
+    window.answers = {true};
+    Click(8);
+    Click(15);
+    EXPECT_EQ(window.questions, (std::vector{kStuckQuestion}));
+}
+
+TEST_F(GameEnd, NewGameStartsCleanInEveryLayoutSetting) {
+    Start(kDragon);
+    Click(2);
+    window.matchPanelVisible = true;
+    state.CurrentLayout = kPyramid;
+    game.NewGame();
+    EXPECT_FALSE(state.TileSelected);
+    EXPECT_FALSE(window.frameVisible);
+    EXPECT_FALSE(window.matchPanelVisible);
+    EXPECT_EQ(state.TileCount, 120);
+    EXPECT_EQ(window.scoreCaption, " 120");
+    EXPECT_EQ((std::array{window.messageTop, window.scoreTop, window.scoreLeft, window.testTop}),
+              (std::array<int16_t, 4>{80, 104, 16, 200}));
+    EXPECT_TRUE(window.commandEnabled[Command::Hint]);
+    EXPECT_TRUE(window.commandEnabled[Command::Shuffle]);
+    EXPECT_FALSE(window.commandEnabled[Command::Undo]);
+    EXPECT_TRUE(window.boardEnabled);
+    EXPECT_FALSE(window.busy);
+}
+
+TEST_F(GameEnd, KeptDealKeepsTheCountAndEveryFace) {
+    Start(kDragon);
+    for (int i = 0; i < 106; ++i) state.Tiles[i].Face = kNoFace;
+    state.TilesLeft = 38;
+    const TileTable before = state.Tiles;
+    state.KeepDeal = true;
+    state.BoardScaleWidth = 974;
+    game.NewGame();
+    state.KeepDeal = false;
+    EXPECT_EQ(state.TilesLeft, 38);
+    EXPECT_EQ(window.scoreCaption, " 38");
+    for (int i = 0; i < 144; ++i) {
+        EXPECT_EQ(state.Tiles[i].Face, before[i].Face);
+        EXPECT_EQ(state.Tiles[i].Free, before[i].Free);
+    }
+    EXPECT_EQ(state.Tiles[143].X, before[143].X + 365);
+}
+
+TEST_F(GameEnd, LayoutChoiceIsRememberedAndDealt) {
+    Start(kDragon);
+    game.mnuLayout_Click(kPyramid);
+    EXPECT_EQ(window.settings["Layout"], " 2");
+    EXPECT_EQ(window.checkedLayout, kPyramid);
+    EXPECT_EQ(state.CurrentLayout, kPyramid);
+    EXPECT_EQ(state.TileCount, 120);
+    game.mnuLayout_Click(kDragon);
+    EXPECT_EQ(window.settings["Layout"], " 0");
+    EXPECT_EQ(state.TileCount, 144);
+}
+
+}  // namespace
+}  // namespace varnel::testing

@@ -1,0 +1,130 @@
+#include "PlayFixture.h"
+
+namespace varnel::testing {
+namespace {
+
+using Selection = PlayTest;
+
+TEST_F(Selection, FirstClickFramesTheTileWithAnyButton) {
+    Start(kDragon);
+    for (int button : {1, 2, 4}) {
+        Click(2, button);
+        EXPECT_TRUE(state.TileSelected);
+        EXPECT_EQ(state.SelectedTile, 2);
+        EXPECT_TRUE(window.frameVisible);
+        EXPECT_EQ(window.frame, (RecordingWindow::Frame{478, 1}));  // X + 1, Y - 4
+        Click(2, button);  // the same tile again: deselected, silently
+        EXPECT_FALSE(state.TileSelected);
+        EXPECT_FALSE(window.frameVisible);
+    }
+    EXPECT_EQ(window.beeps, 0);
+}
+
+TEST_F(Selection, FrameSitsDifferentlyAtTheEighthsScale) {
+    state.BoardScaleWidth = 761;
+    state.TileWidth = 55;
+    state.TileHeight = 68.75f;
+    state.BoardScale = 1.25f;
+    Start(kDragon);
+    Click(143);
+    EXPECT_EQ(window.frame, (RecordingWindow::Frame{358, 197}));  // X + 3, Y - 3
+}
+
+TEST_F(Selection, ReleaseWithoutAButtonDoesNothing) {
+    Start(kDragon);
+    Click(2);
+    game.picBoard_MouseUp(0, 5, 5);
+    EXPECT_TRUE(state.TileSelected);
+    EXPECT_EQ(window.beeps, 0);
+}
+
+TEST_F(Selection, EdgesAreOutsideTheTile) {
+    Start(kDragon);
+    const TileRec& tile = state.Tiles[143];  // nothing lies near its top-left corner
+    game.picBoard_MouseUp(1, tile.X, tile.Y + 20);
+    EXPECT_FALSE(state.TileSelected);
+    game.picBoard_MouseUp(1, tile.X + 10, tile.Y);
+    EXPECT_FALSE(state.TileSelected);
+    EXPECT_EQ(window.beeps, 2);
+    game.picBoard_MouseUp(1, tile.X + 0.5f, tile.Y + 0.5f);
+    EXPECT_TRUE(state.TileSelected);
+    EXPECT_EQ(state.SelectedTile, 143);
+}
+
+TEST_F(Selection, MissesAndBlockedTilesBeepAndDropTheSelection) {
+    Start(kDragon);
+    Click(2);
+    game.picBoard_MouseUp(1, 1, 1);  // empty board corner
+    EXPECT_FALSE(state.TileSelected);
+    EXPECT_FALSE(window.frameVisible);
+    EXPECT_EQ(window.beeps, 1);
+
+    Click(2);
+    Click(5);  // blocked
+    EXPECT_FALSE(state.TileSelected);
+    EXPECT_EQ(window.beeps, 2);
+
+    state.SoundOn = kFalse;  // silence also silences the refusals
+    Click(5);
+    game.picBoard_MouseUp(1, 1, 1);
+    EXPECT_EQ(window.beeps, 2);
+    state.SoundOn = 1;  // only -1 means on
+    Click(5);
+    EXPECT_EQ(window.beeps, 2);
+}
+
+TEST_F(Selection, BlockedTilesLetTheClickThroughToAFreeOne) {
+    Start(kDragon);
+    // Tiles 2 and 3 overlap by 5 pixels; 3 is drawn on top but is blocked.
+    const TileRec& two = state.Tiles[2];
+    game.picBoard_MouseUp(1, two.X + 2, two.Y + 20);
+    EXPECT_EQ(state.SelectedTile, 2);
+    Click(2);
+    // Where two free tiles overlap, the one drawn on top wins.
+    state.Tiles[3].Free = kTrue;
+    game.picBoard_MouseUp(1, two.X + 2, two.Y + 20);
+    EXPECT_EQ(state.SelectedTile, 3);
+    // A removed tile is transparent even while its flag says free.
+    Click(3);
+    state.Tiles[3].Face = kNoFace;
+    game.picBoard_MouseUp(1, two.X + 2, two.Y + 20);
+    EXPECT_EQ(state.SelectedTile, 2);
+}
+
+TEST_F(Selection, UnequalSecondTileIsRefusedAndNotSelectedInstead) {
+    Start(kDragon);
+    KeepOnly({{2, 4, true}, {13, 5, true}, {14, 4, true}});
+    Click(2);
+    Click(13);
+    EXPECT_FALSE(state.TileSelected);
+    EXPECT_FALSE(window.frameVisible);
+    EXPECT_EQ(window.beeps, 1);
+    EXPECT_EQ(state.TilesLeft, 3);
+    EXPECT_EQ(state.Tiles[13].Face, 5);
+}
+
+TEST_F(Selection, EqualPairIsRemovedWithAnUndoSnapshotTakenFirst) {
+    Start(kDragon);
+    KeepOnly({{2, 4, true}, {14, 4, true}, {13, 6, true}, {21, 6, true}, {3, 7, false},
+              {87, 8, true}, {15, 9, false}});
+    state.TilesLeft = 144;  // as the count label says, whatever the test board holds
+    Click(2);
+    const TileTable before = state.Tiles;
+    Click(14);
+
+    EXPECT_EQ(state.UndoTiles, before);
+    EXPECT_EQ(state.Tiles[2].Face, kNoFace);
+    EXPECT_EQ(state.Tiles[14].Face, kNoFace);
+    EXPECT_EQ(state.Tiles[3].Free, kTrue) << "removing tile 2 opens tile 3";
+    EXPECT_EQ(state.Tiles[15].Free, kFalse) << "tile 87 still lies on tile 15";
+    EXPECT_FALSE(state.TileSelected);
+    EXPECT_FALSE(window.frameVisible);
+    EXPECT_EQ(state.TilesLeft, 142);
+    EXPECT_EQ(window.scoreCaption, " 142");
+    EXPECT_EQ(window.redraws, 1);
+    EXPECT_TRUE(window.commandEnabled[Command::Undo]) << "13 and 21 still make a pair";
+    EXPECT_EQ(window.beeps, 0);
+}
+
+}  // namespace
+}  // namespace varnel::testing
