@@ -10,6 +10,8 @@
 #include <system_error>
 #include <vector>
 
+#include "SavedGameWriter.h"
+
 namespace varnel {
 namespace {
 
@@ -111,24 +113,68 @@ ssize_t ReadUpTo(int fd, std::byte* data, std::size_t size) {
 
 // Copies the old file from offset to its end; returns 0 or the error.
 int CopyTail(int from, off_t offset, int to) {
-    if (::lseek(from, offset, SEEK_SET) < 0) return errno;
     std::array<std::byte, 4096> buffer;
     for (;;) {
-        const ssize_t got = ReadUpTo(from, buffer.data(), buffer.size());
-        if (got < 0) return errno;
+        const ssize_t got = ::pread(from, buffer.data(), buffer.size(), offset);
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
         if (got == 0) return 0;
         if (const int err = WriteAll(to, buffer.data(), static_cast<std::size_t>(got))) return err;
+        offset += got;
     }
 }
 
-// A new file beside the saved game, named so that it cannot be taken for one.
-int CreateTempBeside(const std::filesystem::path& path, std::filesystem::path& tempPath) {
+std::filesystem::path FolderOf(const std::filesystem::path& path) {
+    return path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+}
+
+std::filesystem::path TempNameBeside(const std::filesystem::path& path) {
     static std::atomic<unsigned> serial{0};
-    const std::filesystem::path folder =
-        path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = folder / ("." + path.filename().string() + "." + std::to_string(::getpid()) +
+    return FolderOf(path) / ("." + path.filename().string() + "." + std::to_string(::getpid()) +
                              "." + std::to_string(serial++) + ".tmp");
+}
+
+// What goes into the new file: the new game, then whatever the old file held beyond it.
+struct NewContent {
+    const std::vector<std::byte>& game;
+    const FileHandle& old;  // closed when there is no old file
+    off_t oldSize;
+};
+
+// Writes the whole content and makes it durable; returns 0 or the error.
+int Fill(int fd, const NewContent& content, mode_t mode) {
+    if (content.old.IsOpen()) ::fchmod(fd, mode);
+    if (const int err = WriteAll(fd, content.game.data(), content.game.size())) return err;
+    const auto gameSize = static_cast<off_t>(content.game.size());
+    if (content.old.IsOpen() && content.oldSize > gameSize) {
+        if (const int err = CopyTail(content.old.Get(), gameSize, fd)) return err;
+    }
+    return ::fsync(fd) == 0 ? 0 : errno;
+}
+
+// Gives a filled unnamed file a name beside the save. False when the system cannot (no
+// privilege, no /proc): the caller then writes a named file instead.
+bool NameUnnamedFile(int fd, const std::filesystem::path& path, std::filesystem::path& tempPath) {
+    const std::string procPath = "/proc/self/fd/" + std::to_string(fd);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempPath = TempNameBeside(path);
+        if (::linkat(fd, "", AT_FDCWD, tempPath.c_str(), AT_EMPTY_PATH) == 0) return true;
+        if (errno == EEXIST) continue;
+        if (::linkat(AT_FDCWD, procPath.c_str(), AT_FDCWD, tempPath.c_str(), AT_SYMLINK_FOLLOW) ==
+            0)
+            return true;
+        if (errno != EEXIST) break;
+    }
+    tempPath.clear();
+    return false;
+}
+
+// A new named file beside the save; on failure returns -1 with errno set.
+int CreateTempBeside(const std::filesystem::path& path, std::filesystem::path& tempPath) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempPath = TempNameBeside(path);
         const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
@@ -138,15 +184,18 @@ int CreateTempBeside(const std::filesystem::path& path, std::filesystem::path& t
 
 // Makes the rename itself survive a power cut; the save has happened either way.
 void SyncFolderOf(const std::filesystem::path& path) {
-    const std::filesystem::path folder =
-        path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-    FileHandle dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    FileHandle dir(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.IsOpen()) ::fsync(dir.Get());
 }
 
 }  // namespace
 
 SaveResult WriteSavedGame(const std::filesystem::path& path, const GameState& state) {
+    return WriteSavedGame(path, state, TempFile::UnnamedFirst);
+}
+
+SaveResult WriteSavedGame(const std::filesystem::path& path, const GameState& state,
+                          TempFile tempFile) {
     const std::vector<std::byte> game = EncodeSavedGame(state);
     if (game.empty())
         return SaveFailed("the game in progress has an impossible number of tiles (" +
@@ -165,26 +214,39 @@ SaveResult WriteSavedGame(const std::filesystem::path& path, const GameState& st
         if (!S_ISREG(oldStat.st_mode))
             return SaveFailed("something that is not an ordinary file has that name");
     }
+    const NewContent content{game, old, oldStat.st_size};
+    const mode_t mode = oldStat.st_mode & 07777;
 
+    // An unnamed file first: should the program be killed while writing, nothing is left over.
     std::filesystem::path tempPath;
-    FileHandle temp(CreateTempBeside(path, tempPath));
-    if (!temp.IsOpen()) return SaveFailed(SystemReason(errno));
-    // From here on every failure takes the new file away again.
-    const auto failAndClean = [&](int err) {
-        if (temp.IsOpen()) temp.Close();
+    FileHandle unnamed(tempFile == TempFile::UnnamedFirst
+                           ? ::open(FolderOf(path).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666)
+                           : -1);
+    if (unnamed.IsOpen()) {
+        if (const int err = Fill(unnamed.Get(), content, mode))
+            return SaveFailed(SystemReason(err));
+        if (NameUnnamedFile(unnamed.Get(), path, tempPath)) {
+            if (const int err = unnamed.Close()) {
+                ::unlink(tempPath.c_str());
+                return SaveFailed(SystemReason(err));
+            }
+        }
+    }
+    if (tempPath.empty()) {
+        FileHandle temp(CreateTempBeside(path, tempPath));
+        if (!temp.IsOpen()) return SaveFailed(SystemReason(errno));
+        int err = Fill(temp.Get(), content, mode);
+        if (const int closeErr = temp.Close(); err == 0) err = closeErr;
+        if (err != 0) {
+            ::unlink(tempPath.c_str());
+            return SaveFailed(SystemReason(err));
+        }
+    }
+    if (::rename(tempPath.c_str(), path.c_str()) != 0) {
+        const int err = errno;
         ::unlink(tempPath.c_str());
         return SaveFailed(SystemReason(err));
-    };
-
-    if (old.IsOpen()) ::fchmod(temp.Get(), oldStat.st_mode & 07777);
-    if (const int err = WriteAll(temp.Get(), game.data(), game.size())) return failAndClean(err);
-    if (old.IsOpen() && oldStat.st_size > static_cast<off_t>(game.size())) {
-        if (const int err = CopyTail(old.Get(), static_cast<off_t>(game.size()), temp.Get()))
-            return failAndClean(err);
     }
-    if (::fsync(temp.Get()) != 0) return failAndClean(errno);
-    if (const int err = temp.Close()) return failAndClean(err);
-    if (::rename(tempPath.c_str(), path.c_str()) != 0) return failAndClean(errno);
     SyncFolderOf(path);
     return SaveResult{true, ""};
 }
