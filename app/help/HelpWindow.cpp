@@ -1,0 +1,125 @@
+#include "HelpWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPointer>
+#include <QStyle>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QUrl>
+
+#include "AppInfo.h"
+
+namespace varnel {
+
+namespace {
+
+QPointer<HelpWindow>& TheHelpWindow() {
+    static QPointer<HelpWindow> window;
+    return window;
+}
+
+QString HelpCaption() {
+    return QString::fromUtf8(AppTitle) + QStringLiteral(" Help");
+}
+
+}  // namespace
+
+HelpWindow::HelpWindow()
+    : browser_(new QTextBrowser(this)),
+      back_(new QAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("&Back"), this)),
+      forward_(new QAction(style()->standardIcon(QStyle::SP_ArrowForward), tr("&Forward"), this)),
+      contents_(new QAction(style()->standardIcon(QStyle::SP_DirHomeIcon), tr("&Contents"), this)) {
+    // Closing the game window must end the program even while the help is still open.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowTitle(HelpCaption());
+
+    back_->setShortcut(QKeySequence::Back);
+    forward_->setShortcut(QKeySequence::Forward);
+    back_->setEnabled(false);
+    forward_->setEnabled(false);
+
+    auto* toolBar = addToolBar(tr("Navigation"));
+    toolBar->setMovable(false);
+    toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    toolBar->addAction(back_);
+    toolBar->addAction(forward_);
+    toolBar->addAction(contents_);
+
+    // The pages link only to one another; nothing should leave the help for a web browser.
+    browser_->setOpenExternalLinks(false);
+    browser_->setOpenLinks(true);
+    browser_->document()->setDocumentMargin(12);
+    setCentralWidget(browser_);
+
+    connect(back_, &QAction::triggered, browser_, &QTextBrowser::backward);
+    connect(forward_, &QAction::triggered, browser_, &QTextBrowser::forward);
+    connect(contents_, &QAction::triggered, this, &HelpWindow::GoToContents);
+    connect(browser_, &QTextBrowser::backwardAvailable, back_, &QAction::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QAction::setEnabled);
+    connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::UpdateCaption);
+
+    resize(640, 540);
+}
+
+void HelpWindow::ShowContents(const QString& helpFile) {
+    contentsFile_ = helpFile;
+    GoToContents();
+}
+
+void HelpWindow::GoToContents() {
+    const QFileInfo info(contentsFile_);
+    if (!info.isFile()) {
+        browser_->setHtml(
+            tr("<p>The help pages were expected at <b>%1</b>, but that file is not there.</p>")
+                .arg(QDir::toNativeSeparators(info.absoluteFilePath()).toHtmlEscaped()));
+        // Back would lead to pages that may be gone as well.
+        browser_->clearHistory();
+        setWindowTitle(HelpCaption());
+        return;
+    }
+    const QUrl url = QUrl::fromLocalFile(info.absoluteFilePath());
+    // The same page is read again, so pages that appeared or changed since are shown.
+    if (browser_->source() == url) {
+        browser_->reload();
+    } else {
+        browser_->setSource(url);
+    }
+}
+
+void HelpWindow::UpdateCaption() {
+    const QString pageTitle = browser_->documentTitle();
+    setWindowTitle(pageTitle.isEmpty() ? HelpCaption() : HelpCaption() + " - " + pageTitle);
+}
+
+void ShowHelp(const QString& helpFile, int command) {
+    if (command != HelpDisplayContents) {
+        return;
+    }
+    QPointer<HelpWindow>& window = TheHelpWindow();
+    if (window.isNull()) {
+        window = new HelpWindow();
+        // A window without an owner is deleted by nobody else.
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, window, &QObject::deleteLater);
+    }
+    window->ShowContents(helpFile);
+    window->show();
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->raise();
+    window->activateWindow();
+}
+
+HelpWindow* CurrentHelpWindow() {
+    return TheHelpWindow().data();
+}
+
+void CloseHelp() {
+    QPointer<HelpWindow>& window = TheHelpWindow();
+    delete window.data();
+    window.clear();
+}
+
+}  // namespace varnel
