@@ -1,8 +1,9 @@
 #include "PathReference.h"
 
 #include <algorithm>
+#include <array>
 #include <span>
-#include <vector>
+#include <utility>
 
 namespace varnel::testing {
 namespace {
@@ -38,10 +39,14 @@ ReachTable::ReachTable(const TileTable& tiles) {
         // runs[p]: the fewest runs that bring the line from the tile to the empty cell p.
         int runs[kRows][kColumns];
         for (auto& row : runs) std::fill(std::begin(row), std::end(row), 99);
-        std::vector<Point> frontier{PointOf(from)};
+        // Each empty cell joins the frontier once, at the run that first reaches it.
+        std::array<Point, kRows * kColumns> frontier, next;
+        int frontierSize = 1, nextSize = 0;
+        frontier[0] = PointOf(from);
         for (int run = 1; run <= 3; ++run) {
-            std::vector<Point> next;
-            for (const Point start : frontier) {
+            nextSize = 0;
+            for (int k = 0; k < frontierSize; ++k) {
+                const Point start = frontier[k];
                 for (const auto& d : kDirections) {
                     Point p{start.row + d[0], start.column + d[1]};
                     for (; p.row >= 0 && p.row < kRows && p.column >= 0 && p.column < kColumns;
@@ -52,25 +57,25 @@ ReachTable::ReachTable(const TileTable& tiles) {
                         }
                         if (runs[p.row][p.column] > run) {
                             runs[p.row][p.column] = run;
-                            next.push_back(p);
+                            next[nextSize++] = p;
                         }
                     }
                 }
             }
-            frontier = std::move(next);
+            std::swap(frontier, next);
+            frontierSize = nextSize;
         }
     }
 }
 
 bool CornerRule::operator()(const TileTable& tiles, int16_t first, int16_t second) const {
     const Point a = PointOf(first), b = PointOf(second);
-    auto lineOf = [](Point p) {
-        std::vector<Point> line;
-        for (int r = 0; r < kRows; ++r) line.push_back({r, p.column});
-        for (int c = 0; c < kColumns; ++c)
-            if (c != p.column) line.push_back({p.row, c});
-        return line;
-    };
+    // The cells in line with a, a itself included: every place for the first turn.
+    std::array<Point, kRows + kColumns - 1> lineOfA;
+    int n = 0;
+    for (int r = 0; r < kRows; ++r) lineOfA[n++] = {r, a.column};
+    for (int c = 0; c < kColumns; ++c)
+        if (c != a.column) lineOfA[n++] = {a.row, c};
     auto aligned = [](Point p, Point q) { return p.row == q.row || p.column == q.column; };
     auto open = [&](Point p) { return OnRing(p) ? ringOpen : !IsPresent(tiles[TileAt(p)]); };
 
@@ -94,7 +99,7 @@ bool CornerRule::operator()(const TileTable& tiles, int16_t first, int16_t secon
                c1.column <= std::max(a.column, b.column) + 1;
     };
 
-    for (const Point c1 : lineOf(a)) {
+    for (const Point c1 : lineOfA) {
         // The second turning point lies in line with both the first one and b; with one turn
         // at most it is the first one itself.
         const Point choices[] = {{c1.row, b.column}, {b.row, c1.column}, c1};
