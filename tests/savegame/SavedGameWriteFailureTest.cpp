@@ -32,11 +32,16 @@ class FileSizeLimit {
     sighandler_t oldHandler_;
 };
 
-void PrintTo(TempFile kind, std::ostream* out) {
-    *out << (kind == TempFile::NamedOnly ? "named" : "unnamed");
+// The writer's two ways of making the new file, named for the test list.
+struct Writer {
+    TempFile tempFile;
+    const char* name;
+};
+void PrintTo(const Writer& writer, std::ostream* out) {
+    *out << writer.name;
 }
 
-class FailedSave : public ::testing::TestWithParam<TempFile> {
+class FailedSave : public ::testing::TestWithParam<Writer> {
   protected:
     void SetUp() override {
         ASSERT_TRUE(WriteSavedGame(path_, MidGame(kDragon, 9)));
@@ -48,7 +53,7 @@ class FailedSave : public ::testing::TestWithParam<TempFile> {
         EXPECT_EQ(folder_.Names(), std::vector<std::string>{kSavedGameFileName});
     }
     SaveResult Save(const std::filesystem::path& path, const GameState& state) {
-        return WriteSavedGame(path, state, GetParam());
+        return WriteSavedGame(path, state, GetParam().tempFile);
     }
     void ExpectFailure(const SaveResult& result, const char* words) {
         EXPECT_FALSE(result);
@@ -89,7 +94,7 @@ TEST_P(FailedSave, ProgramKilledWhileWriting) {
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << "status " << status;
     EXPECT_EQ(ReadBytes(path_), oldSave_);
     // Where the folder takes unnamed files, a killed save leaves nothing behind at all.
-    const int probe = GetParam() == TempFile::UnnamedFirst
+    const int probe = GetParam().tempFile == TempFile::UnnamedFirst
                           ? ::open(folder_.Path().c_str(), O_TMPFILE | O_WRONLY, 0600)
                           : -1;
     if (probe >= 0) {
@@ -115,11 +120,9 @@ TEST_P(FailedSave, ReadOnlyFolder) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EitherTempFile, FailedSave,
-                         ::testing::Values(TempFile::UnnamedFirst, TempFile::NamedOnly),
-                         [](const auto& info) {
-                             return std::string(info.param == TempFile::NamedOnly ? "Named"
-                                                                                  : "Unnamed");
-                         });
+                         ::testing::Values(Writer{TempFile::UnnamedFirst, "Unnamed"},
+                                           Writer{TempFile::NamedOnly, "Named"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(UnwritableFolder, IsAFileOrMissing) {
     TempFolder folder;
