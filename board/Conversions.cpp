@@ -30,7 +30,9 @@ int16_t CInt(double value) { return RoundHalfEven<int16_t>(value); }
 int32_t CLng(double value) { return RoundHalfEven<int32_t>(value); }
 
 std::string Str(long long value) {
-    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+    std::string text = std::to_string(value);
+    if (value >= 0) text.insert(text.begin(), ' ');
+    return text;
 }
 
 std::string CStr(long long value) { return std::to_string(value); }
