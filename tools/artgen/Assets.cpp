@@ -1,0 +1,82 @@
+#include "Assets.h"
+
+#include <QImage>
+#include <QString>
+#include <array>
+#include <filesystem>
+
+#include "BmpWriter.h"
+#include "ContactSheet.h"
+#include "Icons.h"
+#include "Mask.h"
+#include "Quantiser.h"
+#include "Sheet.h"
+#include "TileSets.h"
+
+namespace varnel::artgen {
+namespace {
+
+// The program's own picture file; the Creepy Crawlers entry of the Tiles menu loads it, so it
+// holds that set and a player may replace it with a sheet of his own.
+constexpr const char* kProgramPicture = "varnel.bmp";
+constexpr int kCrawlerSet = 4;
+// PNG files carry a resolution; a fixed one keeps them independent of the screen.
+constexpr int kDotsPerMetre = 3780;
+
+bool WriteBmp(const std::filesystem::path& path, const IndexedImage& image, std::string& error) {
+    if (WriteFileBytes(path.string(), EncodeBmp8(image))) return true;
+    error = "cannot write " + path.string();
+    return false;
+}
+
+bool WritePng(const std::filesystem::path& path, QImage image, std::string& error) {
+    image.setDotsPerMeterX(kDotsPerMetre);
+    image.setDotsPerMeterY(kDotsPerMetre);
+    if (image.save(QString::fromStdString(path.string()), "PNG")) return true;
+    error = "cannot write " + path.string();
+    return false;
+}
+
+QImage ToQImage(const RgbImage& picture) {
+    QImage image(picture.width, picture.height, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < picture.width; ++x) {
+            const Rgb& c = picture.At(x, y);
+            line[x] = qRgb(c.red, c.green, c.blue);
+        }
+    }
+    return image;
+}
+
+}  // namespace
+
+bool WriteAssets(const std::string& folder, std::string& error) {
+    const std::filesystem::path root(folder);
+    std::error_code ec;
+    std::filesystem::create_directories(root / "sheets", ec);
+    std::filesystem::create_directories(root / "icons", ec);
+    if (ec) {
+        error = "cannot create the folders under " + folder + ": " + ec.message();
+        return false;
+    }
+
+    const IndexedImage mask = MakeMask();
+    if (!WriteBmp(root / "mask.bmp", mask, error)) return false;
+
+    std::array<IndexedImage, 5> sheets;
+    const auto& sets = BuiltInTileSets();
+    for (std::size_t i = 0; i < sets.size(); ++i) {
+        sheets[i] = Quantise(RenderSheet(sets[i].paintFace));
+        if (!WriteBmp(root / "sheets" / sets[i].fileName, sheets[i], error)) return false;
+    }
+    if (!WriteBmp(root / kProgramPicture, sheets[kCrawlerSet], error)) return false;
+
+    for (int size : kIconSizes) {
+        const std::string name = "varnel-" + std::to_string(size) + ".png";
+        if (!WritePng(root / "icons" / name, MakeIcon(size), error)) return false;
+    }
+    return WritePng(root / "contact-sheet.png", ToQImage(MakeContactSheet(sheets, mask)), error);
+}
+
+}  // namespace varnel::artgen

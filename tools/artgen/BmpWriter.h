@@ -1,0 +1,36 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace varnel::artgen {
+
+struct PaletteEntry {
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+    friend bool operator==(const PaletteEntry&, const PaletteEntry&) = default;
+};
+
+using Palette = std::array<PaletteEntry, 256>;
+
+// An 8-bit picture: one palette index per pixel, rows from the top.
+struct IndexedImage {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> pixels;
+    Palette palette{};
+
+    std::uint8_t At(int x, int y) const { return pixels[y * width + x]; }
+};
+
+// The bytes of an uncompressed 8-bit Windows bitmap with a full 256-entry colour table, rows
+// stored bottom-up. Every field is fixed by the picture, so equal pictures give equal files.
+std::vector<std::uint8_t> EncodeBmp8(const IndexedImage& image);
+
+// Writes the bytes to the path; false when the file cannot be written.
+bool WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
+
+}  // namespace varnel::artgen

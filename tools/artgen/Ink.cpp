@@ -1,0 +1,121 @@
+#include "Ink.h"
+
+#include <QTransform>
+#include <cmath>
+#include <numbers>
+
+namespace varnel::artgen::ink {
+
+QPointF Polar(QPointF centre, qreal radius, qreal degrees) {
+    const qreal a = degrees * std::numbers::pi / 180.0;
+    return centre + QPointF(radius * std::sin(a), -radius * std::cos(a));
+}
+
+QPainterPath Circle(QPointF centre, qreal radius) {
+    QPainterPath path;
+    path.addEllipse(centre, radius, radius);
+    return path;
+}
+
+QPainterPath Rect(const QRectF& rect, qreal cornerRadius) {
+    QPainterPath path;
+    if (cornerRadius > 0)
+        path.addRoundedRect(rect, cornerRadius, cornerRadius);
+    else
+        path.addRect(rect);
+    return path;
+}
+
+QPainterPath Ellipse(QPointF centre, qreal rx, qreal ry, qreal degrees) {
+    QPainterPath path;
+    path.addEllipse(centre, rx, ry);
+    return degrees == 0 ? path : Rotated(path, centre, degrees);
+}
+
+QPainterPath Polygon(std::initializer_list<QPointF> points) {
+    QPainterPath path = Polyline(points);
+    path.closeSubpath();
+    return path;
+}
+
+QPainterPath Polyline(std::initializer_list<QPointF> points) {
+    QPainterPath path;
+    bool first = true;
+    for (const QPointF& point : points) {
+        if (first)
+            path.moveTo(point);
+        else
+            path.lineTo(point);
+        first = false;
+    }
+    return path;
+}
+
+QPainterPath Petal(QPointF base, qreal degrees, qreal length, qreal width) {
+    QPainterPath path;
+    path.moveTo(0, 0);
+    path.cubicTo(width * 0.75, -length * 0.25, width * 0.6, -length * 0.7, 0, -length);
+    path.cubicTo(-width * 0.6, -length * 0.7, -width * 0.75, -length * 0.25, 0, 0);
+    QTransform t;
+    t.translate(base.x(), base.y());
+    t.rotate(degrees);
+    return t.map(path);
+}
+
+QPainterPath RoundPetal(QPointF base, qreal degrees, qreal length, qreal width) {
+    QPainterPath path;
+    const qreal w = width / 2;
+    path.moveTo(0, 0);
+    path.cubicTo(w * 0.9, -length * 0.2, w * 1.15, -length * 0.75, 0, -length);
+    path.cubicTo(-w * 1.15, -length * 0.75, -w * 0.9, -length * 0.2, 0, 0);
+    QTransform t;
+    t.translate(base.x(), base.y());
+    t.rotate(degrees);
+    return t.map(path);
+}
+
+QPainterPath Rotated(const QPainterPath& path, QPointF centre, qreal degrees) {
+    QTransform t;
+    t.translate(centre.x(), centre.y());
+    t.rotate(degrees);
+    t.translate(-centre.x(), -centre.y());
+    return t.map(path);
+}
+
+QPainterPath MirroredX(const QPainterPath& path, qreal axisX) {
+    QTransform t(-1, 0, 0, 1, 2 * axisX, 0);
+    return t.map(path);
+}
+
+QPainterPath Scaled(const QPainterPath& path, QPointF centre, qreal sx, qreal sy) {
+    QTransform t;
+    t.translate(centre.x(), centre.y());
+    t.scale(sx, sy);
+    t.translate(-centre.x(), -centre.y());
+    return t.map(path);
+}
+
+void Shape(QPainter& p, const QPainterPath& path, const QColor& fill, qreal outline,
+           const QColor& line) {
+    p.fillPath(path, fill);
+    if (outline > 0) {
+        QPen pen(line, outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        p.strokePath(path, pen);
+    }
+}
+
+void Fill(QPainter& p, const QPainterPath& path, const QColor& fill) {
+    p.fillPath(path, fill);
+}
+
+void Stroke(QPainter& p, const QPainterPath& path, const QColor& colour, qreal width) {
+    QPen pen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.strokePath(path, pen);
+}
+
+void Band(QPainter& p, const QPainterPath& path, const QColor& colour, qreal width, qreal outline) {
+    Stroke(p, path, kLine, width + 2 * outline);
+    Stroke(p, path, colour, width);
+}
+
+}  // namespace varnel::artgen::ink

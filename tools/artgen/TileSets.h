@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QPainter>
+#include <array>
+
+namespace varnel::artgen {
+
+// Draws the picture of one face. The painter's unit is one pixel of the face, which is
+// kFaceWidth x kFaceHeight (39 x 50) with its top-left corner at the origin; it is clipped to
+// the face inside its rim.
+using FacePainter = void (*)(QPainter& painter, int face);
+
+void PaintTraditionalFace(QPainter& painter, int face);
+void PaintAlphabetFace(QPainter& painter, int face);
+void PaintFlowerFace(QPainter& painter, int face);
+void PaintEgyptianFace(QPainter& painter, int face);
+void PaintCrawlerFace(QPainter& painter, int face);
+
+struct TileSet {
+    const char* fileName;  // under sheets/
+    const char* name;      // as the Tiles menu shows it, without the access key
+    FacePainter paintFace;
+};
+
+// The five built-in sets in the order of the Tiles menu.
+const std::array<TileSet, 5>& BuiltInTileSets();
+
+}  // namespace varnel::artgen
