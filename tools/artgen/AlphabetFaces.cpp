@@ -35,15 +35,20 @@ void PaintLetter(QPainter& p, int letter) {
     Shape(p, glyph, LetterColour(letter), 0.7);
 }
 
+// Digits are drawn hollow in a plain face: an outline in colour round a pale inside, never to be
+// read as the solid letters, and coloured so that look-alike digits (0 6 8 9, 3 5 8, 1 7) differ.
 void PaintDigit(QPainter& p, int digit) {
-    const bool dark = digit % 2 == 0;
-    const QColor badge = dark ? kLetterBlue : kLetterOrange;
-    const QColor figure = dark ? kWhite : kLetterBlack;
-    Fill(p, Rect(QRectF(5.2, 8.2, 30, 36), 6).translated(-1.1, 1.1), kShadow);
-    Shape(p, Rect(QRectF(5.2, 8.2, 30, 36), 6), badge, 0.8);
-    Stroke(p, Rect(QRectF(7.4, 10.4, 25.6, 31.6), 4.4), figure, 0.7);
-    Shape(p, CentredText(Typeface::SansBold, QString::number(digit), {20.2, 26.2}, 22), figure,
-          0.0);
+    static const QColor* const kColours[10] = {
+        &kLetterBlue,  &kLetterOrange, &kLetterBlack, &kLetterOrange, &kLetterBlue,
+        &kLetterBlack, &kLetterOrange, &kLetterBlue,  &kLetterBlack,  &kLetterBlue};
+    const QColor& colour = *kColours[digit];
+    const QPainterPath glyph = CentredText(Typeface::SansBold, QString::number(digit), kCentre, 27);
+    Fill(p, glyph.translated(-1.1, 1.1), kShadow);
+    Stroke(p, glyph, kLine, 4.4);
+    Stroke(p, glyph, colour, 2.6);
+    const QColor pale((colour.red() + 3 * 255) / 4, (colour.green() + 3 * 255) / 4,
+                      (colour.blue() + 3 * 255) / 4);
+    Fill(p, glyph, pale);
 }
 
 }  // namespace

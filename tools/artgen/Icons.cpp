@@ -63,10 +63,10 @@ QImage MakeIcon(int size) {
     const qreal line = std::max(1.0, size / 56.0) / scale;
     if (size <= 24) {
         // Too small for a stack: one tile, as large as the square allows.
-        DrawTile(p, QRectF(14, 2, 46, 52), 10, line, true);
+        DrawTile(p, QRectF(13, 1, 48, 51), 10, line, true);
     } else {
-        DrawTile(p, QRectF(25, 3, 36, 42), 7, line, false);
-        DrawTile(p, QRectF(13, 12, 38, 44), 8, line, true);
+        DrawTile(p, QRectF(25, 2, 36, 42), 7, line, false);
+        DrawTile(p, QRectF(13, 11, 38, 44), 8, line, true);
     }
     return canvas.ToImage();
 }
