@@ -517,12 +517,13 @@ void Hippo(QPainter& p) {
     Shape(p, Ellipse({8, 16}, 1.6, 1.2), faience, 0.6);
     Fill(p, Circle({6.5, 20.5}, 0.9), kNight);
     Fill(p, Circle({2.8, 24}, 0.5), kNight);
-    // Marsh plants painted on the glaze.
+    // Marsh plants painted on the glaze: a stem with a fan of three leaves.
     for (int i = 0; i < 3; ++i) {
-        const QPointF at{16.0 + i * 6, 30};
-        Stroke(p, Polyline({at, at + QPointF(0, -8)}), kNight, 0.6);
-        Shape(p, Petal(at + QPointF(0, -8), -30, 4, 2.4), kNight, 0);
-        Shape(p, Petal(at + QPointF(0, -8), 30, 4, 2.4), kNight, 0);
+        const QPointF root{15.0 + i * 6.5, 31};
+        const QPointF top = root + QPointF(0, -8);
+        Stroke(p, Polyline({root, top}), kNight, 0.7);
+        for (qreal a : {-35.0, 0.0, 35.0})
+            Stroke(p, Polyline({top, Polar(top, 3, a)}), kNight, 0.7);
     }
 }
 
@@ -535,19 +536,21 @@ void Water(QPainter& p) {
 }
 
 void Sistrum(QPainter& p) {
-    Band(p, Polyline({{19.5, 47}, {19.5, 30}}), kGoldDeep, 3.0, 0.6);
-    Shape(p, Circle({19.5, 28}, 4), kTurquoise);
-    Fill(p, Circle({18.3, 27}, 1), kLinen);
-    QPainterPath loop({12, 25});
-    loop.cubicTo({9, 10}, {30, 10}, {27, 25});
-    Band(p, loop, kGoldLeaf, 2.4, 0.6);
+    Band(p, Polyline({{19.5, 47}, {19.5, 32}}), kGoldDeep, 3.0, 0.6);
+    Shape(p, Circle({19.5, 30}, 3.6), kTurquoise);
+    Fill(p, Circle({18.4, 29}, 0.9), kLinen);
+    // The rattle: a loop crossed by three rods, each carrying two loose discs.
     for (int i = 0; i < 3; ++i) {
-        const qreal y = 14 + i * 4;
-        Band(p, Polyline({{9.5, y}, {29.5, y}}), kGoldDeep, 0.9, 0.4);
-        for (int side : {-1, 1})
-            Shape(p, Rect(QRectF(19.5 + side * (3 + i) - 1.2, y - 1.3, 2.4, 2.6), 0.6), kCarnelian,
-                  0.4);
+        const qreal y = 11.5 + i * 5;
+        Band(p, Polyline({{10.5, y - 1}, {11.5, y}, {27.5, y}, {28.5, y - 1}}), kGoldDeep, 0.9,
+             0.4);
+        for (qreal x : {16.5, 22.5}) Shape(p, Ellipse({x, y}, 1.2, 2.0), kCarnelian, 0.5);
     }
+    QPainterPath loop({13, 27});
+    loop.lineTo(13, 12);
+    loop.cubicTo({13, 3}, {26, 3}, {26, 12});
+    loop.lineTo(26, 27);
+    Band(p, loop, kGoldLeaf, 2.4, 0.6);
 }
 
 void ShenRing(QPainter& p) {
