@@ -718,12 +718,12 @@ void Allium(QPainter& p) {
 
 using Painter = void (*)(QPainter&);
 const std::array<Painter, 36> kFlowers{
-    Sunflower,      Tulip,         Daisy,        Bluebell, Rose,          Lavender,
-    Daffodil,       Poppy,         ForgetMeNot,  Lily,     MorningGlory,  LilyOfTheValley,
-    Pansy,          CherryBlossom, Dandelion,    Iris,     Hibiscus,      Thistle,
-    Carnation,      Hydrangea,     WaterLily,    Crocus,   Cornflower,    Snowdrop,
-    Passionflower,  Foxglove,      Buttercup,    Orchid,   Cosmos,        Chrysanthemum,
-    BirdOfParadise, Marigold,      CactusFlower, Fuchsia,  BleedingHeart, Allium,
+    Sunflower,     Tulip,         Daisy,          Bluebell, Rose,          Lavender,
+    Daffodil,      Poppy,         ForgetMeNot,    Lily,     MorningGlory,  LilyOfTheValley,
+    Pansy,         CherryBlossom, BirdOfParadise, Iris,     Hibiscus,      Thistle,
+    Carnation,     Hydrangea,     WaterLily,      Crocus,   Cornflower,    Snowdrop,
+    Passionflower, Foxglove,      Buttercup,      Orchid,   Cosmos,        Chrysanthemum,
+    Dandelion,     Marigold,      CactusFlower,   Fuchsia,  BleedingHeart, Allium,
 };
 
 }  // namespace
