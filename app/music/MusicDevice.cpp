@@ -9,7 +9,6 @@
 #include <atomic>
 #include <cmath>
 #include <mutex>
-#include <span>
 
 #include "MidiFileCheck.h"
 
@@ -35,8 +34,8 @@ void SilenceFluidSynth() {
     });
 }
 
-// Cuts every voice and the reverb still ringing, and puts the channels back to their defaults:
-// a clean slate for a tune that starts from its beginning and sets up its own instruments.
+// Cuts every voice at once and clears the effects and the channels back to their defaults, so
+// only a faint echo is left: a clean slate for a tune that sets up its own instruments.
 void Hush(fluid_synth_t* synth) {
     fluid_synth_system_reset(synth);
     fluid_synth_all_sounds_off(synth, -1);
@@ -266,7 +265,10 @@ bool MusicDevice::AtEnd() const {
 }
 
 float MusicDevice::RenderMilliseconds(int milliseconds) {
-    if (!engine_ || output_ != Output::Manual || milliseconds <= 0) return 0.0F;
+    // Never beside a running driver: two threads rendering one synthesiser would corrupt it.
+    if (!engine_ || engine_->driver != nullptr || output_ != Output::Manual || milliseconds <= 0) {
+        return 0.0F;
+    }
     std::array<float, kBlockFrames> left{}, right{};
     float peak = 0.0F;
     long long frames = std::llround(milliseconds * kSampleRate / 1000.0);

@@ -76,6 +76,12 @@ Rendering RenderTune() {
     return result;
 }
 
+// Rendered once for all the checks below.
+const Rendering& TheTune() {
+    static const Rendering tune = RenderTune();
+    return tune;
+}
+
 double Rms(const Rendering& r, std::size_t from, std::size_t to) {
     double sum = 0;
     for (std::size_t i = from; i < to; ++i) sum += r.squares[i];
@@ -83,7 +89,7 @@ double Rms(const Rendering& r, std::size_t from, std::size_t to) {
 }
 
 TEST(Tune, LastsAboutAMinuteAtSaneLevels) {
-    const Rendering tune = RenderTune();
+    const Rendering& tune = TheTune();
     ASSERT_GT(tune.totalTicks, 0);
     std::printf("varnel.mid: %.2f s, %d ticks\n", tune.seconds, tune.totalTicks);
     EXPECT_GT(tune.seconds, 50.0);
@@ -100,7 +106,7 @@ TEST(Tune, LastsAboutAMinuteAtSaneLevels) {
 }
 
 TEST(Tune, BeginsAtOnceAndFadesBeforeItsEnd) {
-    const Rendering tune = RenderTune();
+    const Rendering& tune = TheTune();
     ASSERT_GT(tune.peaks.size(), 400U);
     // Sound within the first 50 ms: the loop starts again without a lead-in of silence.
     const auto firstSound =
