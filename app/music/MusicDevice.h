@@ -22,7 +22,7 @@ class MusicDevice : public QObject {
     Q_OBJECT
 
   public:
-    // The mode numbers of the multimedia device the window was written against.
+    // The mode numbers the window compares with; 526 is only ever read as "not stopped".
     static constexpr int NotReady = 524;
     static constexpr int Stopped = 525;
     static constexpr int Playing = 526;
@@ -82,7 +82,7 @@ class MusicDevice : public QObject {
     // loudest sample (0 is silence). Does nothing with a real audio device or when not ready.
     float RenderMilliseconds(int milliseconds);
 
-    // Whether an audio driver is running: only while the tune is playing.
+    // Whether an audio driver is running: only from Play until Stop, Prev or the tune's end.
     bool AudioOutputActive() const;
     bool StatusTimerActive() const { return statusTimer_.isActive(); }
 
