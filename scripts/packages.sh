@@ -1,4 +1,4 @@
 # The Debian packages the game needs to build and run, and those its tests need besides.
 BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libgl-dev libfluidsynth-dev
                 timgm6mb-soundfont fonts-dejavu-core)
-TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xauth xvfb)
+TEST_PACKAGES=(libgtest-dev libgmock-dev)

@@ -1,0 +1,85 @@
+#include <QCloseEvent>
+#include <QMenuBar>
+
+#include "AppInfo.h"
+#include "Conversions.h"
+#include "HelpWindow.h"
+#include "frmVarnel.h"
+
+// Start-up, the one-time relayout at the first maximize, and the two ways the program ends.
+namespace varnel {
+
+void frmVarnel::Form_Load() {
+    const QSize screen = environment_.screenSize();
+    LargeScreen_ = screen.width() > 648;
+    setWindowTitle(MainWindowCaption());
+    AppPath_ = environment_.appPath;
+    if (!AppPath_.endsWith('/')) AppPath_ += '/';
+    HelpFile_ = AppPath_ + QStringLiteral("help/index.html");
+
+    OpenMusic();
+
+    mnuExit->setText(QStringLiteral("E&xit\tAlt+F4"));
+    FirstMaximize_ = true;
+    state_.KeepDeal = false;
+    CurrentTileSet_ = settings_.ReadChoice("TileSet", 0, 0, 4);
+    for (int i = 0; i < 5; ++i) mnuTileSet[i]->setChecked(i == CurrentTileSet_);
+    lblMessage->setText(QStringLiteral("Tiles Left:"));
+
+    state_.CurrentLayout = settings_.ReadChoice("Layout", kDragon, kDragon, kPyramid);
+    SetLayoutChecked(state_.CurrentLayout);
+    state_.TileCount = TileCountOf(state_.CurrentLayout);
+    ApplyBackground(settings_.ReadColour("BackGround", 4210688));
+
+    // The tile size comes from the first built-in sheet: 9 faces across, 4 down.
+    state_.TileHeight = surfaces_.picTile[0].height() / 4.0f;
+    state_.TileWidth = surfaces_.picTile[0].width() / 9.0f;
+    geometry_.frameWidth = state_.TileWidth + 3;
+    geometry_.frameHeight = state_.TileHeight + 3;
+    state_.BoardScaleWidth = surfaces_.picBoard.width();
+    state_.Labels = LabelPositions{};
+    ApplyGeometry();
+
+    game_.NewGame();
+    resize(806, 588 + menuBar()->sizeHint().height());
+}
+
+void frmVarnel::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) Form_Resize();
+}
+
+void frmVarnel::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmVarnel::Form_Resize() {
+    if (!isMaximized() || !LargeScreen_ || !FirstMaximize_) return;
+    FirstMaximize_ = false;
+    const QSize screen = environment_.screenSize();
+    const auto scale = ScaleForScreen(screen.width(), screen.height());
+    if (!scale) return;
+    HideFrame();
+    FormResize(*scale, state_, geometry_, surfaces_, CurrentTileSet_);
+    ApplyGeometry();
+    game_.NewGame();
+    state_.KeepDeal = false;
+}
+
+void frmVarnel::mnuExit_Click() {
+    if (ending_) return;
+    ending_ = true;
+    StopMusicForShutdown();
+    CloseHelp();
+    environment_.endProgram();
+}
+
+void frmVarnel::closeEvent(QCloseEvent* event) {
+    // Closing the window ends the program like Exit does, without asking, even when the help
+    // window is still open.
+    event->accept();
+    mnuExit_Click();
+}
+
+}  // namespace varnel

@@ -1,0 +1,44 @@
+#include "MatchPanel.h"
+
+namespace varnel {
+namespace {
+
+// The panel's face is rounded and bold; where that face is missing, a bold sans stands in.
+QFont PanelFont(int pointSize, bool bold) {
+    QFont font(QStringLiteral("Arial Rounded MT Bold"), pointSize);
+    font.setStyleHint(QFont::SansSerif);
+    font.setFamilies({QStringLiteral("Arial Rounded MT Bold"), QStringLiteral("DejaVu Sans")});
+    font.setBold(bold);
+    return font;
+}
+
+}  // namespace
+
+MatchPanel::MatchPanel(QWidget* parent)
+    : QFrame(parent),
+      lblTitle(new QLabel(QStringLiteral("0 Matching Tiles Remaining"), this)),
+      cmdMatchNew(new QPushButton(QStringLiteral("New Game"), this)),
+      cmdMatchShuffle(new QPushButton(QStringLiteral("Shuffle"), this)),
+      cmdMatchQuit(new QPushButton(QStringLiteral("Quit"), this)) {
+    // Laid out at 96 dots per inch: 15 twips to the pixel.
+    setGeometry(224, 200, 361, 105);
+    setFrameShape(QFrame::Box);
+    setAutoFillBackground(true);
+    setStyleSheet(QStringLiteral("varnel--MatchPanel { background: #c0c0c0; border: 1px solid #404040; }"));
+
+    lblTitle->setGeometry(0, 0, 361, 33);
+    lblTitle->setAlignment(Qt::AlignCenter);
+    lblTitle->setFont(PanelFont(16, true));
+    lblTitle->setAutoFillBackground(true);
+    lblTitle->setStyleSheet(QStringLiteral("color: #00ffff; background: #0000ff;"));
+
+    const int lefts[] = {16, 128, 240};
+    QPushButton* buttons[] = {cmdMatchNew, cmdMatchShuffle, cmdMatchQuit};
+    for (int i = 0; i < 3; ++i) {
+        buttons[i]->setGeometry(lefts[i], 48, 105, 41);
+        buttons[i]->setFont(PanelFont(12, true));
+    }
+    hide();
+}
+
+}  // namespace varnel

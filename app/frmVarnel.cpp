@@ -1,0 +1,214 @@
+#include "frmVarnel.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+#include <chrono>
+
+#include "AppInfo.h"
+#include "BuiltinArt.h"
+#include "Conversions.h"
+#include "RasterOps.h"
+#include "RiversLayout.h"
+
+namespace varnel {
+namespace {
+
+// Colours are kept the way the settings store them: 0x00BBGGRR, red in the low byte.
+QRgb ToRgb(int32_t colour) {
+    return qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+QLabel* MakeBoardLabel(QWidget* board, int left, int top, int width, int height) {
+    auto* label = new QLabel(board);
+    label->setGeometry(left, top, width, height);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QFont font = label->font();
+    font.setBold(true);
+    font.setPixelSize(14);
+    label->setFont(font);
+    return label;
+}
+
+}  // namespace
+
+VarnelEnvironment ProgramEnvironment() {
+    return {QCoreApplication::applicationDirPath(),
+            [] {
+                const QScreen* screen = QGuiApplication::primaryScreen();
+                return screen ? screen->geometry().size() : QSize(640, 480);
+            },
+            [] { QCoreApplication::exit(0); },
+            [] { QApplication::beep(); }};
+}
+
+frmVarnel::frmVarnel(VarnelEnvironment environment, QWidget* parent)
+    : QMainWindow(parent),
+      environment_(std::move(environment)),
+      game_(state_, *this, random_, RiversLayout()) {
+    CreateControls();
+    CreateMenus();
+    ConnectMenus();
+    Form_Load();
+}
+
+frmVarnel::~frmVarnel() {
+    if (busy_) QApplication::restoreOverrideCursor();
+}
+
+void frmVarnel::CreateControls() {
+    form = new QWidget(this);
+    form->setAutoFillBackground(true);
+    setCentralWidget(form);
+
+    // The surfaces at their design size, with the built-in tile sets in their slots.
+    surfaces_.picBoard = MakeSurface(609, 417);
+    surfaces_.picBoardOld = surfaces_.picBoard;
+    surfaces_.picHold = MakeSurface(44, 55);
+    surfaces_.picWork = MakeSurface(44, 55);
+    surfaces_.picMask = LoadTileMask();
+    for (int slot = 0; slot < kTileSetCount; ++slot) surfaces_.picTile[slot] = LoadBuiltinSheet(slot);
+
+    picBoard = new BoardWidget(form);
+    shpBox = new SelectionFrame(picBoard);
+    lblMessage = MakeBoardLabel(picBoard, 0, 80, 81, 25);
+    lblScore = MakeBoardLabel(picBoard, 16, 104, 41, 17);
+    lblTest = MakeBoardLabel(picBoard, 0, 200, 400, 25);
+    picMatch = new MatchPanel(form);
+    ApplyGeometry();
+
+    connect(picBoard, &BoardWidget::MouseUp, this,
+            [this](int button, float x, float y) { game_.picBoard_MouseUp(button, x, y); });
+    connect(picMatch->cmdMatchNew, &QPushButton::clicked, this, [this] { game_.cmdMatchNew_Click(); });
+    connect(picMatch->cmdMatchShuffle, &QPushButton::clicked, this,
+            [this] { game_.cmdMatchShuffle_Click(); });
+    connect(picMatch->cmdMatchQuit, &QPushButton::clicked, this,
+            [this] { game_.cmdMatchQuit_Click(); });
+}
+
+void frmVarnel::ApplyGeometry() {
+    const RectF& board = geometry_.board;
+    picBoard->setGeometry(CLng(board.left), CLng(board.top), CLng(board.width),
+                          CLng(board.height));
+    shpBox->resize(CLng(geometry_.frameWidth), CLng(geometry_.frameHeight));
+    shpBox->SetBorderWidth(geometry_.frameBorder);
+    lblMessage->move(CLng(geometry_.messageLeft), CLng(geometry_.messageTop));
+    lblScore->move(CLng(geometry_.scoreLeft), CLng(geometry_.scoreTop));
+}
+
+void frmVarnel::ApplyBackground(int32_t colour) {
+    BackgroundColour_ = colour;
+    const QRgb rgb = ToRgb(colour);
+    QPalette palette = form->palette();
+    palette.setColor(QPalette::Window, QColor(rgb));
+    form->setPalette(palette);
+    surfaces_.background = rgb;
+    // The labels lie on the background: light text on a dark colour, dark text on a light one.
+    const QColor text = qGray(rgb) < 128 ? QColor(255, 236, 160) : QColor(24, 24, 24);
+    for (QLabel* label : {lblMessage, lblScore, lblTest}) {
+        QPalette labelPalette = label->palette();
+        labelPalette.setColor(QPalette::WindowText, text);
+        label->setPalette(labelPalette);
+    }
+}
+
+// ---- What the play logic asks of the window ----
+
+void frmVarnel::SetCommandEnabled(Command command, bool enabled) {
+    switch (command) {
+        case Command::Hint:
+            mnuHint->setEnabled(enabled);
+            break;
+        case Command::Undo:
+            mnuUndo->setEnabled(enabled);
+            break;
+        case Command::Shuffle:
+            mnuShuffle->setEnabled(enabled);
+            break;
+    }
+}
+
+void frmVarnel::SetLayoutChecked(int16_t layout) {
+    for (int i = 0; i < 3; ++i) mnuLayout[i]->setChecked(i == layout);
+}
+
+void frmVarnel::SetBoardEnabled(bool enabled) { picBoard->SetAcceptsClicks(enabled); }
+
+void frmVarnel::SetBusy(bool busy) {
+    if (busy == busy_) return;
+    busy_ = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void frmVarnel::PlaceLabels(int16_t messageTop, int16_t scoreTop, int16_t scoreLeft,
+                            int16_t testTop) {
+    lblMessage->move(lblMessage->x(), messageTop);
+    lblScore->move(scoreLeft, scoreTop);
+    lblTest->move(lblTest->x(), testTop);
+}
+
+void frmVarnel::SetScoreCaption(const std::string& caption) {
+    lblScore->setText(QString::fromStdString(caption));
+}
+
+void frmVarnel::SetMessageVisible(bool visible) { lblMessage->setVisible(visible); }
+
+void frmVarnel::ShowFrame(int16_t left, int16_t top) {
+    shpBox->move(left, top);
+    shpBox->show();
+    shpBox->raise();
+}
+
+void frmVarnel::HideFrame() { shpBox->hide(); }
+
+void frmVarnel::Beep() { environment_.beep(); }
+
+void frmVarnel::Pause(float seconds) {
+    // A nested event loop: menus and repaints go on, the board takes no clicks meanwhile.
+    const bool accepted = picBoard->AcceptsClicks();
+    picBoard->SetAcceptsClicks(false);
+    QEventLoop loop;
+    const auto wait = std::chrono::milliseconds(CLng(seconds * 1000.0 * environment_.pauseScale));
+    QTimer::singleShot(wait, &loop, &QEventLoop::quit);
+    loop.exec();
+    picBoard->SetAcceptsClicks(accepted);
+}
+
+void frmVarnel::DisplayBoard() {
+    picBoard->SetAcceptsClicks(false);
+    surfaces_.DisplayBoard(state_, CurrentTileSet_);
+    picBoard->ShowPicture(surfaces_.picBoardOld);
+    picBoard->SetAcceptsClicks(true);
+}
+
+void frmVarnel::ShowMessage(const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(AppTitle), QString::fromStdString(text),
+                    QMessageBox::Ok, this);
+    box.exec();
+}
+
+bool frmVarnel::AskYesNo(const std::string& caption, const std::string& text) {
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(caption),
+                    QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No, this);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void frmVarnel::SetMatchPanelVisible(bool visible) {
+    picMatch->setVisible(visible);
+    if (visible) picMatch->raise();
+}
+
+void frmVarnel::WriteSetting(const std::string& key, const std::string& value) {
+    settings_.Write(key, value);
+}
+
+void frmVarnel::ExitProgram() { mnuExit_Click(); }
+
+}  // namespace varnel

@@ -1,0 +1,16 @@
+#include <QApplication>
+
+#include "BuiltinArt.h"
+#include "frmVarnel.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Varnel Solitaire"));
+    QApplication::setWindowIcon(varnel::ProgramIcon());
+
+    varnel::frmVarnel window(varnel::ProgramEnvironment());
+    // A maximized window fits any screen, and on a large one the board is scaled up to fill it
+    // as the window first appears.
+    window.showMaximized();
+    return app.exec();
+}

@@ -1,0 +1,66 @@
+#include "BoardWidget.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace varnel {
+
+BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void BoardWidget::ShowPicture(const QImage& front) {
+    front_ = front;
+    update();
+}
+
+void BoardWidget::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.drawImage(event->rect(), front_, event->rect());
+}
+
+void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (!acceptsClicks_) return;
+    int button = 0;
+    switch (event->button()) {
+        case Qt::LeftButton:
+            button = 1;
+            break;
+        case Qt::RightButton:
+            button = 2;
+            break;
+        case Qt::MiddleButton:
+            button = 4;
+            break;
+        default:
+            // Extra buttons still count as a click on the board.
+            button = event->button() == Qt::NoButton ? 0 : 1;
+            break;
+    }
+    const QPointF at = event->position();
+    emit MouseUp(button, static_cast<float>(at.x()), static_cast<float>(at.y()));
+}
+
+SelectionFrame::SelectionFrame(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    hide();
+}
+
+void SelectionFrame::SetBorderWidth(int width) {
+    borderWidth_ = width;
+    update();
+}
+
+void SelectionFrame::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const int b = borderWidth_;
+    const QColor magenta(255, 0, 255);
+    // The outline lies inside the frame's rectangle.
+    painter.fillRect(0, 0, width(), b, magenta);
+    painter.fillRect(0, height() - b, width(), b, magenta);
+    painter.fillRect(0, b, b, height() - 2 * b, magenta);
+    painter.fillRect(width() - b, b, b, height() - 2 * b, magenta);
+}
+
+}  // namespace varnel

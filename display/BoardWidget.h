@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+namespace varnel {
+
+// The board on screen: shows the last finished picture of the board and reports every mouse
+// button released over it. The labels and the selection frame lie on it as child widgets that
+// let the clicks through.
+class BoardWidget : public QWidget {
+    Q_OBJECT
+public:
+    explicit BoardWidget(QWidget* parent = nullptr);
+
+    void ShowPicture(const QImage& front);
+    const QImage& Picture() const { return front_; }
+
+    // While the board is rebuilt, or a hint or the winning blink waits, clicks are ignored.
+    // (The widget itself stays enabled so that its labels are not drawn greyed.)
+    void SetAcceptsClicks(bool accepts) { acceptsClicks_ = accepts; }
+    bool AcceptsClicks() const { return acceptsClicks_; }
+
+signals:
+    // button: 1 left, 2 right, 4 middle; the position in board pixels.
+    void MouseUp(int button, float x, float y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QImage front_;
+    bool acceptsClicks_ = true;
+};
+
+// The selection frame: a magenta outline with a transparent inside.
+class SelectionFrame : public QWidget {
+    Q_OBJECT
+public:
+    explicit SelectionFrame(QWidget* parent = nullptr);
+    void SetBorderWidth(int width);
+    int BorderWidth() const { return borderWidth_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int borderWidth_ = 7;
+};
+
+}  // namespace varnel

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QIcon>
+#include <QImage>
+
+// The pictures compiled into the program: the five tile sets in the order of the Tiles menu,
+// the tile mask and the program icon.
+namespace varnel {
+
+constexpr int kTileSetCount = 5;
+
+QImage LoadBuiltinSheet(int slot);
+QImage LoadTileMask();
+QIcon ProgramIcon();
+
+}  // namespace varnel

@@ -1,0 +1,62 @@
+#include "RasterOps.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cstring>
+
+namespace varnel {
+
+QImage MakeSurface(int width, int height, QRgb fill) {
+    QImage surface(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
+    surface.fill(fill);
+    return surface;
+}
+
+void BitBlt(QImage& destination, int x, int y, int width, int height, const QImage& source,
+            int sourceX, int sourceY, RasterOp op) {
+    Q_ASSERT(destination.format() == QImage::Format_RGB32);
+    Q_ASSERT(source.format() == QImage::Format_RGB32);
+    // Clip the rectangle against the four edges of both surfaces, moving both corners alike.
+    const int left = std::max({0, -x, -sourceX});
+    const int top = std::max({0, -y, -sourceY});
+    x += left, sourceX += left, width -= left;
+    y += top, sourceY += top, height -= top;
+    width = std::min({width, destination.width() - x, source.width() - sourceX});
+    height = std::min({height, destination.height() - y, source.height() - sourceY});
+    if (width <= 0 || height <= 0) return;
+
+    // Same surface, overlapping rows: copy bottom-up or top-down so no row is read after it
+    // was written.
+    const bool upward = &destination == &source && y > sourceY;
+    uchar* outBits = destination.bits();  // detaches once, not once a row
+    const uchar* inBits = source.constBits();
+    const qsizetype outStride = destination.bytesPerLine();
+    const qsizetype inStride = source.bytesPerLine();
+    for (int step = 0; step < height; ++step) {
+        const int row = upward ? height - 1 - step : step;
+        auto* out = reinterpret_cast<QRgb*>(outBits + (y + row) * outStride) + x;
+        const auto* in = reinterpret_cast<const QRgb*>(inBits + (sourceY + row) * inStride) + sourceX;
+        switch (op) {
+            case RasterOp::Copy:
+                std::memmove(out, in, sizeof(QRgb) * width);
+                break;
+            case RasterOp::And:
+                for (int i = 0; i < width; ++i) out[i] &= in[i];
+                break;
+            case RasterOp::Paint:
+                for (int i = 0; i < width; ++i) out[i] |= in[i];
+                break;
+        }
+    }
+}
+
+void StretchBlt(QImage& destination, int x, int y, int width, int height, const QImage& source,
+                int sourceX, int sourceY, int sourceWidth, int sourceHeight) {
+    if (width <= 0 || height <= 0 || sourceWidth <= 0 || sourceHeight <= 0) return;
+    const QImage scaled = source.copy(sourceX, sourceY, sourceWidth, sourceHeight)
+                              .scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                              .convertToFormat(QImage::Format_RGB32);
+    BitBlt(destination, x, y, width, height, scaled, 0, 0, RasterOp::Copy);
+}
+
+}  // namespace varnel

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QImage>
+
+// The pixel transfers the board is drawn with, on 32-bit surfaces (QImage::Format_RGB32). They
+// combine the colour bits of each pixel: copy, AND (black cuts a hole, white keeps what was
+// there) and OR (black keeps what was there). Rectangles are clipped to both surfaces.
+namespace varnel {
+
+enum class RasterOp { Copy, And, Paint };
+
+// A blank surface of the given size in the format the transfers work on.
+QImage MakeSurface(int width, int height, QRgb fill = qRgb(0, 0, 0));
+
+void BitBlt(QImage& destination, int x, int y, int width, int height, const QImage& source,
+            int sourceX, int sourceY, RasterOp op);
+
+// Copies a source rectangle into a destination rectangle of another size, smoothly scaled.
+void StretchBlt(QImage& destination, int x, int y, int width, int height, const QImage& source,
+                int sourceX, int sourceY, int sourceWidth, int sourceHeight);
+
+}  // namespace varnel

@@ -1,0 +1,134 @@
+#include "WindowFixture.h"
+
+namespace varnel::testing {
+namespace {
+
+using PlayByMouse = WindowTest;
+
+TEST_F(PlayByMouse, SelectThenRemoveAnEqualPair) {
+    frmVarnel& w = Open();
+    const auto [a, b] = FreePair();
+    ASSERT_GE(a, 0);
+    ClickTile(a, Qt::RightButton);
+    EXPECT_TRUE(w.shpBox->isVisible());
+    EXPECT_EQ(w.shpBox->pos(), QPoint(State().Tiles[a].X + 1, State().Tiles[a].Y - 4));
+    EXPECT_EQ(w.shpBox->BorderWidth(), 7);
+
+    const QImage before = w.picBoard->Picture();
+    ClickTile(b, Qt::MiddleButton);
+    EXPECT_FALSE(w.shpBox->isVisible());
+    EXPECT_EQ(State().Tiles[a].Face, kNoFace);
+    EXPECT_EQ(State().Tiles[b].Face, kNoFace);
+    EXPECT_EQ(w.lblScore->text(), " 142");
+    EXPECT_NE(w.picBoard->Picture(), before) << "the board is drawn again without the pair";
+    EXPECT_EQ(w.mnuUndo->isEnabled(), w.GameLogic().CountPairs() > 0);
+    EXPECT_EQ(beeps, 0);
+
+    w.mnuUndo->trigger();
+    EXPECT_NE(State().Tiles[a].Face, kNoFace);
+    EXPECT_EQ(w.lblScore->text(), " 144");
+    EXPECT_EQ(w.picBoard->Picture(), before);
+    EXPECT_FALSE(w.mnuUndo->isEnabled());
+}
+
+TEST_F(PlayByMouse, RefusedClicksBeepAndDeselect) {
+    frmVarnel& w = Open();
+    ClickTile(2);
+    ASSERT_TRUE(w.shpBox->isVisible());
+    ClickAt(QPoint(3, 3));  // an empty corner of the board
+    EXPECT_FALSE(w.shpBox->isVisible());
+    EXPECT_EQ(beeps, 1);
+
+    ClickTile(2);
+    ClickTile(5);  // blocked by its neighbours
+    EXPECT_FALSE(w.shpBox->isVisible());
+    EXPECT_EQ(beeps, 2);
+
+    // Two free tiles with different faces.
+    int16_t other = -1;
+    for (int16_t t : {13, 14, 21, 22, 31, 0, 86})
+        if (State().Tiles[t].Face != State().Tiles[2].Face) other = t;
+    ASSERT_GE(other, 0);
+    ClickTile(2);
+    ClickTile(other);
+    EXPECT_FALSE(w.shpBox->isVisible());
+    EXPECT_FALSE(State().TileSelected);
+    EXPECT_EQ(beeps, 3);
+    EXPECT_EQ(w.lblScore->text(), " 144");
+}
+
+TEST_F(PlayByMouse, HintRemainingAndTheirMessages) {
+    frmVarnel& w = Open();
+    ModalAnswerer answerer;
+    w.mnuRemain->trigger();
+    ASSERT_EQ(answerer.seen.size(), 1u);
+    EXPECT_EQ(answerer.seen[0].caption, "Varnel Solitaire");
+    EXPECT_EQ(answerer.seen[0].text,
+              QString::number(w.GameLogic().CountPairs()) + " Matches Remain");
+    EXPECT_EQ(answerer.seen[0].buttons, QMessageBox::Ok);
+
+    // While the hint shows, the board takes no clicks; afterwards it does again.
+    bool acceptedDuringHint = true;
+    QTimer::singleShot(5, [&] { acceptedDuringHint = w.picBoard->AcceptsClicks(); });
+    w.mnuHint->trigger();
+    EXPECT_FALSE(acceptedDuringHint);
+    EXPECT_TRUE(w.picBoard->AcceptsClicks());
+    EXPECT_FALSE(w.shpBox->isVisible());
+}
+
+TEST_F(PlayByMouse, WinningAsksToPlayAgain) {
+    frmVarnel& w = Open();
+    for (int i = 2; i < 144; ++i) State().Tiles[i].Face = kNoFace;
+    State().Tiles[0].Face = State().Tiles[1].Face = 3;
+    State().Tiles[1].Free = kTrue;
+    State().TilesLeft = 2;
+    ModalAnswerer answerer({QMessageBox::Yes});
+    ClickTile(0);
+    ClickTile(1);
+    ASSERT_EQ(answerer.seen.size(), 1u);
+    EXPECT_EQ(answerer.seen[0].caption, "Continue");
+    EXPECT_EQ(answerer.seen[0].text, "You Won! Do you want to play again?");
+    EXPECT_EQ(answerer.seen[0].icon, QMessageBox::Question);
+    EXPECT_EQ(answerer.seen[0].buttons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_TRUE(w.lblMessage->isVisible());
+    EXPECT_EQ(w.lblScore->text(), " 144") << "Yes deals a new game";
+    EXPECT_EQ(exits, 0);
+}
+
+TEST_F(PlayByMouse, StuckDragonShowsThePanelWithItsButtons) {
+    frmVarnel& w = Open();
+    auto makeStuck = [&] {
+        for (int i = 0; i < 144; ++i) State().Tiles[i].Face = kNoFace;
+        // Tile 87 lies on its own twin; tiles 2 and 13 are the last free pair.
+        State().Tiles[87].Face = State().Tiles[15].Face = 5;
+        State().Tiles[2].Face = State().Tiles[13].Face = 7;
+        State().TilesLeft = 4;
+        w.DisplayBoard();
+        ClickTile(2);
+        ClickTile(13);
+    };
+    makeStuck();
+    EXPECT_TRUE(w.picMatch->isVisible());
+    EXPECT_EQ(w.picMatch->geometry(), QRect(224, 200, 361, 105));
+    EXPECT_EQ(w.picMatch->lblTitle->text(), "0 Matching Tiles Remaining");
+    EXPECT_FALSE(w.mnuHint->isEnabled());
+    EXPECT_FALSE(w.mnuShuffle->isEnabled());
+    EXPECT_FALSE(w.mnuUndo->isEnabled());
+    EXPECT_FALSE(w.picBoard->AcceptsClicks());
+    EXPECT_TRUE(w.mnuNewGame->isEnabled());
+
+    QTest::mouseClick(w.picMatch->cmdMatchShuffle, Qt::LeftButton);
+    EXPECT_TRUE(w.picMatch->isVisible()) << "two tiles, one on the other: still stuck";
+
+    QTest::mouseClick(w.picMatch->cmdMatchNew, Qt::LeftButton);
+    EXPECT_FALSE(w.picMatch->isVisible());
+    EXPECT_EQ(w.lblScore->text(), " 144");
+    EXPECT_TRUE(w.mnuHint->isEnabled());
+
+    makeStuck();
+    QTest::mouseClick(w.picMatch->cmdMatchQuit, Qt::LeftButton);
+    EXPECT_EQ(exits, 1);
+}
+
+}  // namespace
+}  // namespace varnel::testing

@@ -1,0 +1,107 @@
+#include "WindowFixture.h"
+
+namespace varnel::testing {
+namespace {
+
+using Scaling = WindowTest;
+
+struct Expected {
+    QSize screen;
+    float tileWidth, tileHeight;
+    QRect board;
+    std::array<int16_t, 8> labels;  // the eight label positions after scaling
+    int frameBorder;
+    QSize drawnTile, sheet;
+};
+
+void ExpectScaled(frmVarnel& w, const Expected& e) {
+    const GameState& s = w.State();
+    EXPECT_FLOAT_EQ(s.TileWidth, e.tileWidth);
+    EXPECT_FLOAT_EQ(s.TileHeight, e.tileHeight);
+    EXPECT_EQ(w.picBoard->geometry(), e.board);
+    EXPECT_EQ(s.BoardScaleWidth, e.board.width());
+    const LabelPositions& l = s.Labels;
+    EXPECT_EQ((std::array{l.MessageTop, l.ScoreTop, l.ScoreLeft, l.TestTop, l.RiversMessageTop,
+                          l.RiversScoreTop, l.RiversScoreLeft, l.RiversTestTop}),
+              e.labels);
+    EXPECT_EQ(w.lblScore->pos(), QPoint(l.ScoreLeft, l.ScoreTop));
+    EXPECT_EQ(w.lblMessage->pos(), QPoint(0, l.MessageTop));
+    EXPECT_EQ(w.shpBox->BorderWidth(), e.frameBorder);
+    EXPECT_EQ(w.shpBox->size(), e.drawnTile);
+    EXPECT_EQ(w.Surfaces().picMask.size(), e.drawnTile);
+    EXPECT_EQ(w.Surfaces().picTile[0].size(), e.sheet);
+    EXPECT_EQ(w.Surfaces().picTile[4].size(), e.sheet);
+}
+
+TEST_F(Scaling, FirstMaximizeScalesTheBoardOnceAroundTheSameDeal) {
+    const Expected at800{QSize(800, 600), 55, 68.75f, QRect(20, 10, 761, 521),
+                         {100, 130, 20, 250, 19, 19, 94, 462}, 9, QSize(55, 69), QSize(495, 275)};
+    const Expected at1024{QSize(1024, 768), 70.4f, 88, QRect(26, 13, 974, 667),
+                          {128, 166, 26, 320, 24, 24, 120, 592}, 11, QSize(70, 88),
+                          QSize(634, 352)};
+    for (const Expected& e : {at800, at1024}) {
+        frmVarnel& w = Open(e.screen);
+        // A game in progress, with a tile selected.
+        const auto [a, b] = FreePair();
+        ClickTile(a);
+        ClickTile(b);
+        ClickTile(FreePair().first);
+        const TileTable before = State().Tiles;
+
+        w.showMaximized();
+        ExpectScaled(w, e);
+        EXPECT_FALSE(State().KeepDeal);
+        EXPECT_FALSE(State().TileSelected);
+        EXPECT_FALSE(w.shpBox->isVisible());
+        EXPECT_EQ(w.lblScore->text(), " 142");
+        for (int i = 0; i < 144; ++i) {
+            EXPECT_EQ(State().Tiles[i].Face, before[i].Face);
+            EXPECT_EQ(State().Tiles[i].Free, before[i].Free);
+        }
+        EXPECT_EQ(w.Surfaces().picBoardOld.size(), e.board.size());
+
+        // Only the first maximize relays the board.
+        const TileTable scaled = State().Tiles;
+        w.showNormal();
+        w.showMaximized();
+        ExpectScaled(w, e);
+        EXPECT_EQ(State().Tiles, scaled);
+
+        // Clicks land on the scaled tiles, and the frame sits as it does at this scale.
+        ClickTile(143);
+        const TileRec& top = State().Tiles[143];
+        if (e.screen.width() == 800)
+            EXPECT_EQ(w.shpBox->pos(), QPoint(top.X + 3, top.Y - 3));
+        else
+            EXPECT_EQ(w.shpBox->pos(), QPoint(top.X + 1, top.Y - 4));
+    }
+}
+
+TEST_F(Scaling, SmallScreensKeepTheDesignSize) {
+    frmVarnel& w = Open(QSize(648, 480));
+    w.showMaximized();
+    EXPECT_EQ(w.picBoard->geometry(), QRect(16, 8, 609, 417));
+    EXPECT_EQ(State().BoardScale, 1.0f);
+
+    // One pixel wider scales by 1 in height: only the left margin moves.
+    Open(QSize(649, 480));
+    window->showMaximized();
+    EXPECT_EQ(State().TileWidth, 44.0f);
+    EXPECT_EQ(window->picBoard->geometry(), QRect(16, 8, 609, 417));
+    EXPECT_EQ(State().Labels.ScoreLeft, 16);
+    EXPECT_EQ(State().Labels.RiversScoreLeft, 76);
+    EXPECT_EQ(window->shpBox->size(), QSize(44, 55)) << "the frame loses its extra 3 pixels";
+}
+
+TEST_F(Scaling, ScreensNarrowerThanTheBoardKeepItOnScreen) {
+    frmVarnel& w = Open(QSize(1280, 1024));
+    w.showMaximized();
+    EXPECT_LE(w.picBoard->geometry().right(), 1280);
+    int rightmost = 0;
+    for (int i = 0; i < 144; ++i)
+        rightmost = std::max(rightmost, State().Tiles[i].X + static_cast<int>(State().TileWidth));
+    EXPECT_LE(w.picBoard->x() + rightmost, 1280);
+}
+
+}  // namespace
+}  // namespace varnel::testing

@@ -1,0 +1,79 @@
+#include <QTextBrowser>
+
+#include "AboutBox.h"
+#include "HelpWindow.h"
+#include "ModalAction.h"
+#include "WindowFixture.h"
+
+namespace varnel::testing {
+namespace {
+
+using SoundMenu = WindowTest;
+using HelpMenu = WindowTest;
+
+TEST_F(SoundMenu, CaptionNamesTheStateAndTheChoiceIsRemembered) {
+    frmVarnel& w = Open();
+    EXPECT_EQ(w.mnuSound->text(), "&Sound On");
+    EXPECT_EQ(w.Music().UpdateInterval(), 999);
+    w.mnuSound->trigger();
+    EXPECT_EQ(w.mnuSound->text(), "S&ound Off");
+    EXPECT_EQ(w.Music().UpdateInterval(), 0);
+    EXPECT_EQ(StoredSetting("Sound").toString(), " 0");
+    w.mnuSound->trigger();
+    EXPECT_EQ(w.mnuSound->text(), "S&ound On");
+    EXPECT_EQ(w.Music().UpdateInterval(), 999);
+    EXPECT_EQ(StoredSetting("Sound").toString(), "-1");
+}
+
+TEST_F(SoundMenu, AnythingButMinusOneMeansOffAndSilencesTheBeeps) {
+    StoreSetting("Sound", " 1");
+    frmVarnel& w = Open();
+    EXPECT_EQ(w.mnuSound->text(), "S&ound Off");
+    ClickAt(QPoint(3, 3));  // a miss
+    EXPECT_EQ(beeps, 0);
+    w.mnuSound->trigger();
+    EXPECT_EQ(StoredSetting("Sound").toString(), "-1");
+    ClickAt(QPoint(3, 3));
+    EXPECT_EQ(beeps, 1);
+}
+
+TEST_F(HelpMenu, ThreeEntriesOpenOneWindowAtTheContents) {
+    frmVarnel& w = Open();
+    QDir(appDir.path()).mkdir("help");
+    QFile page(appDir.filePath("help/index.html"));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.write("<html><body><h1>Contents</h1><a href='other.html'>more</a></body></html>");
+    page.close();
+
+    w.mnuHelpContents->trigger();
+    HelpWindow* help = CurrentHelpWindow();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_FALSE(help->isModal());
+    for (QAction* entry : {w.mnuHelpPlay, w.mnuSoftware}) {
+        help->Browser()->setSource(QUrl::fromLocalFile(appDir.filePath("help/other.html")));
+        entry->trigger();
+        EXPECT_EQ(CurrentHelpWindow(), help);
+        EXPECT_EQ(help->Browser()->source(), QUrl::fromLocalFile(appDir.filePath("help/index.html")));
+    }
+    CloseHelp();
+}
+
+TEST_F(HelpMenu, AboutWindowComesAndGoesLeavingTheGameAsItWas) {
+    frmVarnel& w = Open();
+    ClickTile(2);
+    const TileTable before = State().Tiles;
+    QString program;
+    OnNextModal<frmAboutBox>([&](frmAboutBox* about) {
+        program = about->findChild<QLabel*>("lblProgram")->text();
+        about->findChild<QPushButton*>("cmdCancel")->click();
+    });
+    w.mnuAbout->trigger();
+    EXPECT_EQ(program, "Varnel Solitaire v2.0");
+    EXPECT_EQ(State().Tiles, before);
+    EXPECT_TRUE(State().TileSelected);
+    EXPECT_TRUE(w.shpBox->isVisible());
+}
+
+}  // namespace
+}  // namespace varnel::testing

@@ -1,0 +1,219 @@
+#include <QColorDialog>
+#include <QDir>
+#include <QFile>
+#include <QtEndian>
+
+#include "ModalAction.h"
+#include "PictureFile.h"
+#include "WindowFixture.h"
+#include "frmFile.h"
+
+namespace varnel::testing {
+namespace {
+
+class TileSets : public WindowTest {
+protected:
+    // Faces, flags and positions: what a change of look must never touch.
+    static std::vector<std::array<int16_t, 4>> Game(const GameState& s) {
+        std::vector<std::array<int16_t, 4>> tiles;
+        for (int i = 0; i < s.TileCount; ++i)
+            tiles.push_back({s.Tiles[i].Face, s.Tiles[i].Free, s.Tiles[i].X, s.Tiles[i].Y});
+        return tiles;
+    }
+
+    QString WritePicture(const QString& name, QSize size, QColor colour) {
+        QImage picture(size, QImage::Format_RGB32);
+        picture.fill(colour);
+        const QString path = pictures.filePath(name);
+        EXPECT_TRUE(picture.save(path, "BMP"));
+        return path;
+    }
+
+    // Opens Load Tileset, picks a file in the folder and presses OK (or double-clicks it).
+    void ChooseInLoadTileset(const QString& folder, const QString& file, bool doubleClick = false) {
+        OnNextModal<frmFile>([=](frmFile* chooser) {
+            chooser->SetFolder(folder);
+            const auto found = chooser->filList->findItems(file, Qt::MatchExactly);
+            ASSERT_EQ(found.size(), 1) << file.toStdString();
+            chooser->filList->setCurrentItem(found[0]);
+            if (doubleClick)
+                emit chooser->filList->itemActivated(found[0]);
+            else
+                chooser->cmdOk->click();
+            // A file the loader refused leaves the chooser open; leave it as the player would.
+            if (chooser->isVisible()) chooser->cmdCancel->click();
+        });
+        window->mnuTile->trigger();
+    }
+
+    QTemporaryDir pictures;
+};
+
+TEST_F(TileSets, ChoosingASetMovesTheCheckRedrawsAndRemembers) {
+    frmVarnel& w = Open();
+    const auto game = Game(State());
+    const QImage before = w.picBoard->Picture();
+    w.mnuTileSet[1]->trigger();
+    EXPECT_EQ(w.CurrentTileSet(), 1);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(w.mnuTileSet[i]->isChecked(), i == 1);
+    EXPECT_EQ(StoredSetting("TileSet").toString(), " 1");
+    EXPECT_NE(w.picBoard->Picture(), before);
+    EXPECT_EQ(Game(State()), game);
+
+    w.mnuTileSet[0]->trigger();
+    EXPECT_EQ(w.picBoard->Picture(), before);
+    EXPECT_EQ(StoredSetting("TileSet").toString(), " 0");
+}
+
+TEST_F(TileSets, MissingProgramPictureSaysSoAndChangesNothingElse) {
+    frmVarnel& w = Open();
+    w.mnuTileSet[2]->trigger();
+    const QImage before = w.picBoard->Picture();
+    ModalAnswerer answerer;
+    w.mnuTileSet[4]->trigger();
+    ASSERT_EQ(answerer.seen.size(), 1u);
+    EXPECT_EQ(answerer.seen[0].text, "Could not find picture file, " + w.AppPath() + "varnel.bmp");
+    EXPECT_EQ(answerer.seen[0].caption, "Varnel Solitaire");
+    EXPECT_TRUE(w.mnuTileSet[4]->isChecked());
+    EXPECT_EQ(w.CurrentTileSet(), 4);
+    EXPECT_EQ(StoredSetting("TileSet").toString(), " 2");
+    EXPECT_EQ(w.picBoard->Picture(), before) << "no redraw";
+}
+
+TEST_F(TileSets, ProgramPictureIsReadWhenTheFifthSetIsChosen) {
+    WritePicture("varnel.bmp", QSize(396, 220), Qt::darkBlue);
+    QFile::copy(pictures.filePath("varnel.bmp"), appDir.filePath("varnel.bmp"));
+    frmVarnel& w = Open();
+    w.mnuTileSet[4]->trigger();
+    EXPECT_EQ(StoredSetting("TileSet").toString(), " 4");
+    // Every tile now shows the plain blue of that picture inside its outline.
+    const TileRec& top = State().Tiles[143];
+    EXPECT_EQ(w.picBoard->Picture().pixel(top.X + 20, top.Y + 20), QColor(Qt::darkBlue).rgb());
+}
+
+TEST_F(TileSets, LoadedPictureKeepsTheGameAndClearsTheChecks) {
+    const QString path = WritePicture("Mine.BMP", QSize(396, 220), Qt::darkRed);
+    frmVarnel& w = Open();
+    const auto [a, b] = FreePair();
+    ClickTile(a);
+    ClickTile(b);
+    ASSERT_TRUE(w.mnuUndo->isEnabled() || w.GameLogic().CountPairs() == 0);
+    const auto game = Game(State());
+
+    ChooseInLoadTileset(pictures.path(), "Mine.BMP", true);
+    EXPECT_EQ(Game(State()), game);
+    EXPECT_FALSE(w.mnuUndo->isEnabled());
+    for (QAction* entry : w.mnuTileSet) EXPECT_FALSE(entry->isChecked());
+    EXPECT_EQ(w.CurrentTileSet(), 4);
+    EXPECT_EQ(w.PicturePath(), path);
+    EXPECT_FALSE(StoredSetting("TileSet").isValid()) << "a chosen picture is not remembered";
+    const TileRec& top = State().Tiles[143];
+    EXPECT_EQ(w.picBoard->Picture().pixel(top.X + 20, top.Y + 20), QColor(Qt::darkRed).rgb());
+}
+
+TEST_F(TileSets, OnAScaledBoardAPictureIsStretchedToTheSheetSize) {
+    WritePicture("sheet.bmp", QSize(396, 220), Qt::darkGreen);
+    frmVarnel& w = Open(QSize(1024, 768));
+    w.showMaximized();
+    ChooseInLoadTileset(pictures.path(), "sheet.bmp");
+    EXPECT_EQ(w.Surfaces().picTile[4].size(), QSize(634, 352));
+    // Its corners are cut to the tile outline, so the background shows there.
+    EXPECT_EQ(w.Surfaces().picTile[4].pixel(0, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(w.Surfaces().picTile[4].pixel(35, 44), QColor(Qt::darkGreen).rgb());
+}
+
+TEST_F(TileSets, BadPicturesGetAMessageAndChangeNothing) {
+    WritePicture("good.bmp", QSize(396, 220), Qt::darkCyan);
+    QFile good(pictures.filePath("good.bmp"));
+    ASSERT_TRUE(good.open(QIODevice::ReadOnly));
+    const QByteArray bytes = good.readAll();
+
+    auto write = [&](const QString& name, const QByteArray& content) {
+        QFile file(pictures.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    };
+    write("truncated.bmp", bytes.left(bytes.size() / 3));
+    write("letter.bmp", "Dear player, this is not a picture.\n");
+    write("empty.bmp", "");
+    QByteArray huge = bytes.left(54);
+    qToLittleEndian<qint32>(200000, huge.data() + 18);  // width
+    qToLittleEndian<qint32>(200000, huge.data() + 22);  // height
+    write("huge.bmp", huge);
+    ASSERT_TRUE(QDir(pictures.path()).mkdir("folder.bmp"));
+
+    frmVarnel& w = Open();
+    w.mnuTileSet[3]->trigger();
+    const QImage board = w.picBoard->Picture();
+    const QImage sheet = w.Surfaces().picTile[4];
+    const auto game = Game(State());
+    for (const char* name : {"truncated.bmp", "letter.bmp", "empty.bmp", "huge.bmp"}) {
+        ModalAnswerer answerer;
+        ChooseInLoadTileset(pictures.path(), name);
+        ASSERT_EQ(answerer.seen.size(), 1u) << name;
+        EXPECT_TRUE(answerer.seen[0].text.startsWith("Could not load picture file, ")) << name;
+        EXPECT_TRUE(w.mnuTileSet[3]->isChecked()) << name;
+        EXPECT_EQ(w.CurrentTileSet(), 3);
+        EXPECT_EQ(w.picBoard->Picture(), board) << name;
+        EXPECT_EQ(w.Surfaces().picTile[4], sheet) << name;
+        EXPECT_EQ(Game(State()), game);
+    }
+    // A folder is never offered as a file; read directly, it is refused too.
+    QString reason;
+    EXPECT_TRUE(ReadPictureFile(pictures.filePath("folder.bmp"), &reason).isNull());
+    EXPECT_FALSE(reason.isEmpty());
+}
+
+TEST_F(TileSets, ChooserListsBitmapsWhateverTheirCaseAndBeepsWithoutOne) {
+    WritePicture("a.bmp", QSize(8, 8), Qt::white);
+    WritePicture("B.BMP", QSize(8, 8), Qt::white);
+    WritePicture("c.Bmp", QSize(8, 8), Qt::white);
+    WritePicture("d.png", QSize(8, 8), Qt::white);
+    ASSERT_TRUE(QDir(pictures.path()).mkdir("e.bmp"));
+    ASSERT_TRUE(QDir(pictures.path()).mkdir("inner"));
+
+    frmFile chooser([](const QString&, QString*) { return true; }, [this] { ++beeps; });
+    EXPECT_EQ(chooser.windowTitle(), "Load File");
+    EXPECT_EQ(chooser.FolderPath(), QDir::currentPath());
+    chooser.SetFolder(pictures.path());
+    QStringList files;
+    for (int i = 0; i < chooser.filList->count(); ++i) files << chooser.filList->item(i)->text();
+    EXPECT_EQ(files, QStringList({"a.bmp", "B.BMP", "c.Bmp"}));
+    EXPECT_FALSE(chooser.dirList->findItems("inner", Qt::MatchEndsWith).isEmpty());
+    EXPECT_FALSE(chooser.drvList->currentText().isEmpty());
+
+    chooser.cmdOk_Click();
+    EXPECT_EQ(beeps, 1);
+    EXPECT_TRUE(chooser.PicturePath().isEmpty());
+
+    // A folder straight under the root: no doubled separator in the path handed on.
+    chooser.SetFolder("/");
+    EXPECT_EQ(chooser.FolderPath(), "/");
+}
+
+TEST_F(TileSets, WhiteBackgroundIsRememberedAndShowsInTheCorners) {
+    frmVarnel& w = Open();
+    OnNextModal<QColorDialog>([](QColorDialog* dialog) {
+        dialog->setCurrentColor(Qt::white);
+        dialog->accept();
+    });
+    w.mnuBackground->trigger();
+    EXPECT_EQ(StoredSetting("BackGround").toString(), " 16777215");
+    EXPECT_EQ(w.form->palette().color(QPalette::Window), QColor(Qt::white));
+    const TileRec& corner = State().Tiles[13];  // the far end of the top row: nothing beneath
+    EXPECT_EQ(w.picBoard->Picture().pixel(corner.X, corner.Y), qRgb(255, 255, 255))
+        << "the cut corner of a tile shows the new colour";
+    EXPECT_EQ(w.picBoard->Picture().pixel(1, 1), qRgb(255, 255, 255));
+
+    StoreSetting("BackGround", "  4210688 ");
+    OnNextModal<QColorDialog>([](QColorDialog* dialog) {
+        dialog->setCurrentColor(Qt::red);
+        dialog->reject();
+    });
+    w.mnuBackground->trigger();
+    EXPECT_EQ(StoredSetting("BackGround").toString(), "  4210688 ") << "cancel writes nothing";
+    EXPECT_EQ(w.form->palette().color(QPalette::Window), QColor(Qt::white));
+}
+
+}  // namespace
+}  // namespace varnel::testing
