@@ -15,8 +15,6 @@ void frmVarnel::OpenMusic() {
     MMControl1.SetFileName(AppPath_ + QStringLiteral("varnel.mid"));
     MMControl1.SetDeviceType(QStringLiteral("Sequencer"));
     MMControl1.Open();
-    connect(&MMControl1, &MusicDevice::StatusUpdate, this, [this] { MMControl1_StatusUpdate(); },
-            Qt::UniqueConnection);
 
     state_.SoundOn = kTrue;
     state_.SoundOn = CInt(Val(settings_.Read("Sound", Str(state_.SoundOn))));

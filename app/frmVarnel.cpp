@@ -88,6 +88,7 @@ void frmVarnel::CreateControls() {
             [this] { game_.cmdMatchShuffle_Click(); });
     connect(picMatch->cmdMatchQuit, &QPushButton::clicked, this,
             [this] { game_.cmdMatchQuit_Click(); });
+    connect(&MMControl1, &MusicDevice::StatusUpdate, this, [this] { MMControl1_StatusUpdate(); });
 }
 
 void frmVarnel::ApplyGeometry() {

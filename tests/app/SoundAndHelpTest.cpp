@@ -1,3 +1,4 @@
+#include <QFile>
 #include <QTextBrowser>
 
 #include "AboutBox.h"
@@ -23,6 +24,36 @@ TEST_F(SoundMenu, CaptionNamesTheStateAndTheChoiceIsRemembered) {
     EXPECT_EQ(w.mnuSound->text(), "S&ound On");
     EXPECT_EQ(w.Music().UpdateInterval(), 999);
     EXPECT_EQ(StoredSetting("Sound").toString(), "-1");
+}
+
+TEST_F(SoundMenu, TuneStartsAtOnceAndLoopsFromItsEnd) {
+    ASSERT_TRUE(QFile::copy(VARNEL_ASSETS_DIR "/varnel.mid", appDir.filePath("varnel.mid")));
+    frmVarnel& w = Open();
+    MusicDevice& music = w.Music();
+    ASSERT_EQ(music.Mode(), MusicDevice::Playing);
+    music.RenderMilliseconds(30000);
+    EXPECT_GT(music.PositionTicks(), 0);
+    emit music.StatusUpdate();  // a report while playing changes nothing
+    EXPECT_GT(music.PositionTicks(), 0);
+
+    music.RenderMilliseconds(31000);  // past the end
+    ASSERT_EQ(music.Mode(), MusicDevice::Stopped);
+    emit music.StatusUpdate();
+    EXPECT_EQ(music.Mode(), MusicDevice::Playing);
+    EXPECT_EQ(music.PositionTicks(), 0) << "the loop starts the tune again from the beginning";
+
+    // Off and on again: from the beginning too, not where it stopped.
+    music.RenderMilliseconds(5000);
+    w.mnuSound->trigger();
+    EXPECT_EQ(music.Mode(), MusicDevice::Stopped);
+    w.mnuSound->trigger();
+    EXPECT_EQ(music.Mode(), MusicDevice::Playing);
+    EXPECT_EQ(music.PositionTicks(), 0);
+
+    w.mnuExit->trigger();
+    EXPECT_EQ(music.Mode(), MusicDevice::Stopped);
+    EXPECT_EQ(music.UpdateInterval(), 0);
+    EXPECT_EQ(music.PositionTicks(), 0);
 }
 
 TEST_F(SoundMenu, AnythingButMinusOneMeansOffAndSilencesTheBeeps) {
