@@ -37,18 +37,21 @@ QLabel* MakeBoardLabel(QWidget* board, int left, int top, int width, int height)
 }  // namespace
 
 VarnelEnvironment ProgramEnvironment() {
-    return {QCoreApplication::applicationDirPath(),
-            [] {
-                const QScreen* screen = QGuiApplication::primaryScreen();
-                return screen ? screen->geometry().size() : QSize(640, 480);
-            },
-            [] { QCoreApplication::exit(0); },
-            [] { QApplication::beep(); }};
+    VarnelEnvironment environment;
+    environment.appPath = QCoreApplication::applicationDirPath();
+    environment.screenSize = [] {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        return screen ? screen->geometry().size() : QSize(640, 480);
+    };
+    environment.endProgram = [] { QCoreApplication::exit(0); };
+    environment.beep = [] { QApplication::beep(); };
+    return environment;
 }
 
 frmVarnel::frmVarnel(VarnelEnvironment environment, QWidget* parent)
     : QMainWindow(parent),
       environment_(std::move(environment)),
+      random_(environment_.seedSource ? Random(environment_.seedSource) : Random()),
       game_(state_, *this, random_, RiversLayout()) {
     CreateControls();
     CreateMenus();

@@ -27,6 +27,7 @@ struct VarnelEnvironment {
     std::function<void()> beep;         // the system's beep
     double pauseScale = 1.0;            // tests shorten the hint and the winning blink
     MusicDevice::Output musicOutput = MusicDevice::Output::AudioDevice;
+    Random::SeedSource seedSource;      // empty: deals are seeded from the clock
 };
 
 // The environment of the real program: the executable's folder, the primary screen, and an

@@ -3,9 +3,16 @@
 #include "Conversions.h"
 #include "RasterOps.h"
 
+#include <utility>
+
 namespace varnel {
 
 void BoardSurfaces::DisplayBoard(const GameState& state, int currentTileSet) {
+    // The last picture is on show (the front surface shares it); compose the new one in the
+    // other buffer, so that clearing the back surface never has to copy the front first.
+    std::swap(picBoard, spareBoard);
+    if (picBoard.size() != spareBoard.size())
+        picBoard = MakeSurface(spareBoard.width(), spareBoard.height());
     picBoard.fill(background);
     for (int i = 0; i < state.TileCount; ++i)
         if (IsPresent(state.Tiles[i])) DrawTile(state, state.Tiles[i], currentTileSet);

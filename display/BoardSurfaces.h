@@ -17,6 +17,7 @@ struct BoardSurfaces {
     QImage picWork;      // scratch for stretching sheets
     std::array<QImage, 5> picTile;
     QRgb background = qRgb(0, 64, 64);
+    QImage spareBoard;   // the back surface of the redraw before: drawn into next time
 
     // Clears the back surface, draws every present tile in index order and hands the result
     // to the front surface.

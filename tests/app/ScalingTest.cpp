@@ -68,8 +68,10 @@ TEST_F(Scaling, FirstMaximizeScalesTheBoardOnceAroundTheSameDeal) {
         EXPECT_EQ(State().Tiles, scaled);
 
         // Clicks land on the scaled tiles, and the frame sits as it does at this scale.
-        ClickTile(143);
-        const TileRec& top = State().Tiles[143];
+        const int16_t free = FreePair().first;
+        ClickTile(free);
+        ASSERT_EQ(State().SelectedTile, free);
+        const TileRec& top = State().Tiles[free];
         if (e.screen.width() == 800)
             EXPECT_EQ(w.shpBox->pos(), QPoint(top.X + 3, top.Y - 3));
         else

@@ -42,6 +42,7 @@ protected:
         environment.beep = [this] { ++beeps; };
         environment.pauseScale = 0.01;
         environment.musicOutput = MusicDevice::Output::Manual;
+        environment.seedSource = [n = 1u]() mutable { return n++; };
         window = std::make_unique<frmVarnel>(environment);
         window->show();
         return *window;
