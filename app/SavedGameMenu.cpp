@@ -1,7 +1,5 @@
 #include <QFile>
-#include <QMessageBox>
 
-#include "AppInfo.h"
 #include "Conversions.h"
 #include "SavedGame.h"
 #include "frmVarnel.h"
@@ -15,12 +13,6 @@ std::filesystem::path SavePath(const QString& appPath) {
 }
 
 }  // namespace
-
-void frmVarnel::ShowWarning(const QString& text) {
-    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(AppTitle), text, QMessageBox::Ok,
-                    this);
-    box.exec();
-}
 
 void frmVarnel::mnuSave_Click() {
     const std::filesystem::path path = SavePath(AppPath_);

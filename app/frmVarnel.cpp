@@ -192,16 +192,27 @@ void frmVarnel::DisplayBoard() {
     picBoard->SetAcceptsClicks(true);
 }
 
+int frmVarnel::MessageBox(QMessageBox::Icon icon, const QString& caption, const QString& text,
+                          QMessageBox::StandardButtons buttons) {
+    QMessageBox box(icon, caption, text, buttons, this);
+    // Wide enough for its caption to show in full, short as the message may be.
+    box.setStyleSheet(QStringLiteral("QLabel#qt_msgbox_label { min-width: 240px; }"));
+    return box.exec();
+}
+
 void frmVarnel::ShowMessage(const std::string& text) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(AppTitle), QString::fromStdString(text),
-                    QMessageBox::Ok, this);
-    box.exec();
+    MessageBox(QMessageBox::NoIcon, QString::fromUtf8(AppTitle), QString::fromStdString(text),
+               QMessageBox::Ok);
+}
+
+void frmVarnel::ShowWarning(const QString& text) {
+    MessageBox(QMessageBox::Warning, QString::fromUtf8(AppTitle), text, QMessageBox::Ok);
 }
 
 bool frmVarnel::AskYesNo(const std::string& caption, const std::string& text) {
-    QMessageBox box(QMessageBox::Question, QString::fromStdString(caption),
-                    QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No, this);
-    return box.exec() == QMessageBox::Yes;
+    return MessageBox(QMessageBox::Question, QString::fromStdString(caption),
+                      QString::fromStdString(text),
+                      QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 void frmVarnel::SetMatchPanelVisible(bool visible) {

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
+#include <QMessageBox>
 #include <array>
 #include <functional>
 
@@ -138,6 +139,8 @@ private:
     void StopMusicForShutdown();
     void RestoreLayout();
     void ShowWarning(const QString& text);
+    int MessageBox(QMessageBox::Icon icon, const QString& caption, const QString& text,
+                   QMessageBox::StandardButtons buttons);
 
     VarnelEnvironment environment_;
     Settings settings_;
