@@ -5,13 +5,6 @@ namespace {
 
 using Startup = WindowTest;
 
-QStringList Captions(QMenu* menu) {
-    QStringList captions;
-    for (QAction* action : menu->actions())
-        captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    return captions;
-}
-
 TEST_F(Startup, FirstStartOnAFreshMachine) {
     frmVarnel& w = Open();
     EXPECT_EQ(w.windowTitle(),
@@ -23,6 +16,7 @@ TEST_F(Startup, FirstStartOnAFreshMachine) {
     EXPECT_TRUE(w.mnuLayout[0]->isChecked());
     EXPECT_TRUE(w.mnuTileSet[0]->isChecked());
     EXPECT_EQ(w.mnuSound->text(), "&Sound On");
+    EXPECT_FALSE(w.mnuUndo->isEnabled());
     EXPECT_EQ(w.form->palette().color(QPalette::Window), QColor(0, 64, 64));
     EXPECT_EQ(w.Surfaces().picBoardOld.pixel(1, 1), qRgb(0, 64, 64));
     EXPECT_EQ(State().TileWidth, 44.0f);
@@ -31,28 +25,6 @@ TEST_F(Startup, FirstStartOnAFreshMachine) {
     EXPECT_EQ(w.picBoard->geometry(), QRect(16, 8, 609, 417));
     // Nothing is written just by starting.
     EXPECT_TRUE(Store().allKeys().isEmpty());
-}
-
-TEST_F(Startup, MenuBarInItsOrder) {
-    frmVarnel& w = Open();
-    QStringList bar;
-    for (QAction* action : w.menuBar()->actions()) bar << action->text();
-    EXPECT_EQ(bar, QStringList({"&Game", "C&ustomize", "&Layouts", "&Tiles", "&Shuffle",
-                                "&Remaining", "&Undo", "H&int", "&Help"}));
-    EXPECT_EQ(Captions(w.mnuGame), QStringList({"&New Game", "-", "S&ave Game", "&Restore Game",
-                                                "-", "Software &Catalog", "-",
-                                                "E&xit\tAlt+F4"}));
-    EXPECT_EQ(Captions(w.mnuCustomize), QStringList({"&Sound On", "-", "&Background Color"}));
-    EXPECT_EQ(Captions(w.mnuLayouts),
-              QStringList({"&Dragon Layout", "&Rivers Layout", "&Pyramid Layout"}));
-    EXPECT_EQ(Captions(w.mnuTileS),
-              QStringList({"&Load Tileset", "-", "&Traditional", "&Alphabet", "&Flower Power",
-                           "&Egyptian", "&Creepy Crawlers"}));
-    EXPECT_EQ(Captions(w.mnuHelp),
-              QStringList({"&About Varnel...", "-", "&Contents", "&How To Play"}));
-    EXPECT_FALSE(w.mnuUndo->isEnabled());
-    EXPECT_TRUE(w.mnuHint->isEnabled());
-    EXPECT_TRUE(w.mnuShuffle->isEnabled());
 }
 
 TEST_F(Startup, StoredChoicesComeBack) {

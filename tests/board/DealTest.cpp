@@ -87,33 +87,25 @@ TEST(Deal, KeptDealChangesNoFaceNorFlagButRedrawsThePictures) {
 }
 
 TEST(TilePicture, CellOfEachFaceWithRoundingPerRow) {
-    TileRec tile;
-    tile.Face = 9;
-    SetPictureOffsets(tile, 44, 55);
-    EXPECT_EQ(tile.PicX, 0);
-    EXPECT_EQ(tile.PicY, 55);
-    tile.Face = 35;
-    SetPictureOffsets(tile, 44, 55);
-    EXPECT_EQ(tile.PicX, 352);
-    EXPECT_EQ(tile.PicY, 165);
-
-    tile.Face = 20;
-    SetPictureOffsets(tile, 44, 54.5f);
-    EXPECT_EQ(tile.PicY, 109);
-    tile.Face = 12;
-    SetPictureOffsets(tile, 44, 54.5f);
-    EXPECT_EQ(tile.PicY, 54);  // 54.5 rounds to the even 54
-    tile.Face = 30;
-    SetPictureOffsets(tile, 55, 68.75f);
-    EXPECT_EQ(tile.PicY, 206);
-    EXPECT_EQ(tile.PicX, 165);
-
-    tile.Face = 36;
-    tile.PicX = 11;
-    tile.PicY = 22;
-    SetPictureOffsets(tile, 44, 55);
-    EXPECT_EQ(tile.PicX, 11);
-    EXPECT_EQ(tile.PicY, 22);
+    struct Case {
+        int16_t face;
+        float width, height;
+        int16_t picX, picY;
+    };
+    // Each row is rounded on its own, halves to even: 54.5 gives 54, 109 and 164 (not 55s).
+    for (const Case& c : {Case{9, 44, 55, 0, 55}, Case{35, 44, 55, 352, 165},
+                          Case{20, 44, 54.5f, 88, 109}, Case{12, 44, 54.5f, 132, 54},
+                          Case{30, 55, 68.75f, 165, 206}}) {
+        TileRec tile;
+        tile.Face = c.face;
+        SetPictureOffsets(tile, c.width, c.height);
+        EXPECT_EQ(tile.PicX, c.picX) << c.face;
+        EXPECT_EQ(tile.PicY, c.picY) << c.face;
+    }
+    TileRec beyond{kFalse, 0, 0, 22, 11, 36};  // no such face: the offsets stay
+    SetPictureOffsets(beyond, 44, 55);
+    EXPECT_EQ(beyond.PicX, 11);
+    EXPECT_EQ(beyond.PicY, 22);
 }
 
 TEST(Shuffle, MovesFacesAmongPresentTilesOnly) {

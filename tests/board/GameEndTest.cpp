@@ -67,19 +67,6 @@ TEST_F(GameEnd, StuckDragonShowsThePanelAndClosesTheBoard) {
     EXPECT_FALSE(window.commandEnabled[Command::Shuffle]);
 }
 
-TEST_F(GameEnd, PanelShuffleThatStaysStuckShowsThePanelAgain) {
-    Start(kDragon);
-    KeepOnly({{87, 5, true}, {15, 5, false}, {2, 7, true}, {13, 7, true}});
-    Click(2);
-    Click(13);
-    game.cmdMatchShuffle_Click();
-    EXPECT_TRUE(window.matchPanelVisible);
-    EXPECT_FALSE(window.commandEnabled[Command::Hint]);
-    EXPECT_FALSE(window.commandEnabled[Command::Undo]);
-    EXPECT_FALSE(window.boardEnabled);
-    EXPECT_EQ(state.TilesLeft, 2);
-}
-
 TEST_F(GameEnd, PanelShuffleThatOpensAPairPlaysOn) {
     Start(kDragon);
     // Four tiles, two free: the shuffle is forced to deal them equal faces sooner or later.
@@ -97,24 +84,6 @@ TEST_F(GameEnd, PanelShuffleThatOpensAPairPlaysOn) {
     EXPECT_TRUE(window.boardEnabled);
 }
 
-TEST_F(GameEnd, PanelNewGameAndQuit) {
-    Start(kDragon);
-    KeepOnly({{87, 5, true}, {15, 5, false}, {2, 7, true}, {13, 7, true}});
-    Click(2);
-    Click(13);
-    game.cmdMatchNew_Click();
-    EXPECT_FALSE(window.matchPanelVisible);
-    EXPECT_EQ(state.TilesLeft, 144);
-    EXPECT_TRUE(window.boardEnabled);
-
-    KeepOnly({{87, 5, true}, {15, 5, false}, {2, 7, true}, {13, 7, true}});
-    Click(2);
-    Click(13);
-    game.cmdMatchQuit_Click();
-    EXPECT_FALSE(window.matchPanelVisible);
-    EXPECT_EQ(window.exits, 1);
-}
-
 TEST_F(GameEnd, StuckPyramidAsksInsteadOfShowingThePanel) {
     Start(kPyramid);
     KeepOnly({{64, 5, true}, {9, 5, false}, {0, 7, true}, {7, 7, true}});
@@ -124,19 +93,6 @@ TEST_F(GameEnd, StuckPyramidAsksInsteadOfShowingThePanel) {
     EXPECT_FALSE(window.matchPanelVisible);
     EXPECT_EQ(window.questions, (std::vector{kStuckQuestion}));
     EXPECT_EQ(state.TilesLeft, 120) << "yes deals a new game";
-}
-
-TEST_F(GameEnd, UndoFollowsWhetherPairsRemain) {
-    Start(kPyramid);
-    KeepOnly({{0, 1, true}, {7, 1, true}, {8, 2, true}, {15, 2, true}, {16, 3, true},
-              {23, 3, false}});
-    Click(0);
-    Click(7);
-    EXPECT_TRUE(window.commandEnabled[Command::Undo]);
-    window.answers = {true};
-    Click(8);
-    Click(15);
-    EXPECT_EQ(window.questions, (std::vector{kStuckQuestion}));
 }
 
 TEST_F(GameEnd, NewGameStartsCleanInEveryLayoutSetting) {
@@ -175,18 +131,6 @@ TEST_F(GameEnd, KeptDealKeepsTheCountAndEveryFace) {
         EXPECT_EQ(state.Tiles[i].Free, before[i].Free);
     }
     EXPECT_EQ(state.Tiles[143].X, before[143].X + 365);
-}
-
-TEST_F(GameEnd, LayoutChoiceIsRememberedAndDealt) {
-    Start(kDragon);
-    game.mnuLayout_Click(kPyramid);
-    EXPECT_EQ(window.settings["Layout"], " 2");
-    EXPECT_EQ(window.checkedLayout, kPyramid);
-    EXPECT_EQ(state.CurrentLayout, kPyramid);
-    EXPECT_EQ(state.TileCount, 120);
-    game.mnuLayout_Click(kDragon);
-    EXPECT_EQ(window.settings["Layout"], " 0");
-    EXPECT_EQ(state.TileCount, 144);
 }
 
 }  // namespace

@@ -62,22 +62,6 @@ TEST_F(Remaining, CountsEveryPairWithMultiplicity) {
                                                          "0 Matches Remain"}));
 }
 
-TEST_F(Remaining, FreshDealsHaveSomethingToTake) {
-    // Not guaranteed by the deal, but a fresh board without a single pair would point at the
-    // start-free flags; count by brute force over a few deals.
-    for (int16_t layout : {kDragon, kPyramid}) {
-        for (int deal = 0; deal < 5; ++deal) {
-            Start(layout);
-            int pairs = 0;
-            for (int i = 0; i < state.TileCount; ++i)
-                for (int j = i + 1; j < state.TileCount; ++j)
-                    pairs += state.Tiles[i].Free == kTrue && state.Tiles[j].Free == kTrue &&
-                             state.Tiles[i].Face == state.Tiles[j].Face;
-            EXPECT_EQ(game.CountPairs(), pairs);
-        }
-    }
-}
-
 TEST_F(Undo, PutsTheLastPairBackWithItsNeighboursFlags) {
     Start(kDragon);
     KeepOnly({{2, 4, true}, {14, 4, true}, {13, 6, true}, {21, 6, true}, {3, 7, false}});

@@ -20,16 +20,6 @@ TEST_F(Selection, FirstClickFramesTheTileWithAnyButton) {
     EXPECT_EQ(window.beeps, 0);
 }
 
-TEST_F(Selection, FrameSitsDifferentlyAtTheEighthsScale) {
-    state.BoardScaleWidth = 761;
-    state.TileWidth = 55;
-    state.TileHeight = 68.75f;
-    state.BoardScale = 1.25f;
-    Start(kDragon);
-    Click(143);
-    EXPECT_EQ(window.frame, (RecordingWindow::Frame{358, 197}));  // X + 3, Y - 3
-}
-
 TEST_F(Selection, ReleaseWithoutAButtonDoesNothing) {
     Start(kDragon);
     Click(2);
