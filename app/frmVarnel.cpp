@@ -11,17 +11,13 @@
 
 #include "AppInfo.h"
 #include "BuiltinArt.h"
+#include "ColorDialog.h"
 #include "Conversions.h"
 #include "RasterOps.h"
 #include "RiversLayout.h"
 
 namespace varnel {
 namespace {
-
-// Colours are kept the way the settings store them: 0x00BBGGRR, red in the low byte.
-QRgb ToRgb(int32_t colour) {
-    return qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
 
 QLabel* MakeBoardLabel(QWidget* board, int left, int top, int width, int height) {
     auto* label = new QLabel(board);
@@ -106,7 +102,7 @@ void frmVarnel::ApplyGeometry() {
 
 void frmVarnel::ApplyBackground(int32_t colour) {
     BackgroundColour_ = colour;
-    const QRgb rgb = ToRgb(colour);
+    const QRgb rgb = ColourFromLong(colour).rgb();
     QPalette palette = form->palette();
     palette.setColor(QPalette::Window, QColor(rgb));
     form->setPalette(palette);
