@@ -1,6 +1,6 @@
 #include "AssetFiles.h"
 
-#include <gtest/gtest.h>
+#include <cctype>
 
 namespace varnel::assets_test {
 
@@ -8,45 +8,45 @@ std::string AssetPath(const std::string& relative) {
     return std::string(VARNEL_ASSETS_DIR) + "/" + relative;
 }
 
-const std::vector<SheetFile>& SheetFiles() {
-    static const std::vector<SheetFile> files{
-        {"sheets/traditional.bmp", "Traditional"},
-        {"sheets/alphabet.bmp", "Alphabet"},
-        {"sheets/flower-power.bmp", "Flower Power"},
-        {"sheets/egyptian.bmp", "Egyptian"},
-        {"sheets/creepy-crawlers.bmp", "Creepy Crawlers"},
-        {"varnel.bmp", "the program's picture file"},
-    };
+std::string IconFile(int size) {
+    return "icons/varnel-" + std::to_string(size) + ".png";
+}
+
+const std::vector<std::string>& SheetFiles() {
+    static const std::vector<std::string> files{"sheets/traditional.bmp",     "sheets/alphabet.bmp",
+                                                "sheets/flower-power.bmp",    "sheets/egyptian.bmp",
+                                                "sheets/creepy-crawlers.bmp", "varnel.bmp"};
     return files;
 }
 
-const std::vector<std::string>& GeneratedFiles() {
-    static const std::vector<std::string> files{
-        "mask.bmp",
-        "sheets/traditional.bmp",
-        "sheets/alphabet.bmp",
-        "sheets/flower-power.bmp",
-        "sheets/egyptian.bmp",
-        "sheets/creepy-crawlers.bmp",
-        "varnel.bmp",
-        "icons/varnel-16.png",
-        "icons/varnel-24.png",
-        "icons/varnel-32.png",
-        "icons/varnel-48.png",
-        "icons/varnel-64.png",
-        "icons/varnel-128.png",
-        "icons/varnel-256.png",
-        "contact-sheet.png",
-    };
-    return files;
+std::string FileTestName(const ::testing::TestParamInfo<std::string>& info) {
+    std::string name;
+    for (char c : info.param)
+        if (std::isalnum(static_cast<unsigned char>(c))) name += c;
+    return name;
 }
 
 Bmp8 LoadBmp(const std::string& relative) {
     Bmp8 bmp;
     std::string why;
-    const bool ok = ParseBmp8(ReadBytes(AssetPath(relative)), bmp, why);
-    EXPECT_TRUE(ok) << relative << ": " << why;
-    return bmp;
+    if (ParseBmp8(ReadBytes(AssetPath(relative)), bmp, why)) return bmp;
+    ADD_FAILURE() << relative << ": " << why;
+    return {};
+}
+
+void ExpectEightBitLayout(const Bmp8& bmp, int width, int height) {
+    const auto pixels = static_cast<std::uint32_t>(width * height);
+    EXPECT_EQ(bmp.byteCount, 1078 + pixels);
+    EXPECT_EQ(bmp.signature, "BM");
+    EXPECT_EQ(bmp.fileSizeField, 1078 + pixels);
+    EXPECT_EQ(bmp.pixelOffset, 1078u);
+    EXPECT_EQ(bmp.infoSize, 40u);
+    EXPECT_EQ(bmp.width, width);
+    EXPECT_EQ(bmp.height, height);
+    EXPECT_EQ(bmp.planes, 1);
+    EXPECT_EQ(bmp.bitsPerPixel, 8);
+    EXPECT_EQ(bmp.compression, 0u);
+    EXPECT_EQ(bmp.imageSize, pixels);
 }
 
 }  // namespace varnel::assets_test

@@ -12,6 +12,8 @@ using Colour = std::array<std::uint8_t, 3>;  // red, green, blue
 // An 8-bit Windows bitmap as its bytes say, read field by field without any imaging library,
 // so that a fault in the writer cannot hide behind a forgiving reader.
 struct Bmp8 {
+    std::size_t byteCount = 0;
+    std::string signature;
     std::uint32_t fileSizeField = 0;
     std::uint32_t pixelOffset = 0;
     std::uint32_t infoSize = 0;
@@ -24,9 +26,7 @@ struct Bmp8 {
     std::vector<Colour> palette;        // 256 entries
     std::vector<std::uint8_t> indexes;  // rows from the top
 
-    std::uint8_t Index(int x, int y) const {
-        return indexes[static_cast<std::size_t>(y * width + x)];
-    }
+    std::uint8_t Index(int x, int y) const { return indexes[std::size_t(y * width + x)]; }
     const Colour& At(int x, int y) const { return palette[Index(x, y)]; }
 };
 
