@@ -2,10 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <cstdlib>
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
