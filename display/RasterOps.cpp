@@ -8,7 +8,7 @@ namespace varnel {
 
 namespace {
 
-// Rows of different surfaces never overlap, which lets the compiler work on many pixels at once;
+// Rows of two surfaces never overlap, which lets the compiler work on many pixels at once;
 // where the processor has wider vector registers, a copy built for them is picked at start.
 #if defined(__GNUC__) && defined(__x86_64__) && !defined(__SANITIZE_ADDRESS__)
 #define VARNEL_WIDE_VECTORS __attribute__((target_clones("avx2", "default")))
@@ -36,6 +36,7 @@ void BitBlt(QImage& destination, int x, int y, int width, int height, const QIma
             int sourceX, int sourceY, RasterOp op) {
     Q_ASSERT(destination.format() == QImage::Format_RGB32);
     Q_ASSERT(source.format() == QImage::Format_RGB32);
+    Q_ASSERT(&destination != &source);
     // Clip the rectangle against the four edges of both surfaces, moving both corners alike.
     const int left = std::max({0, -x, -sourceX});
     const int top = std::max({0, -y, -sourceY});
@@ -45,33 +46,22 @@ void BitBlt(QImage& destination, int x, int y, int width, int height, const QIma
     height = std::min({height, destination.height() - y, source.height() - sourceY});
     if (width <= 0 || height <= 0) return;
 
-    // Same surface, overlapping rows: copy bottom-up or top-down so no row is read after it
-    // was written.
-    const bool sameSurface = &destination == &source;
-    const bool upward = sameSurface && y > sourceY;
     uchar* outBits = destination.bits();  // detaches once, not once a row
     const uchar* inBits = source.constBits();
     const qsizetype outStride = destination.bytesPerLine();
     const qsizetype inStride = source.bytesPerLine();
-    for (int step = 0; step < height; ++step) {
-        const int row = upward ? height - 1 - step : step;
+    for (int row = 0; row < height; ++row) {
         auto* out = reinterpret_cast<QRgb*>(outBits + (y + row) * outStride) + x;
         const auto* in = reinterpret_cast<const QRgb*>(inBits + (sourceY + row) * inStride) + sourceX;
         switch (op) {
             case RasterOp::Copy:
-                std::memmove(out, in, sizeof(QRgb) * width);
+                std::memcpy(out, in, sizeof(QRgb) * width);
                 break;
             case RasterOp::And:
-                if (sameSurface)
-                    for (int i = 0; i < width; ++i) out[i] &= in[i];
-                else
-                    AndRow(out, in, width);
+                AndRow(out, in, width);
                 break;
             case RasterOp::Paint:
-                if (sameSurface)
-                    for (int i = 0; i < width; ++i) out[i] |= in[i];
-                else
-                    OrRow(out, in, width);
+                OrRow(out, in, width);
                 break;
         }
     }

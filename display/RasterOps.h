@@ -12,6 +12,7 @@ enum class RasterOp { Copy, And, Paint };
 // A blank surface of the given size in the format the transfers work on.
 QImage MakeSurface(int width, int height, QRgb fill = qRgb(0, 0, 0));
 
+// Source and destination are two different surfaces.
 void BitBlt(QImage& destination, int x, int y, int width, int height, const QImage& source,
             int sourceX, int sourceY, RasterOp op);
 

@@ -41,26 +41,6 @@ TEST(Deal, EveryFaceOfTheDeckExactlyFourTimes) {
     }
 }
 
-TEST(Deal, DifferentSeedsGiveDifferentDealsAndEveryPlaceSeesEveryFace) {
-    // Face 0 should land everywhere over enough deals; a walk that favoured some slots
-    // would leave places that never see it.
-    std::array<int, 144> timesFaceZero{};
-    GameState previous;
-    for (uint32_t seed = 0; seed < 400; ++seed) {
-        GameState state;
-        Random random = SeededRandom(seed * 7919);
-        DealDragon(state, random);
-        if (seed > 0) {
-            EXPECT_NE(state.Tiles, previous.Tiles);
-        }
-        for (int i = 0; i < 144; ++i) {
-            if (state.Tiles[i].Face == 0) ++timesFaceZero[i];
-        }
-        previous = state;
-    }
-    for (int i = 0; i < 144; ++i) EXPECT_GT(timesFaceZero[i], 0) << "tile " << i;
-}
-
 TEST(Deal, KeptDealChangesNoFaceNorFlagButRedrawsThePictures) {
     GameState state;
     Random random = SeededRandom(5);
@@ -137,12 +117,6 @@ TEST(Shuffle, MovesFacesAmongPresentTilesOnly) {
             EXPECT_EQ(now.X, was.X);
             EXPECT_EQ(now.Y, was.Y);
             EXPECT_EQ(IsPresent(now), IsPresent(was)) << "tile " << i;
-            if (IsPresent(now)) {
-                TileRec expected = now;
-                SetPictureOffsets(expected, 44, 55);
-                EXPECT_EQ(now.PicX, expected.PicX);
-                EXPECT_EQ(now.PicY, expected.PicY);
-            }
             moved = moved || now.Face != was.Face;
         }
         EXPECT_TRUE(moved);

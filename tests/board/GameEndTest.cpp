@@ -115,23 +115,5 @@ TEST_F(GameEnd, NewGameStartsCleanInEveryLayoutSetting) {
     EXPECT_FALSE(window.busy);
 }
 
-TEST_F(GameEnd, KeptDealKeepsTheCountAndEveryFace) {
-    Start(kDragon);
-    for (int i = 0; i < 106; ++i) state.Tiles[i].Face = kNoFace;
-    state.TilesLeft = 38;
-    const TileTable before = state.Tiles;
-    state.KeepDeal = true;
-    state.BoardScaleWidth = 974;
-    game.NewGame();
-    state.KeepDeal = false;
-    EXPECT_EQ(state.TilesLeft, 38);
-    EXPECT_EQ(window.scoreCaption, " 38");
-    for (int i = 0; i < 144; ++i) {
-        EXPECT_EQ(state.Tiles[i].Face, before[i].Face);
-        EXPECT_EQ(state.Tiles[i].Free, before[i].Free);
-    }
-    EXPECT_EQ(state.Tiles[143].X, before[143].X + 365);
-}
-
 }  // namespace
 }  // namespace varnel::testing

@@ -119,15 +119,6 @@ TEST(RasterOps, AndCutsOrFillsCopyReplaces) {
     EXPECT_EQ(board.pixel(3, 0), qRgb(200, 100, 50));
 }
 
-TEST(RasterOps, CopyWithinOneSurfaceOverlappingDownward) {
-    QImage surface = MakeSurface(1, 4);
-    for (int y = 0; y < 4; ++y) surface.setPixel(0, y, qRgb(y * 10, 0, 0));
-    BitBlt(surface, 0, 1, 1, 3, surface, 0, 0, RasterOp::Copy);
-    EXPECT_EQ(surface.pixel(0, 1), qRgb(0, 0, 0));
-    EXPECT_EQ(surface.pixel(0, 2), qRgb(10, 0, 0));
-    EXPECT_EQ(surface.pixel(0, 3), qRgb(20, 0, 0));
-}
-
 TEST(Scaling, StretchedMaskAndSheetsStayCleanForTheRasterOps) {
     BoardSurfaces surfaces;
     surfaces.picMask = MakeSurface(44, 55);
