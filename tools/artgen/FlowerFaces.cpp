@@ -110,10 +110,7 @@ void Bell(QPainter& p, QPointF top, qreal size, qreal degrees, const QColor& col
     bell.cubicTo(QPointF(size * 0.5, size * 0.9), QPointF(size * 0.6, size * 0.4),
                  QPointF(size * 0.3, 0));
     bell.closeSubpath();
-    QTransform t;
-    t.translate(top.x(), top.y());
-    t.rotate(degrees);
-    Shape(p, t.map(bell), colour);
+    Shape(p, PlacedAt(bell, top, degrees), colour);
 }
 
 void Bluebell(QPainter& p) {
@@ -463,10 +460,7 @@ void Cornflower(QPainter& p) {
         floret.lineTo(4.2, -13);
         floret.lineTo(2.2, -8);
         floret.closeSubpath();
-        QTransform t;
-        t.translate(c.x(), c.y());
-        t.rotate(a);
-        Shape(p, t.map(floret), i % 2 ? blue : QColor(86, 132, 236), 0.6);
+        Shape(p, PlacedAt(floret, c, a), i % 2 ? blue : QColor(86, 132, 236), 0.6);
     }
     Shape(p, Circle(c, 4.2), QColor(70, 36, 110));
     for (int i = 0; i < 8; ++i) Fill(p, Circle(Polar(c, 2.6, i * 45), 0.6), QColor(170, 140, 220));
@@ -571,10 +565,7 @@ void Cosmos(QPainter& p) {
         petal.lineTo(-2.4, -12.6);
         petal.lineTo(-4, -14);
         petal.cubicTo(-4.6, -9, -3.8, -3, 0, 0);
-        QTransform t;
-        t.translate(c.x(), c.y());
-        t.rotate(a);
-        Shape(p, t.map(petal), QColor(250, 142, 36), 0.6);
+        Shape(p, PlacedAt(petal, c, a), QColor(250, 142, 36), 0.6);
         Stroke(p, Polyline({Polar(c, 4, a), Polar(c, 9, a)}), QColor(220, 100, 20), 0.5);
     }
     Shape(p, Circle(c, 3.6), kYolk, 0.6);

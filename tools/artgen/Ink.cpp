@@ -56,10 +56,7 @@ QPainterPath Petal(QPointF base, qreal degrees, qreal length, qreal width) {
     path.moveTo(0, 0);
     path.cubicTo(width * 0.75, -length * 0.25, width * 0.6, -length * 0.7, 0, -length);
     path.cubicTo(-width * 0.6, -length * 0.7, -width * 0.75, -length * 0.25, 0, 0);
-    QTransform t;
-    t.translate(base.x(), base.y());
-    t.rotate(degrees);
-    return t.map(path);
+    return PlacedAt(path, base, degrees);
 }
 
 QPainterPath RoundPetal(QPointF base, qreal degrees, qreal length, qreal width) {
@@ -68,8 +65,12 @@ QPainterPath RoundPetal(QPointF base, qreal degrees, qreal length, qreal width) 
     path.moveTo(0, 0);
     path.cubicTo(w * 0.9, -length * 0.2, w * 1.15, -length * 0.75, 0, -length);
     path.cubicTo(-w * 1.15, -length * 0.75, -w * 0.9, -length * 0.2, 0, 0);
+    return PlacedAt(path, base, degrees);
+}
+
+QPainterPath PlacedAt(const QPainterPath& path, QPointF at, qreal degrees) {
     QTransform t;
-    t.translate(base.x(), base.y());
+    t.translate(at.x(), at.y());
     t.rotate(degrees);
     return t.map(path);
 }

@@ -51,6 +51,8 @@ QPainterPath Petal(QPointF base, qreal degrees, qreal length, qreal width);
 // A petal with a round tip.
 QPainterPath RoundPetal(QPointF base, qreal degrees, qreal length, qreal width);
 QPainterPath Rotated(const QPainterPath& path, QPointF centre, qreal degrees);
+// A shape drawn round the origin, turned by degrees and moved to at.
+QPainterPath PlacedAt(const QPainterPath& path, QPointF at, qreal degrees);
 QPainterPath MirroredX(const QPainterPath& path, qreal axisX);
 QPainterPath Scaled(const QPainterPath& path, QPointF centre, qreal sx, qreal sy);
 
