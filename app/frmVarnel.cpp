@@ -78,7 +78,6 @@ void frmVarnel::CreateControls() {
     lblScore = MakeBoardLabel(picBoard, 16, 104, 41, 17);
     lblTest = MakeBoardLabel(picBoard, 0, 200, 400, 25);
     picMatch = new MatchPanel(form);
-    ApplyGeometry();
 
     connect(picBoard, &BoardWidget::MouseUp, this,
             [this](int button, float x, float y) { game_.picBoard_MouseUp(button, x, y); });

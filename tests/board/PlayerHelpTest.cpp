@@ -80,25 +80,5 @@ TEST_F(Undo, PutsTheLastPairBackWithItsNeighboursFlags) {
     EXPECT_FALSE(window.frameVisible);
 }
 
-TEST_F(Undo, UnavailableAfterShuffleAndNewGame) {
-    Start(kDragon);
-    KeepOnly({{2, 4, true}, {14, 4, true}, {13, 6, true}, {21, 6, true}, {22, 8, true},
-              {31, 8, true}});
-    Click(2);
-    Click(14);
-    ASSERT_TRUE(window.commandEnabled[Command::Undo]);
-    game.mnuShuffle_Click();
-    EXPECT_FALSE(window.commandEnabled[Command::Undo]);
-    EXPECT_TRUE(window.commandEnabled[Command::Shuffle]);
-
-    Start(kDragon);
-    KeepOnly({{2, 4, true}, {14, 4, true}, {13, 6, true}, {21, 6, true}});
-    Click(2);
-    Click(14);
-    ASSERT_TRUE(window.commandEnabled[Command::Undo]);
-    game.mnuNewGame_Click();
-    EXPECT_FALSE(window.commandEnabled[Command::Undo]);
-}
-
 }  // namespace
 }  // namespace varnel::testing

@@ -100,25 +100,6 @@ TEST_F(Drawing, TilesHalfOffTheBoardAreClipped) {
     EXPECT_EQ(surfaces.picBoardOld.size(), QSize(300, 200));
 }
 
-TEST(RasterOps, AndCutsOrFillsCopyReplaces) {
-    QImage board = MakeSurface(4, 1, qRgb(10, 20, 30));
-    QImage mask = MakeSurface(4, 1, kWhite);
-    mask.setPixel(1, 0, kBlack);
-    BitBlt(board, 0, 0, 4, 1, mask, 0, 0, RasterOp::And);
-    EXPECT_EQ(board.pixel(0, 0), qRgb(10, 20, 30));
-    EXPECT_EQ(board.pixel(1, 0), kBlack);
-
-    QImage picture = MakeSurface(4, 1, kBlack);
-    picture.setPixel(1, 0, qRgb(200, 100, 50));
-    BitBlt(board, 0, 0, 4, 1, picture, 0, 0, RasterOp::Paint);
-    EXPECT_EQ(board.pixel(0, 0), qRgb(10, 20, 30));
-    EXPECT_EQ(board.pixel(1, 0), qRgb(200, 100, 50));
-
-    BitBlt(board, 2, 0, 5, 1, picture, 0, 0, RasterOp::Copy);  // clipped at the right
-    EXPECT_EQ(board.pixel(2, 0), kBlack);
-    EXPECT_EQ(board.pixel(3, 0), qRgb(200, 100, 50));
-}
-
 TEST(Scaling, StretchedMaskAndSheetsStayCleanForTheRasterOps) {
     BoardSurfaces surfaces;
     surfaces.picMask = MakeSurface(44, 55);

@@ -21,7 +21,6 @@ public:
     // What the window shows now.
     std::map<Command, bool> commandEnabled{
         {Command::Hint, true}, {Command::Undo, false}, {Command::Shuffle, true}};
-    int16_t checkedLayout = -1;
     bool boardEnabled = true;
     bool busy = false;
     int16_t messageTop = 0, scoreTop = 0, scoreLeft = 0, testTop = 0;
@@ -50,7 +49,7 @@ public:
     void SetCommandEnabled(Command command, bool enabled) override {
         commandEnabled[command] = enabled;
     }
-    void SetLayoutChecked(int16_t layout) override { checkedLayout = layout; }
+    void SetLayoutChecked(int16_t) override {}
     void SetBoardEnabled(bool enabled) override { boardEnabled = enabled; }
     void SetBusy(bool isBusy) override { busy = isBusy; }
     void PlaceLabels(int16_t message, int16_t score, int16_t scoreLeftPos, int16_t test) override {
