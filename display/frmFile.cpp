@@ -37,7 +37,12 @@ QStringList Volumes() {
     return roots;
 }
 
-QString VolumeOf(const QString& folder) { return QStorageInfo(folder).rootPath(); }
+// The volume a folder lies on. Inside a container or a chroot the mount table may not reach
+// it; the root of the file tree then stands for it.
+QString VolumeOf(const QString& folder) {
+    const QString root = QStorageInfo(folder).rootPath();
+    return root.isEmpty() ? QDir::rootPath() : root;
+}
 
 }  // namespace
 
@@ -98,8 +103,10 @@ void frmFile::SetFolder(const QString& folder) {
         return;
     }
     folder_ = dir.absolutePath();
-    const int volume = drvList->findText(VolumeOf(folder_));
-    if (volume >= 0) drvList->setCurrentIndex(volume);
+    // The drive list always holds the folder's own volume, even one the mount table missed.
+    const QString volume = VolumeOf(folder_);
+    if (drvList->findText(volume) < 0) drvList->addItem(volume);
+    drvList->setCurrentIndex(drvList->findText(volume));
     FillFolderList();
     FillFileList();
 }
