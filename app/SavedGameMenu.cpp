@@ -1,27 +1,38 @@
 #include <QFile>
 
 #include "Conversions.h"
+#include "SavePlace.h"
 #include "SavedGame.h"
 #include "frmVarnel.h"
 
-// S&ave Game and &Restore Game: one saved game, "varnel.sav" in the program's folder.
+// S&ave Game and &Restore Game: one saved game, "varnel.sav" in the program's folder, or in the
+// player's data folder when the program's folder is not the player's to write.
 namespace varnel {
 namespace {
 
-std::filesystem::path SavePath(const QString& appPath) {
-    return QFile::encodeName(appPath + QString::fromUtf8(kSavedGameFileName)).toStdString();
+std::filesystem::path Folder(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+std::filesystem::path SavePath(const VarnelEnvironment& environment) {
+    return SavedGamePath({Folder(environment.appPath), Folder(environment.dataPath)},
+                         environment.canWriteIn ? environment.canWriteIn : CanWriteIn);
 }
 
 }  // namespace
 
 void frmVarnel::mnuSave_Click() {
-    const std::filesystem::path path = SavePath(AppPath_);
-    const SaveResult result = WriteSavedGame(path, state_);
-    if (!result) ShowWarning(QString::fromStdString(SaveFailedMessage(path, result.reason)));
+    const std::filesystem::path path = SavePath(environment_);
+    std::string why = MakeFolderFor(path);
+    if (why.empty()) {
+        const SaveResult result = WriteSavedGame(path, state_);
+        why = result.reason;
+    }
+    if (!why.empty()) ShowWarning(QString::fromStdString(SaveFailedMessage(path, why)));
 }
 
 void frmVarnel::mnuRestore_Click() {
-    const std::filesystem::path path = SavePath(AppPath_);
+    const std::filesystem::path path = SavePath(environment_);
     const ReadResult result = ReadSavedGame(path);
     if (!result) {
         // The game in progress goes on exactly as it was, its undo included.

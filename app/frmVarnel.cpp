@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTimer>
 #include <chrono>
 
@@ -35,6 +36,7 @@ QLabel* MakeBoardLabel(QWidget* board, int left, int top, int width, int height)
 VarnelEnvironment ProgramEnvironment() {
     VarnelEnvironment environment;
     environment.appPath = QCoreApplication::applicationDirPath();
+    environment.dataPath = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     environment.screenSize = [] {
         const QScreen* screen = QGuiApplication::primaryScreen();
         return screen ? screen->geometry().size() : QSize(640, 480);

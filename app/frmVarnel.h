@@ -16,6 +16,7 @@
 #include "MatchPanel.h"
 #include "MusicDevice.h"
 #include "Random.h"
+#include "SavePlace.h"
 #include "Settings.h"
 
 namespace varnel {
@@ -23,6 +24,8 @@ namespace varnel {
 // What the window takes from the machine it runs on; tests put in their own.
 struct VarnelEnvironment {
     QString appPath;                    // the program's folder
+    QString dataPath;                   // the player's data folder, for a save made elsewhere
+    FolderCheck canWriteIn;             // empty: the player's own permissions decide
     std::function<QSize()> screenSize;  // the screen, in pixels
     std::function<void()> endProgram;   // ends the program at once
     std::function<void()> beep;         // the system's beep
@@ -31,8 +34,8 @@ struct VarnelEnvironment {
     Random::SeedSource seedSource;      // empty: deals are seeded from the clock
 };
 
-// The environment of the real program: the executable's folder, the primary screen, and an
-// end that leaves the event loop.
+// The environment of the real program: the executable's folder, the player's data folder, the
+// primary screen, and an end that leaves the event loop.
 VarnelEnvironment ProgramEnvironment();
 
 // The main window: the menu bar, the board, the tiles-left labels, the end-of-game panel.

@@ -7,7 +7,13 @@ namespace {
 
 using SavedGameMenu = WindowTest;
 
-TEST_F(SavedGameMenu, RestoreBringsBackTheSavedLayoutAndBoard) {
+// Run from a folder of the player's, the game saves there; installed for everyone, in the
+// player's data folder, made by the first save. Either way the restore finds the save.
+class SavedGamePlace : public WindowTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(SavedGamePlace, RestoreBringsBackTheSavedLayoutAndBoard) {
+    const bool programFolderWritable = GetParam();
+    if (!programFolderWritable) canWriteIn = [](const std::filesystem::path&) { return false; };
     frmVarnel& w = Open();
     for (int pairs = 0; pairs < 3; ++pairs) {
         const auto [a, b] = FreePair();
@@ -15,8 +21,13 @@ TEST_F(SavedGameMenu, RestoreBringsBackTheSavedLayoutAndBoard) {
         ClickTile(b);
     }
     const TileTable saved = State().Tiles;
+    ASSERT_FALSE(QFileInfo::exists(DataFolder()));
     w.mnuSave->trigger();
-    EXPECT_EQ(QFileInfo(appDir.filePath("varnel.sav")).size(), 582);
+    const QString savedFile = programFolderWritable ? appDir.filePath("varnel.sav")
+                                                    : DataFolder() + QStringLiteral("/varnel.sav");
+    const QString notSaved = programFolderWritable ? DataFolder() : appDir.filePath("varnel.sav");
+    EXPECT_EQ(QFileInfo(savedFile).size(), 582);
+    EXPECT_FALSE(QFileInfo::exists(notSaved));
 
     w.mnuLayout[1]->trigger();  // on to a Rivers game
     ASSERT_EQ(State().TileCount, 84);
@@ -38,6 +49,10 @@ TEST_F(SavedGameMenu, RestoreBringsBackTheSavedLayoutAndBoard) {
         EXPECT_EQ(State().Tiles[i].X, saved[i].X) << i;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(ProgramFolder, SavedGamePlace, ::testing::Bool(), [](const auto& info) {
+    return std::string(info.param ? "Writable" : "OwnedByRoot");
+});
 
 TEST_F(SavedGameMenu, RefusedRestoreLeavesTheGameAsItWas) {
     frmVarnel& w = Open();

@@ -13,7 +13,8 @@
 
 namespace varnel::testing {
 
-// Opens the main window as the program would, in a throwaway program folder, on a screen of
+// Opens the main window as the program would, in a throwaway program folder (with a data folder
+// beside it, not made yet, for saves the program folder cannot take), on a screen of
 // the test's choosing, with beeps and the end of the program counted instead of carried out.
 class WindowTest : public ::testing::Test {
 protected:
@@ -37,6 +38,8 @@ protected:
     frmVarnel& Open(QSize screen = QSize(640, 480)) {
         VarnelEnvironment environment;
         environment.appPath = appDir.path();
+        environment.dataPath = DataFolder();
+        environment.canWriteIn = canWriteIn;
         environment.screenSize = [screen] { return screen; };
         environment.endProgram = [this] { ++exits; };
         environment.beep = [this] { ++beeps; };
@@ -49,6 +52,7 @@ protected:
     }
 
     GameState& State() { return window->State(); }
+    QString DataFolder() const { return dataDir.filePath(QStringLiteral("Varnel Solitaire")); }
 
     // A mouse release over the middle of a tile, or at a board position.
     void ClickTile(int16_t tile, Qt::MouseButton button = Qt::LeftButton) {
@@ -70,6 +74,8 @@ protected:
     }
 
     QTemporaryDir appDir;
+    QTemporaryDir dataDir;
+    FolderCheck canWriteIn = CanWriteIn;  // a test may play a program folder owned by root
     std::unique_ptr<frmVarnel> window;
     int beeps = 0;
     int exits = 0;

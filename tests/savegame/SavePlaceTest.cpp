@@ -1,0 +1,102 @@
+#include <grp.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "SavePlace.h"
+#include "SaveTestSupport.h"
+
+namespace varnel::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(SavePlace, ProgramFolderWhenThePlayerCanWriteThereElseTheDataFolder) {
+    const fs::path program = "/opt/varnel", data = "/home/player/.local/share/Varnel Solitaire";
+    const struct {
+        bool programWritable;
+        fs::path dataFolder;
+        fs::path expected;
+    } cases[] = {
+        {true, data, program / "varnel.sav"},  // a copy run from its own folder
+        {false, data, data / "varnel.sav"},    // installed for everyone, owned by root
+        {false, "", program / "varnel.sav"},   // no home: the save will say why it failed
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expected);
+        fs::path asked;
+        const FolderCheck check = [&](const fs::path& folder) {
+            asked = folder;
+            return c.programWritable;
+        };
+        EXPECT_EQ(SavedGamePath({program, c.dataFolder}, check), c.expected);
+        if (!c.dataFolder.empty()) {
+            EXPECT_EQ(asked, program);
+        }
+    }
+}
+
+// Root writes anywhere, so as root the check is made by a child process that has become an
+// ordinary user; otherwise the test's own user makes it.
+bool CanWriteInAsPlayer(const fs::path& folder) {
+    if (::geteuid() != 0) return CanWriteIn(folder);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const uid_t nobody = 65534;
+        if (::setgroups(0, nullptr) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0)
+            ::_exit(2);
+        ::_exit(CanWriteIn(folder) ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) < 2) << "could not become a player";
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+TEST(SavePlace, WritableMeansThePlayerMayCreateFilesInTheFolder) {
+    TempFolder temp;
+    fs::permissions(temp.Path(), fs::perms(0711));  // the player may pass through to the cases
+    const struct {
+        const char* name;
+        int mode;  // -1: an ordinary file, not a folder
+        bool writable;
+    } cases[] = {
+        {"open", 0777, true},
+        {"read-only", 0555, false},  // the program folder of a system-wide install
+        {"no-search", 0666, false},  // a file could not be opened in it
+        {"a-file", -1, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path place = temp / c.name;
+        if (c.mode < 0) {
+            WriteBytes(place, Words({1}));
+            fs::permissions(place, fs::perms(0666));
+        } else {
+            fs::create_directory(place);
+            fs::permissions(place, fs::perms(c.mode));
+        }
+        EXPECT_EQ(CanWriteInAsPlayer(place), c.writable);
+    }
+    EXPECT_FALSE(CanWriteIn(temp / "missing"));
+}
+
+TEST(SavePlace, FirstSaveMakesTheDataFolderForThePlayerAlone) {
+    TempFolder temp;
+    const fs::path save = temp / "data" / "Varnel Solitaire" / kSavedGameFileName;
+    EXPECT_EQ(MakeFolderFor(save), "");
+    for (const fs::path& made : {save.parent_path(), save.parent_path().parent_path()}) {
+        ASSERT_TRUE(fs::is_directory(made)) << made;
+        EXPECT_EQ(fs::status(made).permissions(), fs::perms::owner_all) << made;
+    }
+    EXPECT_TRUE(WriteSavedGame(save, MidGame(kRivers, 3)));
+    EXPECT_EQ(MakeFolderFor(save), "");  // already there: nothing to do
+
+    WriteBytes(temp / "in-the-way", Words({1}));
+    const std::string why = MakeFolderFor(temp / "in-the-way" / "Varnel Solitaire" / "x");
+    EXPECT_NE(why.find("could not be made (not a directory)"), std::string::npos) << why;
+}
+
+}  // namespace
+}  // namespace varnel::testing
