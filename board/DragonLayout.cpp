@@ -6,33 +6,32 @@
 namespace varnel {
 namespace {
 
-// The end pieces (tiles 0, 1 and 86) sit between rows 3 and 4: 5S + 3.5(H - 5), with a plain 5.
-constexpr double kEndY_H = 3.5, kEndY_S = 5, kEndY_C = -17.5;
-
+// Rows of layer 0 and up lie at rH - kS; the end pieces (tiles 0, 1 and 86) sit between rows 3
+// and 4 at 5S + 3.5(H - 5), with a plain 5.
 constexpr TileRun kDragonRuns[] = {
-    {0, 1, -1, -10, kEndY_H, kEndY_S, kEndY_C, StartFree::FirstOnly},
-    {2, 13, -3, 0, 0, 5, 0, StartFree::Ends},
-    {14, 21, -5, 10, 1, 0, 0, StartFree::Ends},
-    {22, 31, -4, 5, 2, -5, 0, StartFree::Ends},
-    {32, 43, -3, 0, 3, -10, 0, StartFree::None},  // closed by tile 1 and tile 86
-    {44, 55, -3, 0, 4, -15, 0, StartFree::None},
-    {56, 65, -4, 5, 5, -20, 0, StartFree::Ends},
-    {66, 73, -5, 10, 6, -25, 0, StartFree::Ends},
-    {74, 85, -3, 0, 7, -30, 0, StartFree::Ends},
-    {86, 86, -15, 60, kEndY_H, kEndY_S, kEndY_C, StartFree::Ends},
-    {87, 92, -6, 20, 1, -5, 0, StartFree::Ends},
-    {93, 98, -6, 20, 2, -10, 0, StartFree::Ends},
-    {99, 104, -6, 20, 3, -15, 0, StartFree::Ends},
-    {105, 110, -6, 20, 4, -20, 0, StartFree::Ends},
-    {111, 116, -6, 20, 5, -25, 0, StartFree::Ends},
-    {117, 122, -6, 20, 6, -30, 0, StartFree::Ends},
-    {123, 126, -7, 30, 2, -15, 0, StartFree::Ends},
-    {127, 130, -7, 30, 3, -20, 0, StartFree::Ends},
-    {131, 134, -7, 30, 4, -25, 0, StartFree::Ends},
-    {135, 138, -7, 30, 5, -30, 0, StartFree::Ends},
-    {139, 140, -8, 40, 3, -25, 0, StartFree::None},  // under the top tile
-    {141, 142, -8, 40, 4, -30, 0, StartFree::None},
-    {143, 143, -7.5, 5, 3, -5, 0, StartFree::Ends},
+    {0, 1, -1, -10, 5, 3.5f, 0, 5, StartFree::FirstOnly},
+    {2, 13, -3, 0, 5, 0, 0, 0, StartFree::Ends},
+    {14, 21, -5, 10, 0, 1, 0, 0, StartFree::Ends},
+    {22, 31, -4, 5, -5, 2, 0, 0, StartFree::Ends},
+    {32, 43, -3, 0, -10, 3, 0, 0, StartFree::None},  // closed by tile 1 and tile 86
+    {44, 55, -3, 0, -15, 4, 0, 0, StartFree::None},
+    {56, 65, -4, 5, -20, 5, 0, 0, StartFree::Ends},
+    {66, 73, -5, 10, -25, 6, 0, 0, StartFree::Ends},
+    {74, 85, -3, 0, -30, 7, 0, 0, StartFree::Ends},
+    {86, 86, -15, 60, 5, 3.5f, 0, 5, StartFree::Ends},
+    {87, 92, -6, 20, -5, 1, 0, 0, StartFree::Ends},
+    {93, 98, -6, 20, -10, 2, 0, 0, StartFree::Ends},
+    {99, 104, -6, 20, -15, 3, 0, 0, StartFree::Ends},
+    {105, 110, -6, 20, -20, 4, 0, 0, StartFree::Ends},
+    {111, 116, -6, 20, -25, 5, 0, 0, StartFree::Ends},
+    {117, 122, -6, 20, -30, 6, 0, 0, StartFree::Ends},
+    {123, 126, -7, 30, -15, 2, 0, 0, StartFree::Ends},
+    {127, 130, -7, 30, -20, 3, 0, 0, StartFree::Ends},
+    {131, 134, -7, 30, -25, 4, 0, 0, StartFree::Ends},
+    {135, 138, -7, 30, -30, 5, 0, 0, StartFree::Ends},
+    {139, 140, -8, 40, -25, 3, 0, 0, StartFree::None},  // under the top tile
+    {141, 142, -8, 40, -30, 4, 0, 0, StartFree::None},
+    {143, 143, -7.5f, 5, -5, 3, 0, 0, StartFree::Ends},
 };
 
 constexpr TileStacks::Stack kDragonStacks[] = {

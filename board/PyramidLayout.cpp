@@ -9,25 +9,28 @@ namespace varnel {
 namespace {
 
 // Each layer is a square of runs, centred on the layer below: one column in from each side and
-// drawn 5 scaled pixels to the right of and above it.
+// drawn 5 scaled pixels to the right of and above it. Grid row r lies at r(H - 5S) plus 5S on
+// the ground layer and less 5S on layer 2; layer 3 is given as 3H - 25S and 4H - 30S.
 std::vector<TileRun> MakePyramidRuns() {
     struct Layer {
         int16_t firstTile, firstRow, size;
-        double xW, xS;
+        float xW, xS, yS;
     };
-    constexpr Layer kLayers[] = {{0, 0, 8, -5, 10}, {64, 1, 6, -6, 20}, {100, 2, 4, -7, 30},
-                                 {116, 3, 2, -8, 40}};
+    constexpr Layer kLayers[] = {{0, 0, 8, -5, 10, 5}, {64, 1, 6, -6, 20, 0},
+                                 {100, 2, 4, -7, 30, -5}, {116, 3, 2, -8, 40, 0}};
     std::vector<TileRun> runs;
     for (int level = 0; level < 4; ++level) {
         const Layer& layer = kLayers[level];
         for (int16_t row = 0; row < layer.size; ++row) {
             const auto first = static_cast<int16_t>(layer.firstTile + row * layer.size);
-            const int16_t gridRow = static_cast<int16_t>(layer.firstRow + row);
-            // Y = 5S + r(H - 5S) - 5LS for grid row r on layer L.
-            runs.push_back({first, static_cast<int16_t>(first + layer.size - 1), layer.xW,
-                            layer.xS, static_cast<double>(gridRow),
-                            5.0 - 5.0 * gridRow - 5.0 * level, 0,
-                            level == 3 ? StartFree::All : StartFree::Ends});
+            const auto last = static_cast<int16_t>(first + layer.size - 1);
+            const auto gridRow = static_cast<float>(layer.firstRow + row);
+            if (level == 3)
+                runs.push_back({first, last, layer.xW, layer.xS, -25 - 5.0f * row, gridRow, 0, 0,
+                                StartFree::All});
+            else
+                runs.push_back({first, last, layer.xW, layer.xS, layer.yS, gridRow, 5, 0,
+                                StartFree::Ends});
         }
     }
     return runs;

@@ -5,12 +5,14 @@
 namespace varnel {
 
 void PlaceRuns(GameState& state, std::span<const TileRun> runs) {
-    const double w = state.TileWidth;
-    const double h = state.TileHeight;
-    const double s = state.BoardScale;
+    const float w = state.TileWidth;
+    const float h = state.TileHeight;
+    const float s = state.BoardScale;
+    const auto boardWidth = static_cast<float>(state.BoardScaleWidth);
     for (const TileRun& run : runs) {
-        int16_t x = CInt(state.BoardScaleWidth + run.xW * w + run.xS * s);
-        const int16_t y = CInt(run.yH * h + run.yS * s + run.yC);
+        int16_t x = CInt(boardWidth + run.xW * w + run.xS * s);
+        const float rowHeight = h - run.hS * s - run.hC;
+        const int16_t y = CInt(run.yS * s + run.yH * rowHeight);
         for (int16_t i = run.first; i <= run.last; ++i) {
             state.Tiles[i].X = x;
             state.Tiles[i].Y = y;

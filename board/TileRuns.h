@@ -13,13 +13,15 @@ namespace varnel {
 
 enum class StartFree { None, Ends, FirstOnly, All };
 
+// The sizes are Singles, and so is every product and sum of these formulas: a place worked out
+// in double precision can land on the other side of a half and round to the next pixel.
 struct TileRun {
     int16_t first;
     int16_t last;
     // X of the first tile = board width + xW * TileWidth + xS * BoardScale
-    double xW, xS;
-    // Y of the run = yH * TileHeight + yS * BoardScale + yC
-    double yH, yS, yC;
+    float xW, xS;
+    // Y of the run = yS * BoardScale + yH * (TileHeight - hS * BoardScale - hC)
+    float yS, yH, hS, hC;
     StartFree startFree;
 };
 

@@ -12,9 +12,9 @@ namespace {
 // rows lie one tile height apart less the 5-pixel overlap. The top and bottom rows lie wholly
 // on the edge of the grid, the other rows touch it with their two ends.
 constexpr TileRun kRiversRowRuns[] = {
-    {0, 13, -2, 0, 1, 0, 0, StartFree::All},     {14, 27, -2, 0, 2, -5, 0, StartFree::Ends},
-    {28, 41, -2, 0, 3, -10, 0, StartFree::Ends}, {42, 55, -2, 0, 4, -15, 0, StartFree::Ends},
-    {56, 69, -2, 0, 5, -20, 0, StartFree::Ends}, {70, 83, -2, 0, 6, -25, 0, StartFree::All},
+    {0, 13, -2, 0, 0, 1, 0, 0, StartFree::All},      {14, 27, -2, 0, -5, 2, 0, 0, StartFree::Ends},
+    {28, 41, -2, 0, -10, 3, 0, 0, StartFree::Ends},  {42, 55, -2, 0, -15, 4, 0, 0, StartFree::Ends},
+    {56, 69, -2, 0, -20, 5, 0, 0, StartFree::Ends},  {70, 83, -2, 0, -25, 6, 0, 0, StartFree::All},
 };
 
 void FreeIfEqual(GameState& state, int16_t a, int16_t b) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <map>
 
 #include "Deal.h"
@@ -121,6 +122,31 @@ TEST(Shuffle, MovesFacesAmongPresentTilesOnly) {
         }
         EXPECT_TRUE(moved);
     }
+}
+
+TEST(Shuffle, EveryArrangementEquallyLikelyWhateverTheGaps) {
+    // A late Dragon board: tiles 0..3 and 140..143 left, a long run of removed tiles between.
+    // Distinct faces let each tile's face be traced to where it came from.
+    const std::array<int16_t, 8> tiles{0, 1, 2, 3, 140, 141, 142, 143};
+    GameState state;
+    state.TileCount = 144;
+    for (int i = 0; i < 144; ++i) state.Tiles[i].Face = kNoFace;
+    for (int16_t k = 0; k < 8; ++k) state.Tiles[tiles[k]].Face = k;
+
+    constexpr int kShuffles = 4000;
+    std::array<std::array<int, 8>, 8> landed{};  // [tile][face]
+    Random random = SeededRandom(1);
+    for (int n = 0; n < kShuffles; ++n) {
+        GameState shuffled = state;
+        ShuffleBoard(shuffled, random);
+        for (int k = 0; k < 8; ++k) ++landed[k][shuffled.Tiles[tiles[k]].Face];
+    }
+    // From one arrangement, each face lands on each tile 500 times in expectation (standard
+    // deviation about 21).
+    for (int k = 0; k < 8; ++k)
+        for (int face = 0; face < 8; ++face)
+            EXPECT_NEAR(landed[k][face], kShuffles / 8, 150)
+                << "tile " << tiles[k] << " face " << face;
 }
 
 TEST(Shuffle, LastPairStaysAsItWas) {

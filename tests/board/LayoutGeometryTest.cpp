@@ -67,6 +67,15 @@ TEST(DragonGeometry, ScaledBoardRoundsAtEveryStep) {
     EXPECT_LT(state.Tiles[0].Y, halfway + 6);
 }
 
+TEST(DragonGeometry, PlacesWorkedInSinglePrecision) {
+    // 1024 x 768: S = 1.6 as a Single. 5S is 8 in single precision (8.0000001 in double), so
+    // the end pieces lie at CInt(298.5) = 298, not 299.
+    const float scale = 1.6f;
+    GameState state = Geometry(974, 44 * scale, 55 * scale, scale);
+    BuildDragon(state);
+    for (const int16_t tile : {0, 1, 86}) EXPECT_EQ(state.Tiles[tile].Y, 298) << tile;
+}
+
 TEST(DragonGeometry, ThirtyFiveTilesFreeAtTheStart) {
     GameState state;
     BuildDragon(state);
