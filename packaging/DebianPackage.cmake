@@ -1,0 +1,33 @@
+# The Debian package: `cpack -G DEB` in the build folder makes varnel-solitaire_<version>_<arch>.deb,
+# installed under /usr; `apt install ./varnel-solitaire_*.deb` brings what it needs to run.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME varnel-solitaire)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "The Varnel Solitaire developers")
+set(CPACK_PACKAGE_CONTACT "The Varnel Solitaire developers <help@varnel-solitaire.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "tile-matching solitaire with three layouts")
+# The long description, in lines short enough for package managers to show as written.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "Take equal tiles off the board in pairs until none is left. Three layouts:"
+    "Dragon, 144 tiles on five layers; Pyramid, 120 tiles on four square layers;"
+    "Rivers, 84 tiles on a flat grid, where two equal tiles go when a line with at"
+    "most two turns joins them. With hint, undo, shuffle, one saved game, five tile"
+    "sets or a picture of your own, and background music.")
+
+# The install rules write the prefix into the menu entry, so the package is staged with the
+# prefix it installs to rather than under the staging folder.
+set(CPACK_SET_DESTDIR ON)
+set(CPACK_INSTALL_PREFIX /usr)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VARNEL_HOMEPAGE})
+# dpkg-shlibdeps finds the libraries the program links (Qt 6 with its X11 plugin, FluidSynth,
+# the C++ run time); the General MIDI sound font the music plays through is named by hand.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "timgm6mb-soundfont")
+
+include(CPack)
