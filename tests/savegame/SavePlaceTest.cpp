@@ -4,6 +4,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <optional>
+
 #include "SavePlace.h"
 #include "SaveTestSupport.h"
 
@@ -38,8 +40,8 @@ TEST(SavePlace, ProgramFolderWhenThePlayerCanWriteThereElseTheDataFolder) {
 }
 
 // Root writes anywhere, so as root the check is made by a child process that has become an
-// ordinary user; otherwise the test's own user makes it.
-bool CanWriteInAsPlayer(const fs::path& folder) {
+// ordinary user; otherwise the test's own user makes it. Empty where root may not change user.
+std::optional<bool> CanWriteInAsPlayer(const fs::path& folder) {
     if (::geteuid() != 0) return CanWriteIn(folder);
     const pid_t child = ::fork();
     if (child == 0) {
@@ -49,9 +51,10 @@ bool CanWriteInAsPlayer(const fs::path& folder) {
         ::_exit(CanWriteIn(folder) ? 0 : 1);
     }
     int status = 0;
-    ::waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) < 2) << "could not become a player";
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) ||
+        WEXITSTATUS(status) > 1)
+        return std::nullopt;
+    return WEXITSTATUS(status) == 0;
 }
 
 TEST(SavePlace, WritableMeansThePlayerMayCreateFilesInTheFolder) {
@@ -77,7 +80,9 @@ TEST(SavePlace, WritableMeansThePlayerMayCreateFilesInTheFolder) {
             fs::create_directory(place);
             fs::permissions(place, fs::perms(c.mode));
         }
-        EXPECT_EQ(CanWriteInAsPlayer(place), c.writable);
+        const std::optional<bool> writable = CanWriteInAsPlayer(place);
+        if (!writable) GTEST_SKIP() << "root could not become an ordinary user here";
+        EXPECT_EQ(*writable, c.writable);
     }
     EXPECT_FALSE(CanWriteIn(temp / "missing"));
 }
