@@ -4,12 +4,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
-#include <atomic>
 #include <cerrno>
+#include <ctime>
 #include <system_error>
 #include <vector>
 
+#include "SaveTarget.h"
 #include "SavedGameWriter.h"
 
 namespace varnel {
@@ -111,11 +113,12 @@ ssize_t ReadUpTo(int fd, std::byte* data, std::size_t size) {
     return static_cast<ssize_t>(got);
 }
 
-// Copies the old file from offset to its end; returns 0 or the error.
-int CopyTail(int from, off_t offset, int to) {
-    std::array<std::byte, 4096> buffer;
-    for (;;) {
-        const ssize_t got = ::pread(from, buffer.data(), buffer.size(), offset);
+// Copies the old file from offset up to end, or to its end if sooner; returns 0 or the error.
+int CopyTail(int from, off_t offset, off_t end, int to) {
+    std::array<std::byte, kLargestSavedGameBytes> buffer;
+    while (offset < end) {
+        const auto wanted = static_cast<std::size_t>(end - offset);
+        const ssize_t got = ::pread(from, buffer.data(), std::min(wanted, buffer.size()), offset);
         if (got < 0) {
             if (errno == EINTR) continue;
             return errno;
@@ -124,19 +127,16 @@ int CopyTail(int from, off_t offset, int to) {
         if (const int err = WriteAll(to, buffer.data(), static_cast<std::size_t>(got))) return err;
         offset += got;
     }
+    return 0;
 }
 
 std::filesystem::path FolderOf(const std::filesystem::path& path) {
     return path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
 }
 
-std::filesystem::path TempNameBeside(const std::filesystem::path& path) {
-    static std::atomic<unsigned> serial{0};
-    return FolderOf(path) / ("." + path.filename().string() + "." + std::to_string(::getpid()) +
-                             "." + std::to_string(serial++) + ".tmp");
-}
-
-// What goes into the new file: the new game, then whatever the old file held beyond it.
+// What goes into the new file: the new game, then whatever the old file held beyond it, up to
+// the length of the longest game. Past that nothing is ever game data, so however large the old
+// file, a save reads and writes no more than one game's worth.
 struct NewContent {
     const std::vector<std::byte>& game;
     const FileHandle& old;  // closed when there is no old file
@@ -148,8 +148,9 @@ int Fill(int fd, const NewContent& content, mode_t mode) {
     if (content.old.IsOpen()) ::fchmod(fd, mode);
     if (const int err = WriteAll(fd, content.game.data(), content.game.size())) return err;
     const auto gameSize = static_cast<off_t>(content.game.size());
-    if (content.old.IsOpen() && content.oldSize > gameSize) {
-        if (const int err = CopyTail(content.old.Get(), gameSize, fd)) return err;
+    const auto tailEnd = std::min(content.oldSize, static_cast<off_t>(kLargestSavedGameBytes));
+    if (content.old.IsOpen() && tailEnd > gameSize) {
+        if (const int err = CopyTail(content.old.Get(), gameSize, tailEnd, fd)) return err;
     }
     return ::fsync(fd) == 0 ? 0 : errno;
 }
@@ -204,7 +205,11 @@ SaveResult WriteSavedGame(const std::filesystem::path& path, const GameState& st
     if (const ReadResult check = CheckSavedGame(game); !check)
         return SaveFailed("the game in progress does not add up (" + check.reason + ")");
 
-    FileHandle old(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    // A link named like the save stays a link: the file it points to is the one replaced.
+    std::filesystem::path target;
+    if (const int err = ResolveLinks(path, target)) return SaveFailed(SystemReason(err));
+
+    FileHandle old(::open(target.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat oldStat {};
     if (!old.IsOpen()) {
         if (errno != ENOENT) return SaveFailed(SystemReason(errno));
@@ -213,19 +218,22 @@ SaveResult WriteSavedGame(const std::filesystem::path& path, const GameState& st
         if (S_ISDIR(oldStat.st_mode)) return SaveFailed(SystemReason(EISDIR));
         if (!S_ISREG(oldStat.st_mode))
             return SaveFailed("something that is not an ordinary file has that name");
+        if (IsWriteProtected(oldStat, ::geteuid()))
+            return SaveFailed("the saved game there is read-only");
     }
     const NewContent content{game, old, oldStat.st_size};
     const mode_t mode = oldStat.st_mode & 07777;
 
     // An unnamed file first: should the program be killed while writing, nothing is left over.
     std::filesystem::path tempPath;
-    FileHandle unnamed(tempFile == TempFile::UnnamedFirst
-                           ? ::open(FolderOf(path).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666)
-                           : -1);
+    FileHandle unnamed(
+        tempFile == TempFile::UnnamedFirst
+            ? ::open(FolderOf(target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666)
+            : -1);
     if (unnamed.IsOpen()) {
         if (const int err = Fill(unnamed.Get(), content, mode))
             return SaveFailed(SystemReason(err));
-        if (NameUnnamedFile(unnamed.Get(), path, tempPath)) {
+        if (NameUnnamedFile(unnamed.Get(), target, tempPath)) {
             if (const int err = unnamed.Close()) {
                 ::unlink(tempPath.c_str());
                 return SaveFailed(SystemReason(err));
@@ -233,7 +241,7 @@ SaveResult WriteSavedGame(const std::filesystem::path& path, const GameState& st
         }
     }
     if (tempPath.empty()) {
-        FileHandle temp(CreateTempBeside(path, tempPath));
+        FileHandle temp(CreateTempBeside(target, tempPath));
         if (!temp.IsOpen()) return SaveFailed(SystemReason(errno));
         int err = Fill(temp.Get(), content, mode);
         if (const int closeErr = temp.Close(); err == 0) err = closeErr;
@@ -242,12 +250,14 @@ SaveResult WriteSavedGame(const std::filesystem::path& path, const GameState& st
             return SaveFailed(SystemReason(err));
         }
     }
-    if (::rename(tempPath.c_str(), path.c_str()) != 0) {
+    if (::rename(tempPath.c_str(), target.c_str()) != 0) {
         const int err = errno;
         ::unlink(tempPath.c_str());
         return SaveFailed(SystemReason(err));
     }
-    SyncFolderOf(path);
+    SyncFolderOf(target);
+    // Where the folder takes no unnamed files, a save killed half-way leaves its file behind.
+    RemoveStaleTempFiles(target, std::time(nullptr));
     return SaveResult{true, ""};
 }
 

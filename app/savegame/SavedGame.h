@@ -21,8 +21,10 @@ struct SaveResult {
 
 // Writes the game in progress to path, leaving the game untouched. The new file replaces the old
 // one in a single step, so a failure at any point (full disk, unwritable folder, killed program)
-// leaves the previous save whole. A shorter game over a longer file keeps the file's length: the
-// old bytes after the new game stay where they were.
+// leaves the previous save whole. A shorter game over a longer file keeps the old bytes after the
+// new game where they were, up to the length of the longest game; anything past that is dropped.
+// When path is a link, the file it points to is replaced and the link stays. A save made
+// read-only is refused and kept.
 SaveResult WriteSavedGame(const std::filesystem::path& path, const GameState& state);
 
 // Reads and checks the saved game at path; the game in progress is not touched. Apply the result

@@ -2,14 +2,18 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <array>
+#include <ctime>
+#include <fstream>
 #include <tuple>
 #include <utility>
 
+#include "SaveTarget.h"
 #include "SaveTestSupport.h"
 #include "SavedGameWriter.h"
 
@@ -177,16 +181,27 @@ TEST_P(FailedSave, ProgramKilledWhileWriting) {
 
 TEST_P(FailedSave, UnwritablePlaces) {
     std::filesystem::create_directory(folder_ / "blocked");
+    std::filesystem::create_symlink("loop", folder_ / "loop");
     const std::pair<std::filesystem::path, const char*> places[] = {
         {path_ / kSavedGameFileName, "not a folder"},  // the folder is a file
         {folder_ / "gone" / kSavedGameFileName, "does not exist"},
         {folder_ / "blocked", "folder"},  // a folder in the place of the save
+        {folder_ / "loop", "loop"},       // a link to itself
     };
     for (const auto& [place, words] : places) {
         SCOPED_TRACE(place);
         ExpectFails(place, MidGame(kRivers, 1), words);
     }
     EXPECT_TRUE(std::filesystem::is_directory(folder_ / "blocked"));
+}
+
+// The player protected the save: even a game run as root, which may write anything, keeps it.
+TEST_P(FailedSave, ReadOnlySave) {
+    for (const auto mode : {std::filesystem::perms(0444), std::filesystem::perms(0464)}) {
+        std::filesystem::permissions(path_, mode);
+        ExpectFails(path_, MidGame(kRivers, 1), "read-only");
+        EXPECT_EQ(std::filesystem::status(path_).permissions(), mode);
+    }
 }
 
 TEST_P(FailedSave, ReadOnlyFolder) {
@@ -205,6 +220,118 @@ TEST_P(FailedSave, AGameThatCouldNotBeRestored) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EitherTempFile, FailedSave,
+                         ::testing::Values(TempFile::UnnamedFirst, TempFile::NamedOnly),
+                         [](const auto& info) {
+                             return std::string(std::array{"Unnamed", "Named"}[int(info.param)]);
+                         });
+
+// What the process has passed through read and write calls so far.
+struct IoCounters {
+    long long read = -1, written = -1;
+    static IoCounters Now() {
+        IoCounters counters;
+        std::ifstream io("/proc/self/io");
+        std::string name;
+        long long value = 0;
+        while (io >> name >> value) {
+            if (name == "rchar:") counters.read = value;
+            if (name == "wchar:") counters.written = value;
+        }
+        return counters;
+    }
+};
+
+// Saves that succeed over what an earlier save, a killed save or the player left there; run with
+// either of the writer's two ways of making the new file.
+class SaveOver : public ::testing::TestWithParam<TempFile> {
+  protected:
+    // Saves a Rivers game to path (342 bytes, so the old file's tail shows) and returns it.
+    std::vector<std::byte> SaveRivers(const std::filesystem::path& path) {
+        const GameState rivers = MidGame(kRivers, 2);
+        const SaveResult result = WriteSavedGame(path, rivers, GetParam());
+        EXPECT_TRUE(result) << result.reason;
+        return EncodeSavedGame(rivers);
+    }
+    // The Rivers game, then the Dragon game's bytes after it: a save over a Dragon save.
+    std::vector<std::byte> RiversOverDragon() {
+        std::vector<std::byte> bytes = EncodeSavedGame(MidGame(kDragon, 1));
+        const std::vector<std::byte> rivers = EncodeSavedGame(MidGame(kRivers, 2));
+        std::copy(rivers.begin(), rivers.end(), bytes.begin());
+        return bytes;
+    }
+
+    TempFolder folder_;
+    std::filesystem::path path_ = folder_ / kSavedGameFileName;
+};
+
+// Past the longest game nothing is game data: a save costs the same however large the old file.
+TEST_P(SaveOver, AHugeOldFileCostsNoMoreThanASmallOne) {
+    WriteBytes(path_, EncodeSavedGame(MidGame(kDragon, 1)));
+    std::filesystem::resize_file(path_, 2LL << 30);  // 2 GB, nearly all of it a hole
+    const IoCounters before = IoCounters::Now();
+    SaveRivers(path_);
+    const IoCounters after = IoCounters::Now();
+
+    EXPECT_EQ(ReadBytes(path_), RiversOverDragon());
+    struct stat info {};
+    ASSERT_EQ(::stat(path_.c_str(), &info), 0);
+    EXPECT_LE(info.st_blocks * 512, 64 * 1024);
+    if (before.read >= 0 && before.written >= 0) {
+        EXPECT_LT(after.read - before.read, 64 * 1024);
+        EXPECT_LT(after.written - before.written, 64 * 1024);
+    }
+}
+
+// A link in the place of the save stays a link, and the file it points to takes the game.
+TEST_P(SaveOver, ALinkLeadsToTheFileItPointsTo) {
+    std::filesystem::create_directory(folder_ / "kept");
+    WriteBytes(folder_ / "kept" / "game", EncodeSavedGame(MidGame(kDragon, 1)));
+    std::filesystem::create_symlink("kept/game", folder_ / "middle");
+    std::filesystem::create_symlink("middle", path_);
+    SaveRivers(path_);
+    EXPECT_EQ(std::filesystem::read_symlink(path_), "middle");
+    EXPECT_EQ(std::filesystem::read_symlink(folder_ / "middle"), "kept/game");
+    EXPECT_EQ(ReadBytes(folder_ / "kept" / "game"), RiversOverDragon());
+    EXPECT_EQ(folder_.Names(), (std::vector<std::string>{"kept", "middle", kSavedGameFileName}));
+
+    // A link to a file not yet there makes that file.
+    std::filesystem::remove(folder_ / "kept" / "game");
+    const std::vector<std::byte> rivers = SaveRivers(path_);
+    EXPECT_EQ(ReadBytes(folder_ / "kept" / "game"), rivers);
+    EXPECT_TRUE(std::filesystem::is_symlink(path_));
+}
+
+// Temporary files of saves killed long ago go; anything else stays, a save under way included.
+TEST_P(SaveOver, StaleTemporaryFilesOfEarlierSavesGo) {
+    const auto age = [&](const std::string& name, std::time_t seconds) {
+        const timespec times[2] = {{std::time(nullptr) - seconds, 0},
+                                   {std::time(nullptr) - seconds, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, (folder_ / name).c_str(), times, AT_SYMLINK_NOFOLLOW), 0);
+    };
+    const std::time_t old = kStaleTempSeconds + 600, recent = 5;
+    const std::string stale[] = {".varnel.sav.123.4.tmp", ".varnel.sav.9999999.0.tmp"};
+    for (const auto& name : stale) WriteBytes(folder_ / name, Words({1, 2})), age(name, old);
+    const std::pair<std::string, std::time_t> kept[] = {
+        {".varnel.sav.77.0.tmp", recent},  // another copy of the game is saving right now
+        {".other.sav.1.2.tmp", old},      {"varnel.sav.1.2.tmp", old},
+        {".varnel.sav.1.x.tmp", old},     {".varnel.sav.1.2.tmp.keep", old},
+        {".varnel.sav..2.tmp", old},
+    };
+    for (const auto& [name, seconds] : kept)
+        WriteBytes(folder_ / name, Words({1})), age(name, seconds);
+    std::filesystem::create_directory(folder_ / ".varnel.sav.5.5.tmp");
+    std::filesystem::create_symlink(".varnel.sav.77.0.tmp", folder_ / ".varnel.sav.6.6.tmp");
+    age(".varnel.sav.5.5.tmp", old), age(".varnel.sav.6.6.tmp", old);
+
+    SaveRivers(path_);
+    std::vector<std::string> expected = {".varnel.sav.5.5.tmp", ".varnel.sav.6.6.tmp",
+                                         kSavedGameFileName};
+    for (const auto& [name, seconds] : kept) expected.push_back(name);
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(folder_.Names(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(EitherTempFile, SaveOver,
                          ::testing::Values(TempFile::UnnamedFirst, TempFile::NamedOnly),
                          [](const auto& info) {
                              return std::string(std::array{"Unnamed", "Named"}[int(info.param)]);
