@@ -1,14 +1,17 @@
 #pragma once
 
 #include <QSettings>
+#include <memory>
 #include <string>
 
 namespace varnel {
 
 // The four remembered choices, in the "Startup" section of the per-user settings of
 // "Varnel Solitaire". Values are kept as the number texts the game writes (" 2", "-1").
+// A settings file the game could not have written is left alone for the whole run: the game
+// starts with the defaults and keeps the player's later choices for this run only.
 class Settings {
-public:
+  public:
     Settings();
 
     std::string Read(const std::string& key, const std::string& defaultValue);
@@ -20,8 +23,12 @@ public:
     // The background colour, 0x00BBGGRR; anything that is not a colour reads as 0 (black).
     int32_t ReadColour(const std::string& key, int32_t defaultValue);
 
-private:
-    QSettings store_;
+    // The file of the current user's settings, as Qt names it for this application.
+    static QString FilePath();
+
+  private:
+    QString path_;
+    std::unique_ptr<QSettings> store_;  // none while the file is left alone
 };
 
 }  // namespace varnel

@@ -1,3 +1,9 @@
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
+
+#include "SettingsFile.h"
 #include "WindowFixture.h"
 
 namespace varnel::testing {
@@ -96,6 +102,70 @@ TEST_F(Startup, ExitAndCloseBothEndWithoutWritingAnything) {
     window->close();
     EXPECT_EQ(exits, 2);
     EXPECT_TRUE(Store().allKeys().isEmpty());
+}
+
+// Settings lines a file may hold around hostile parts: a Pyramid game on tile set 3.
+const QByteArray kPyramidSettings = "[Startup]\nLayout=\" 2\"\nTileSet=\" 3\"\n";
+
+QByteArray TooLargeSettings() {
+    QByteArray text = kPyramidSettings;
+    while (text.size() <= kLargestSettingsFileBytes) text += "; a note the player left\n";
+    return text;
+}
+
+// A list in a list in a list, as Qt's reader decodes it: each level one step deeper.
+QByteArray NestedVariantSettings() {
+    QByteArray value;
+    for (int level = 0; level < 3; ++level) value += "\\0\\0\\0\\t\\0\\0\\0\\x1";
+    return kPyramidSettings + "Old=@Variant(" + value + "\\0\\0\\0\\x2\\0\\0\\0\\x2)\n";
+}
+
+TEST(SettingsFileCheck, OnlyAPlainFileOfASaneSizeIsRead) {
+    QTemporaryDir folder;
+    const auto write = [&](const char* name, const QByteArray& text) {
+        QFile file(folder.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        return folder.filePath(name);
+    };
+    const QString pipe = folder.filePath("pipe.conf");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QFile::link(QStringLiteral("/dev/zero"), folder.filePath("device.conf"));
+    QDir(folder.path()).mkdir(QStringLiteral("folder.conf"));
+    const std::pair<QString, SettingsFileState> files[] = {
+        {folder.filePath("absent.conf"), SettingsFileState::Absent},
+        {write("plain.conf", kPyramidSettings), SettingsFileState::Readable},
+        {write("empty.conf", ""), SettingsFileState::Readable},
+        {pipe, SettingsFileState::Refused},  // would hang the start
+        {folder.filePath("device.conf"), SettingsFileState::Refused},
+        {folder.filePath("folder.conf"), SettingsFileState::Refused},
+        {write("large.conf", TooLargeSettings()), SettingsFileState::Refused},
+        {write("nested.conf", NestedVariantSettings()), SettingsFileState::Refused},
+    };
+    for (const auto& [path, state] : files)
+        EXPECT_EQ(CheckSettingsFile(path), state) << path.toStdString();
+}
+
+// The game neither reads nor writes a settings file it could not have written: it starts with
+// the defaults, and the player's choices hold for the run without touching the file.
+TEST_F(Startup, ASettingsFileTheGameDidNotWriteIsLeftAlone) {
+    const QString path = Settings::FilePath();
+    ASSERT_EQ(path, Store().fileName());
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
+    for (const QByteArray& text : {TooLargeSettings(), NestedVariantSettings()}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+        file.close();
+        frmVarnel& w = Open();
+        EXPECT_EQ(State().CurrentLayout, kDragon);
+        EXPECT_EQ(w.CurrentTileSet(), 0);
+        w.mnuLayout[1]->trigger();
+        EXPECT_EQ(State().TileCount, 84);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), text);
+    }
+    QFile::remove(path);
 }
 
 }  // namespace
