@@ -12,25 +12,34 @@ namespace {
 // Far beyond any sheet of 9 x 4 tiles, yet small enough to load at once without a stall.
 constexpr int kLargestSide = 8192;
 
+enum class BitmapHeader { Plausible, CutShort, TooLarge };
+
 // The bitmap reader fills in rows that a cut-short file lacks instead of failing, so the
-// length is checked against what the header announces before the picture is read.
-bool BitmapIsCutShort(const QString& path, qint64 fileSize) {
+// length is checked against what the header announces before the picture is read. The sides
+// are bounded first: a header may claim anything, and only then is the arithmetic in range.
+BitmapHeader CheckBitmapHeader(const QString& path, qint64 fileSize) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
+    if (!file.open(QIODevice::ReadOnly)) return BitmapHeader::Plausible;
     const QByteArray header = file.read(34);
-    if (header.size() < 34 || !header.startsWith("BM")) return false;
+    if (header.size() < 34 || !header.startsWith("BM")) return BitmapHeader::Plausible;
     const uchar* h = reinterpret_cast<const uchar*>(header.constData());
     const quint32 declaredSize = qFromLittleEndian<quint32>(h + 2);
     const quint32 pixelOffset = qFromLittleEndian<quint32>(h + 10);
     const quint32 infoSize = qFromLittleEndian<quint32>(h + 14);
-    if (infoSize < 40) return declaredSize > fileSize;  // an old header: trust its file size
+    const auto cutShortIf = [](bool cutShort) {
+        return cutShort ? BitmapHeader::CutShort : BitmapHeader::Plausible;
+    };
+    if (infoSize < 40) return cutShortIf(declaredSize > fileSize);  // an old header
     const qint64 width = qFromLittleEndian<qint32>(h + 18);
     const qint64 height = std::llabs(qFromLittleEndian<qint32>(h + 22));
+    if (width > kLargestSide || height > kLargestSide) return BitmapHeader::TooLarge;
+    if (width <= 0) return BitmapHeader::Plausible;  // not a picture: the reader says so
     const quint16 bitsPerPixel = qFromLittleEndian<quint16>(h + 28);
     const quint32 compression = qFromLittleEndian<quint32>(h + 30);
-    if (compression != 0 && compression != 3) return declaredSize > fileSize;  // run-length
+    if (compression != 0 && compression != 3) return cutShortIf(declaredSize > fileSize);
+    // At most 8192 x 65535 bits a row and 8192 rows: far inside 64 bits.
     const qint64 rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
-    return pixelOffset + rowBytes * height > fileSize;
+    return cutShortIf(pixelOffset + rowBytes * height > fileSize);
 }
 
 }  // namespace
@@ -45,7 +54,14 @@ QImage ReadPictureFile(const QString& path, QString* reason) {
     if (info.isDir()) return fail(QStringLiteral("it is a folder, not a picture"));
     if (info.size() == 0) return fail(QStringLiteral("the file is empty"));
 
-    if (BitmapIsCutShort(path, info.size())) return fail(QStringLiteral("the file is cut short"));
+    switch (CheckBitmapHeader(path, info.size())) {
+        case BitmapHeader::CutShort:
+            return fail(QStringLiteral("the file is cut short"));
+        case BitmapHeader::TooLarge:
+            return fail(QStringLiteral("the picture is far too large for a tile set"));
+        case BitmapHeader::Plausible:
+            break;
+    }
 
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);

@@ -140,6 +140,10 @@ TEST_F(TileSets, BadPicturesGetAMessageAndChangeNothing) {
     qToLittleEndian<qint32>(200000, huge.data() + 18);  // width
     qToLittleEndian<qint32>(200000, huge.data() + 22);  // height
     write("huge.bmp", huge);
+    qToLittleEndian<qint32>(0x7fffffff, huge.data() + 18);  // sizes whose product overflows
+    qToLittleEndian<qint32>(0x7fffffff, huge.data() + 22);
+    qToLittleEndian<quint16>(32, huge.data() + 28);
+    write("overflow.bmp", huge);
     ASSERT_TRUE(QDir(pictures.path()).mkdir("folder.bmp"));
 
     frmVarnel& w = Open();
@@ -147,7 +151,8 @@ TEST_F(TileSets, BadPicturesGetAMessageAndChangeNothing) {
     const QImage board = w.picBoard->Picture();
     const QImage sheet = w.Surfaces().picTile[4];
     const auto game = Game(State());
-    for (const char* name : {"truncated.bmp", "letter.bmp", "empty.bmp", "huge.bmp"}) {
+    for (const char* name :
+         {"truncated.bmp", "letter.bmp", "empty.bmp", "huge.bmp", "overflow.bmp"}) {
         ModalAnswerer answerer;
         ChooseInLoadTileset(pictures.path(), name);
         ASSERT_EQ(answerer.seen.size(), 1u) << name;
@@ -162,6 +167,10 @@ TEST_F(TileSets, BadPicturesGetAMessageAndChangeNothing) {
     QString reason;
     EXPECT_TRUE(ReadPictureFile(pictures.filePath("folder.bmp"), &reason).isNull());
     EXPECT_FALSE(reason.isEmpty());
+    for (const char* name : {"huge.bmp", "overflow.bmp"}) {
+        ReadPictureFile(pictures.filePath(name), &reason);
+        EXPECT_TRUE(reason.contains("too large")) << name << ": " << reason.toStdString();
+    }
 }
 
 TEST_F(TileSets, ChooserListsBitmapsWhateverTheirCaseAndBeepsWithoutOne) {
