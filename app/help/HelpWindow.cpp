@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QStyle>
-#include <QTextBrowser>
 #include <QToolBar>
 #include <QUrl>
 
@@ -28,7 +27,7 @@ QString HelpCaption() {
 }  // namespace
 
 HelpWindow::HelpWindow()
-    : browser_(new QTextBrowser(this)),
+    : browser_(new HelpBrowser(this)),
       back_(new QAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("&Back"), this)),
       forward_(new QAction(style()->standardIcon(QStyle::SP_ArrowForward), tr("&Forward"), this)),
       contents_(new QAction(style()->standardIcon(QStyle::SP_DirHomeIcon), tr("&Contents"), this)) {
@@ -49,9 +48,6 @@ HelpWindow::HelpWindow()
     toolBar->addAction(forward_);
     toolBar->addAction(contents_);
 
-    // The pages link only to one another; nothing should leave the help for a web browser.
-    browser_->setOpenExternalLinks(false);
-    browser_->setOpenLinks(true);
     browser_->document()->setDocumentMargin(12);
     setCentralWidget(browser_);
 
@@ -81,6 +77,7 @@ void HelpWindow::GoToContents() {
         setWindowTitle(HelpCaption());
         return;
     }
+    browser_->SetHelpFolder(info.absolutePath());
     const QUrl url = QUrl::fromLocalFile(info.absoluteFilePath());
     // The same page is read again, so pages that appeared or changed since are shown.
     if (browser_->source() == url) {

@@ -3,8 +3,9 @@
 #include <QMainWindow>
 #include <QString>
 
+#include "HelpBrowser.h"
+
 class QAction;
-class QTextBrowser;
 
 namespace varnel {
 
@@ -25,13 +26,13 @@ class HelpWindow : public QMainWindow {
     // line where the pages were expected, so the player learns why no help appears.
     void ShowContents(const QString& helpFile);
 
-    QTextBrowser* Browser() const { return browser_; }
+    HelpBrowser* Browser() const { return browser_; }
 
   private:
     void GoToContents();
     void UpdateCaption();
 
-    QTextBrowser* browser_;
+    HelpBrowser* browser_;
     QAction* back_;
     QAction* forward_;
     QAction* contents_;
