@@ -4,6 +4,7 @@
 #include "AppInfo.h"
 #include "Conversions.h"
 #include "HelpWindow.h"
+#include "LayoutTable.h"
 #include "frmVarnel.h"
 
 // Start-up, the one-time relayout at the first maximize, and the two ways the program ends.
@@ -21,23 +22,22 @@ void frmVarnel::Form_Load() {
 
     mnuExit->setText(QStringLiteral("E&xit\tAlt+F4"));
     FirstMaximize_ = true;
-    state_.KeepDeal = false;
     CurrentTileSet_ = settings_.ReadChoice("TileSet", 0, 0, 4);
     for (int i = 0; i < 5; ++i) mnuTileSet[i]->setChecked(i == CurrentTileSet_);
     lblMessage->setText(QStringLiteral("Tiles Left:"));
 
-    state_.CurrentLayout = settings_.ReadChoice("Layout", kDragon, kDragon, kPyramid);
-    SetLayoutChecked(state_.CurrentLayout);
-    state_.TileCount = TileCountOf(state_.CurrentLayout);
+    // The new game checks the layout's menu entry.
+    const auto lastLayout = static_cast<int16_t>(Layouts().size() - 1);
+    state_.CurrentLayout = settings_.ReadChoice("Layout", kDragon, kDragon, lastLayout);
     ApplyBackground(settings_.ReadColour("BackGround", 4210688));
 
-    // The tile size comes from the first built-in sheet: 9 faces across, 4 down.
-    state_.TileHeight = surfaces_.picTile[0].height() / 4.0f;
-    state_.TileWidth = surfaces_.picTile[0].width() / 9.0f;
-    geometry_.frameWidth = state_.TileWidth + 3;
-    geometry_.frameHeight = state_.TileHeight + 3;
+    // The tile size comes from the first built-in sheet.
+    state_.TileHeight = surfaces_.picTile[0].height() / static_cast<float>(design::kSheetRows);
+    state_.TileWidth = surfaces_.picTile[0].width() / static_cast<float>(design::kSheetColumns);
+    geometry_.frameWidth = state_.TileWidth + design::kFrameSlack;
+    geometry_.frameHeight = state_.TileHeight + design::kFrameSlack;
     state_.BoardScaleWidth = surfaces_.picBoard.width();
-    state_.Labels = LabelPositions{};
+    state_.BoardScaleHeight = surfaces_.picBoard.height();
     ApplyGeometry();
 
     game_.NewGame();
@@ -63,8 +63,7 @@ void frmVarnel::Form_Resize() {
     HideFrame();
     FormResize(*scale, state_, geometry_, surfaces_, CurrentTileSet_);
     ApplyGeometry();
-    game_.NewGame();
-    state_.KeepDeal = false;
+    game_.RebuildAroundDeal();
 }
 
 void frmVarnel::mnuExit_Click() {

@@ -39,18 +39,11 @@ void frmVarnel::mnuRestore_Click() {
         ShowWarning(QString::fromStdString(RestoreFailedMessage(path, result.reason)));
         return;
     }
-    mnuUndo->setEnabled(false);  // the undo copy belonged to the game being put away
-    ApplySavedGame(*result.game, state_);
-    RestoreLayout();
-}
-
-void frmVarnel::RestoreLayout() {
-    // The saved faces and flags stay; positions and pictures are rebuilt for this layout.
-    state_.KeepDeal = true;
-    game_.NewGame();
-    state_.KeepDeal = false;
-    SetLayoutChecked(state_.CurrentLayout);
-    WriteSetting("Layout", Str(state_.CurrentLayout));
+    // The saved faces and flags stay; positions and pictures are rebuilt for its layout.
+    const SavedGame& saved = *result.game;
+    if (!game_.RestoreGame(saved.CurrentLayout(), saved.TilesLeft(), saved.Tiles()))
+        ShowWarning(QString::fromStdString(
+            RestoreFailedMessage(path, "it does not make a game of its layout")));
 }
 
 }  // namespace varnel

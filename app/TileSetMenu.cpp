@@ -31,7 +31,7 @@ void frmVarnel::mnuTileSet_Click(int16_t index) {
 }
 
 void frmVarnel::mnuTile_Click() {
-    mnuUndo->setEnabled(false);
+    game_.DiscardUndo();
     frmFile chooser(
         [this](const QString& path, QString* reason) {
             PicturePath_ = path;

@@ -1,13 +1,13 @@
 #include "frmVarnel.h"
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
+#include <algorithm>
 #include <chrono>
 
 #include "AppInfo.h"
@@ -15,14 +15,13 @@
 #include "ColorDialog.h"
 #include "Conversions.h"
 #include "RasterOps.h"
-#include "RiversLayout.h"
 
 namespace varnel {
 namespace {
 
-QLabel* MakeBoardLabel(QWidget* board, int left, int top, int width, int height) {
+QLabel* MakeBoardLabel(QWidget* board, const design::Box& box) {
     auto* label = new QLabel(board);
-    label->setGeometry(left, top, width, height);
+    label->setGeometry(box.left, box.top, box.width, box.height);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     QFont font = label->font();
     font.setBold(true);
@@ -50,7 +49,7 @@ frmVarnel::frmVarnel(VarnelEnvironment environment, QWidget* parent)
     : QMainWindow(parent),
       environment_(std::move(environment)),
       random_(environment_.seedSource ? Random(environment_.seedSource) : Random()),
-      game_(state_, *this, random_, RiversLayout()) {
+      game_(state_, *this, random_) {
     CreateControls();
     CreateMenus();
     ConnectMenus();
@@ -67,19 +66,24 @@ void frmVarnel::CreateControls() {
     setCentralWidget(form);
 
     // The surfaces at their design size, with the built-in tile sets in their slots.
-    surfaces_.picBoard = MakeSurface(609, 417);
+    surfaces_.picBoard = MakeSurface(design::kBoardWidth, design::kBoardHeight);
     surfaces_.picBoardOld = surfaces_.picBoard;
-    surfaces_.picHold = MakeSurface(44, 55);
-    surfaces_.picWork = MakeSurface(44, 55);
+    surfaces_.picHold = MakeSurface(design::kTileWidth, design::kTileHeight);
+    surfaces_.picWork = MakeSurface(design::kTileWidth, design::kTileHeight);
     surfaces_.picMask = LoadTileMask();
     for (int slot = 0; slot < kTileSetCount; ++slot) surfaces_.picTile[slot] = LoadBuiltinSheet(slot);
 
     picBoard = new BoardWidget(form);
+    picBoard->setFocusPolicy(Qt::ClickFocus);  // its keys go on to the window
     shpBox = new SelectionFrame(picBoard);
-    lblMessage = MakeBoardLabel(picBoard, 0, 80, 81, 25);
-    lblScore = MakeBoardLabel(picBoard, 16, 104, 41, 17);
-    lblTest = MakeBoardLabel(picBoard, 0, 200, 400, 25);
+    shpCursor = new CursorFrame(picBoard);
+    lblMessage = MakeBoardLabel(picBoard, design::kMessageLabel);
+    lblScore = MakeBoardLabel(picBoard, design::kScoreLabel);
+    lblTest = MakeBoardLabel(picBoard, design::kTestLabel);
     picMatch = new MatchPanel(form);
+
+    sequenceTimer_.setSingleShot(true);
+    connect(&sequenceTimer_, &QTimer::timeout, this, [this] { game_.TimerTick(); });
 
     connect(picBoard, &BoardWidget::MouseUp, this,
             [this](int button, float x, float y) { game_.picBoard_MouseUp(button, x, y); });
@@ -97,6 +101,8 @@ void frmVarnel::ApplyGeometry() {
                           CLng(board.height));
     shpBox->resize(CLng(geometry_.frameWidth), CLng(geometry_.frameHeight));
     shpBox->SetBorderWidth(geometry_.frameBorder);
+    shpCursor->resize(CLng(state_.TileWidth), CLng(state_.TileHeight));
+    shpCursor->SetLineWidth(std::max<int>(2, CInt(3 * state_.BoardScale)));
     lblMessage->move(CLng(geometry_.messageLeft), CLng(geometry_.messageTop));
     lblScore->move(CLng(geometry_.scoreLeft), CLng(geometry_.scoreTop));
 }
@@ -119,25 +125,16 @@ void frmVarnel::ApplyBackground(int32_t colour) {
 
 // ---- What the play logic asks of the window ----
 
-void frmVarnel::SetCommandEnabled(Command command, bool enabled) {
-    switch (command) {
-        case Command::Hint:
-            mnuHint->setEnabled(enabled);
-            break;
-        case Command::Undo:
-            mnuUndo->setEnabled(enabled);
-            break;
-        case Command::Shuffle:
-            mnuShuffle->setEnabled(enabled);
-            break;
-    }
+void frmVarnel::SetAvailability(const Availability& available) {
+    mnuHint->setEnabled(available.Hint);
+    mnuUndo->setEnabled(available.Undo);
+    mnuShuffle->setEnabled(available.Shuffle);
+    picBoard->SetAcceptsClicks(available.Board);
 }
 
 void frmVarnel::SetLayoutChecked(int16_t layout) {
     for (int i = 0; i < 3; ++i) mnuLayout[i]->setChecked(i == layout);
 }
-
-void frmVarnel::SetBoardEnabled(bool enabled) { picBoard->SetAcceptsClicks(enabled); }
 
 void frmVarnel::SetBusy(bool busy) {
     if (busy == busy_) return;
@@ -165,28 +162,31 @@ void frmVarnel::ShowFrame(int16_t left, int16_t top) {
     shpBox->move(left, top);
     shpBox->show();
     shpBox->raise();
+    shpCursor->raise();  // the cursor stays visible over a selected tile
 }
 
 void frmVarnel::HideFrame() { shpBox->hide(); }
 
 void frmVarnel::Beep() { environment_.beep(); }
 
-void frmVarnel::Pause(float seconds) {
-    // A nested event loop: menus and repaints go on, the board takes no clicks meanwhile.
-    const bool accepted = picBoard->AcceptsClicks();
-    picBoard->SetAcceptsClicks(false);
-    QEventLoop loop;
-    const auto wait = std::chrono::milliseconds(CLng(seconds * 1000.0 * environment_.pauseScale));
-    QTimer::singleShot(wait, &loop, &QEventLoop::quit);
-    loop.exec();
-    picBoard->SetAcceptsClicks(accepted);
+void frmVarnel::ShowCursor(int16_t left, int16_t top) {
+    shpCursor->move(left, top);
+    shpCursor->show();
+    shpCursor->raise();
 }
 
+void frmVarnel::HideCursor() { shpCursor->hide(); }
+
+void frmVarnel::StartTimer(float seconds) {
+    sequenceTimer_.start(std::chrono::milliseconds(CLng(seconds * 1000.0 * environment_.timerScale)));
+}
+
+void frmVarnel::StopTimer() { sequenceTimer_.stop(); }
+
 void frmVarnel::DisplayBoard() {
-    picBoard->SetAcceptsClicks(false);
+    // Drawing never changes what may be clicked: that is the engine's to say.
     surfaces_.DisplayBoard(state_, CurrentTileSet_);
     picBoard->ShowPicture(surfaces_.picBoardOld);
-    picBoard->SetAcceptsClicks(true);
 }
 
 int frmVarnel::MessageBox(QMessageBox::Icon icon, const QString& caption, const QString& text,
@@ -213,8 +213,11 @@ bool frmVarnel::AskYesNo(const std::string& caption, const std::string& text) {
 }
 
 void frmVarnel::SetMatchPanelVisible(bool visible) {
+    const bool hadFocus = picMatch->isAncestorOf(QApplication::focusWidget());
     picMatch->setVisible(visible);
     if (visible) picMatch->raise();
+    // Keys pressed after a panel button go to the board again.
+    if (!visible && hadFocus) picBoard->setFocus();
 }
 
 void frmVarnel::WriteSetting(const std::string& key, const std::string& value) {

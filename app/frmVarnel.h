@@ -4,12 +4,14 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMessageBox>
+#include <QTimer>
 #include <array>
 #include <functional>
 
 #include "BoardScaling.h"
 #include "BoardSurfaces.h"
 #include "BoardWidget.h"
+#include "CursorFrame.h"
 #include "Game.h"
 #include "GameState.h"
 #include "GameWindow.h"
@@ -29,7 +31,7 @@ struct VarnelEnvironment {
     std::function<QSize()> screenSize;  // the screen, in pixels
     std::function<void()> endProgram;   // ends the program at once
     std::function<void()> beep;         // the system's beep
-    double pauseScale = 1.0;            // tests shorten the hint and the winning blink
+    double timerScale = 1.0;            // tests shorten the hint and the winning blink
     MusicDevice::Output musicOutput = MusicDevice::Output::AudioDevice;
     Random::SeedSource seedSource;      // empty: deals are seeded from the clock
 };
@@ -48,9 +50,8 @@ public:
     ~frmVarnel() override;
 
     // GameWindow
-    void SetCommandEnabled(Command command, bool enabled) override;
+    void SetAvailability(const Availability& available) override;
     void SetLayoutChecked(int16_t layout) override;
-    void SetBoardEnabled(bool enabled) override;
     void SetBusy(bool busy) override;
     void PlaceLabels(int16_t messageTop, int16_t scoreTop, int16_t scoreLeft,
                      int16_t testTop) override;
@@ -58,8 +59,11 @@ public:
     void SetMessageVisible(bool visible) override;
     void ShowFrame(int16_t left, int16_t top) override;
     void HideFrame() override;
+    void ShowCursor(int16_t left, int16_t top) override;
+    void HideCursor() override;
     void Beep() override;
-    void Pause(float seconds) override;
+    void StartTimer(float seconds) override;
+    void StopTimer() override;
     void DisplayBoard() override;
     void ShowMessage(const std::string& text) override;
     bool AskYesNo(const std::string& caption, const std::string& text) override;
@@ -96,6 +100,7 @@ public:
     QWidget* form = nullptr;
     BoardWidget* picBoard = nullptr;
     SelectionFrame* shpBox = nullptr;
+    CursorFrame* shpCursor = nullptr;
     QLabel* lblMessage = nullptr;
     QLabel* lblScore = nullptr;
     QLabel* lblTest = nullptr;
@@ -128,6 +133,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void CreateControls();
@@ -140,7 +146,6 @@ private:
     void OpenMusic();
     void MMControl1_StatusUpdate();
     void StopMusicForShutdown();
-    void RestoreLayout();
     void ShowWarning(const QString& text);
     int MessageBox(QMessageBox::Icon icon, const QString& caption, const QString& text,
                    QMessageBox::StandardButtons buttons);
@@ -153,6 +158,7 @@ private:
     BoardSurfaces surfaces_;
     WindowGeometry geometry_;
     MusicDevice MMControl1;
+    QTimer sequenceTimer_;  // the next step of a hint or of the winning blink
 
     QString AppPath_;
     QString HelpFile_;

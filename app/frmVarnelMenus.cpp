@@ -1,8 +1,10 @@
 #include <QMenuBar>
 
+#include "LayoutTable.h"
 #include "frmVarnel.h"
 
-// The menu bar: entries in their order with their access keys, and what each one calls.
+// The menu bar: entries in their order with their access keys and shortcuts, and what each one
+// calls. Whether Shuffle, Undo and Hint may be chosen now is the engine's to say.
 namespace varnel {
 
 void frmVarnel::CreateMenus() {
@@ -10,6 +12,7 @@ void frmVarnel::CreateMenus() {
 
     mnuGame = bar->addMenu(QStringLiteral("&Game"));
     mnuNewGame = mnuGame->addAction(QStringLiteral("&New Game"));
+    mnuNewGame->setShortcut(Qt::Key_F2);
     mnuGame->addSeparator();
     mnuSave = mnuGame->addAction(QStringLiteral("S&ave Game"));
     mnuRestore = mnuGame->addAction(QStringLiteral("&Restore Game"));
@@ -24,12 +27,11 @@ void frmVarnel::CreateMenus() {
     mnuBackground = mnuCustomize->addAction(QStringLiteral("&Background Color"));
 
     mnuLayouts = bar->addMenu(QStringLiteral("&Layouts"));
-    const char* layoutCaptions[] = {"&Dragon Layout", "&Rivers Layout", "&Pyramid Layout"};
-    for (int i = 0; i < 3; ++i) {
-        mnuLayout[i] = mnuLayouts->addAction(QString::fromUtf8(layoutCaptions[i]));
-        mnuLayout[i]->setCheckable(true);
+    for (const LayoutRow& row : Layouts()) {
+        QAction*& entry = mnuLayout[static_cast<std::size_t>(row.number)];
+        entry = mnuLayouts->addAction(QStringLiteral("&%1 Layout").arg(QString::fromUtf8(row.name)));
+        entry->setCheckable(true);
     }
-    mnuLayout[0]->setChecked(true);
 
     mnuTileS = bar->addMenu(QStringLiteral("&Tiles"));
     mnuTile = mnuTileS->addAction(QStringLiteral("&Load Tileset"));
@@ -46,13 +48,15 @@ void frmVarnel::CreateMenus() {
     mnuShuffle = bar->addAction(QStringLiteral("&Shuffle"));
     mnuRemain = bar->addAction(QStringLiteral("&Remaining"));
     mnuUndo = bar->addAction(QStringLiteral("&Undo"));
-    mnuUndo->setEnabled(false);
+    mnuUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     mnuHint = bar->addAction(QStringLiteral("H&int"));
+    mnuHint->setShortcut(Qt::Key_H);
 
     mnuHelp = bar->addMenu(QStringLiteral("&Help"));
     mnuAbout = mnuHelp->addAction(QStringLiteral("&About Varnel..."));
     mnuHelp->addSeparator();
     mnuHelpContents = mnuHelp->addAction(QStringLiteral("&Contents"));
+    mnuHelpContents->setShortcut(Qt::Key_F1);
     mnuHelpPlay = mnuHelp->addAction(QStringLiteral("&How To Play"));
 }
 
@@ -71,10 +75,7 @@ void frmVarnel::ConnectMenus() {
         connect(entry, &QAction::triggered, this, [this] { mnuHelpContents_Click(); });
     connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
     for (int16_t i = 0; i < 3; ++i)
-        connect(mnuLayout[i], &QAction::triggered, this, [this, i] {
-            mnuLayout[i]->setChecked(true);  // a click on a checked entry must not clear it
-            game_.mnuLayout_Click(i);
-        });
+        connect(mnuLayout[i], &QAction::triggered, this, [this, i] { game_.mnuLayout_Click(i); });
     connect(mnuShuffle, &QAction::triggered, this, [this] { game_.mnuShuffle_Click(); });
     connect(mnuRemain, &QAction::triggered, this, [this] { game_.mnuRemain_Click(); });
     connect(mnuUndo, &QAction::triggered, this, [this] { game_.mnuUndo_Click(); });

@@ -18,9 +18,9 @@ namespace {
 
 struct Board {
     explicit Board(bool scaled) : table(kDragon, 7) {
-        surfaces.picBoard = MakeSurface(609, 417);
-        surfaces.picHold = MakeSurface(44, 55);
-        surfaces.picWork = MakeSurface(44, 55);
+        surfaces.picBoard = MakeSurface(design::kBoardWidth, design::kBoardHeight);
+        surfaces.picHold = MakeSurface(design::kTileWidth, design::kTileHeight);
+        surfaces.picWork = MakeSurface(design::kTileWidth, design::kTileHeight);
         surfaces.picMask = LoadTileMask();
         for (int slot = 0; slot < kTileSetCount; ++slot) surfaces.picTile[slot] = LoadBuiltinSheet(slot);
         GameState& state = table.state;
@@ -28,9 +28,7 @@ struct Board {
             // As on a 1280 x 1024 screen.
             WindowGeometry geometry;
             FormResize(*ScaleForScreen(1280, 1024), state, geometry, surfaces, 0);
-            state.KeepDeal = true;
-            table.game.NewGame();
-            state.KeepDeal = false;
+            table.game.RebuildAroundDeal();
         }
     }
     Table table;

@@ -14,12 +14,11 @@ void BM_DealAndBuild(benchmark::State& bench) {
     const auto layout = static_cast<int16_t>(bench.range(0));
     GameState state;
     state.CurrentLayout = layout;
-    state.TileCount = TileCountOf(layout);
+    const LayoutRow& row = *FindLayout(layout);
+    state.TileCount = row.tileCount;
     Random random;
-    SilentWindow window;
-    Game game(state, window, random, RiversLayout());
     for (auto _ : bench) {
-        game.CurrentLayoutRules().BuildLayout(state, random);
+        row.rules.BuildLayout(state, random, DealMode::NewFaces);
         benchmark::DoNotOptimize(state.Tiles.data());
     }
 }

@@ -6,7 +6,6 @@
 
 #include "Game.h"
 #include "GameWindow.h"
-#include "RiversLayout.h"
 
 // A game table for the benchmarks: the engine with a window that shows nothing, waits for
 // nothing and answers every question with No.
@@ -14,17 +13,19 @@ namespace varnel::bench {
 
 class SilentWindow final : public GameWindow {
 public:
-    void SetCommandEnabled(Command, bool) override {}
+    void SetAvailability(const Availability&) override {}
     void SetLayoutChecked(int16_t) override {}
-    void SetBoardEnabled(bool) override {}
     void SetBusy(bool) override {}
     void PlaceLabels(int16_t, int16_t, int16_t, int16_t) override {}
     void SetScoreCaption(const std::string&) override {}
     void SetMessageVisible(bool) override {}
     void ShowFrame(int16_t, int16_t) override {}
     void HideFrame() override {}
+    void ShowCursor(int16_t, int16_t) override {}
+    void HideCursor() override {}
     void Beep() override {}
-    void Pause(float) override {}
+    void StartTimer(float) override {}
+    void StopTimer() override {}
     void DisplayBoard() override {}
     void ShowMessage(const std::string&) override {}
     bool AskYesNo(const std::string&, const std::string&) override { return false; }
@@ -61,7 +62,7 @@ struct Table {
     GameState state;
     SilentWindow window;
     Random random;
-    Game game{state, window, random, RiversLayout()};
+    Game game{state, window, random};
 };
 
 }  // namespace varnel::bench

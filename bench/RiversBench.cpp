@@ -32,7 +32,7 @@ void CountPairsOn(benchmark::State& bench, const std::vector<GameState>& boards)
     Random random;
     std::vector<GameState> states = boards;
     std::vector<Game> games;
-    for (GameState& state : states) games.emplace_back(state, window, random, RiversLayout());
+    for (GameState& state : states) games.emplace_back(state, window, random);
     std::size_t k = 0;
     for (auto _ : bench) {
         benchmark::DoNotOptimize(games[k].CountPairs());

@@ -6,7 +6,7 @@
 
 namespace varnel {
 
-void DealFaces(GameState& state, Random& random, int16_t tileCount) {
+void DealFaces(GameState& state, Random& random, int16_t tileCount, DealMode mode) {
     constexpr int16_t kEmptySlot = -1;
     std::vector<int16_t> faceDeck(tileCount);
     std::vector<int16_t> dealSlot(tileCount, kEmptySlot);
@@ -27,7 +27,7 @@ void DealFaces(GameState& state, Random& random, int16_t tileCount) {
 
     for (int16_t i = 0; i < tileCount; ++i) {
         TileRec& tile = state.Tiles[i];
-        if (!state.KeepDeal) {
+        if (mode == DealMode::NewFaces) {
             tile.Face = faceDeck[dealSlot[i]];
             tile.Free = kFalse;
         }

@@ -52,8 +52,8 @@ const TileStacks& DragonStacks() {
 
 class Dragon final : public Layout {
 public:
-    void BuildLayout(GameState& state, Random& random) const override {
-        DealDragon(state, random);
+    void BuildLayout(GameState& state, Random& random, DealMode mode) const override {
+        DealDragon(state, random, mode);
         BuildDragon(state);
     }
     void UpdateFree(GameState& state, int16_t k) const override { DragonUpdateFree(state, k); }

@@ -11,30 +11,38 @@ void Game::AfterMatch() {
 
 void Game::CheckGameEnd() {
     if (state_.TilesLeft <= 0) {
-        for (int blink = 0; blink < 2; ++blink) {
-            const bool unchanged = PauseUnchanged(0.5f);
-            window_.SetMessageVisible(false);
-            const bool stillUnchanged = unchanged && PauseUnchanged(0.5f);
-            window_.SetMessageVisible(true);
-            // A new game or an undo chosen during the blink: that board is not won.
-            if (!stillUnchanged) return;
-        }
-        AskPlayAgain("You Won! Do you want to play again?");
+        // "Tiles Left:" blinks twice before the question; a new game or an undo chosen
+        // meanwhile ends the blink, and that board is not won.
+        auto message = [this](bool visible) {
+            return [this, visible] { window_.SetMessageVisible(visible); };
+        };
+        StartSequence(Sequence::WinBlink,
+                      {{0.5f, message(false)},
+                       {0.5f, message(true)},
+                       {0.5f, message(false)},
+                       {0.5f,
+                        [this] {
+                            window_.SetMessageVisible(true);
+                            AskPlayAgain("You Won! Do you want to play again?");
+                        }}},
+                      [this] { window_.SetMessageVisible(true); });
         return;
     }
     state_.RetVal = CountPairs();
     if (state_.RetVal != 0) {
-        window_.SetCommandEnabled(Command::Undo, true);
+        undoAvailable_ = true;
+        ReportAvailability();
         return;
     }
-    window_.SetCommandEnabled(Command::Undo, false);
-    window_.SetCommandEnabled(Command::Hint, false);
-    window_.SetCommandEnabled(Command::Shuffle, false);
-    window_.SetBoardEnabled(false);
-    if (state_.CurrentLayout != kDragon)
+    undoAvailable_ = false;
+    stuck_ = true;
+    ReportAvailability();
+    if (CurrentLayoutRow().stuckEnding == StuckEnding::AskPlayAgain) {
         AskPlayAgain("0 Matching Tiles Remaining. Do you want to play again?");
-    else
+    } else {
+        panelShown_ = true;
         window_.SetMatchPanelVisible(true);
+    }
 }
 
 void Game::AskPlayAgain(const std::string& prompt) {
@@ -44,21 +52,28 @@ void Game::AskPlayAgain(const std::string& prompt) {
         window_.ExitProgram();
 }
 
+// The panel's buttons do something only while the panel is shown.
 void Game::cmdMatchNew_Click() {
-    window_.SetMatchPanelVisible(false);
-    mnuNewGame_Click();
+    if (!panelShown_) return;
+    HideMatchPanel();
+    NewGame();
 }
 
 void Game::cmdMatchShuffle_Click() {
-    window_.SetMatchPanelVisible(false);
-    mnuShuffle_Click();
-    window_.SetCommandEnabled(Command::Hint, true);
+    if (!panelShown_) return;
+    HideMatchPanel();
+    // A shuffled continuation: the board opens again unless the new faces are stuck too, and
+    // there is no undo across the shuffle either way.
+    stuck_ = false;
+    ShuffleTiles();
     CheckGameEnd();
-    window_.SetCommandEnabled(Command::Undo, false);
+    undoAvailable_ = false;
+    ReportAvailability();
 }
 
 void Game::cmdMatchQuit_Click() {
-    window_.SetMatchPanelVisible(false);
+    if (!panelShown_) return;
+    HideMatchPanel();
     window_.ExitProgram();
 }
 

@@ -5,18 +5,25 @@
 
 namespace varnel {
 
-// The commands on the menu bar whose state the play logic keeps in step with the board.
-enum class Command { Hint, Undo, Shuffle };
+// The commands whose availability follows the state of play, and clicks on the board. The
+// engine decides them; the window only shows them.
+struct Availability {
+    bool Hint = false;
+    bool Undo = false;
+    bool Shuffle = false;
+    bool Board = false;  // clicks and key presses on the tiles
+    friend bool operator==(const Availability&, const Availability&) = default;
+};
 
 // What the play logic asks of the window. The Qt window implements it; tests record it.
 class GameWindow {
-public:
+  public:
     virtual ~GameWindow() = default;
 
-    virtual void SetCommandEnabled(Command command, bool enabled) = 0;
-    // Checks the entry of this layout in the Layouts menu and clears the other two.
+    // The whole set at once, whenever it changes.
+    virtual void SetAvailability(const Availability& available) = 0;
+    // Checks the entry of this layout in the Layouts menu and clears the others.
     virtual void SetLayoutChecked(int16_t layout) = 0;
-    virtual void SetBoardEnabled(bool enabled) = 0;
     // The hourglass pointer while the board is rebuilt.
     virtual void SetBusy(bool busy) = 0;
 
@@ -28,10 +35,14 @@ public:
     // The selection frame, placed at its top-left corner on the board.
     virtual void ShowFrame(int16_t left, int16_t top) = 0;
     virtual void HideFrame() = 0;
+    // The keyboard cursor: a frame of its own over the tile at (left, top), tile-sized.
+    virtual void ShowCursor(int16_t left, int16_t top) = 0;
+    virtual void HideCursor() = 0;
 
     virtual void Beep() = 0;
-    // Waits while the window stays live: menus work, the board takes no clicks.
-    virtual void Pause(float seconds) = 0;
+    // Calls Game::TimerTick once, after this many seconds; a new request replaces a pending one.
+    virtual void StartTimer(float seconds) = 0;
+    virtual void StopTimer() = 0;
     // Draws the whole board anew from the tile table and shows it.
     virtual void DisplayBoard() = 0;
 

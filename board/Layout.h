@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "Deal.h"
 #include "GameState.h"
 #include "Random.h"
 
@@ -13,9 +14,9 @@ class Layout {
 public:
     virtual ~Layout() = default;
 
-    // Deals the faces (kept as they are while KeepDeal is set), places every tile on the board
-    // and marks the tiles that are free from the start.
-    virtual void BuildLayout(GameState& state, Random& random) const = 0;
+    // Deals the faces (or keeps those on the table), places every tile on the board and marks
+    // the tiles that are free from the start.
+    virtual void BuildLayout(GameState& state, Random& random, DealMode mode) const = 0;
 
     // Marks the tiles that the removal of tile k has freed. Flags are only ever set, never
     // cleared.

@@ -14,7 +14,7 @@ bool Game::IsRemovablePair(int16_t i, int16_t j) const {
     if (a.Face != b.Face) return false;
     // The candidate itself is the first tile of the path test: the player's selection is not
     // touched by counting or hinting.
-    return state_.CurrentLayout != kRivers || riversLayout_.PairConnected(state_.Tiles, i, j);
+    return CurrentLayoutRow().rules.PairConnected(state_.Tiles, i, j);
 }
 
 int16_t Game::CountPairs() {
@@ -28,7 +28,7 @@ int16_t Game::CountPairs() {
 }
 
 void Game::mnuHint_Click() {
-    window_.SetBoardEnabled(false);
+    if (!Available().Hint) return;
     // The pair shown is the one with the highest first tile, and for it the lowest partner.
     int16_t first = -1, second = -1;
     for (int16_t i = static_cast<int16_t>(state_.TileCount - 2); i >= 0 && first < 0; --i) {
@@ -40,16 +40,18 @@ void Game::mnuHint_Click() {
             }
         }
     }
-    if (first >= 0) {
-        Deselect();
-        for (const int16_t tile : {first, second}) {
-            FrameTile(tile, 0, -5);
-            const bool unchanged = PauseUnchanged(1.2f);
-            window_.HideFrame();
-            if (!unchanged) break;
-        }
-    }
-    window_.SetBoardEnabled(true);
+    if (first < 0) return;  // nothing to show: no message, no beep
+    EndHint();
+    Deselect();
+    FrameTile(first, 0, -5);
+    StartSequence(Sequence::Hint,
+                  {{1.2f,
+                    [this, second] {
+                        window_.HideFrame();
+                        FrameTile(second, 0, -5);
+                    }},
+                   {1.2f, [this] { window_.HideFrame(); }}},
+                  [this] { window_.HideFrame(); });
 }
 
 void Game::mnuRemain_Click() {
@@ -58,14 +60,18 @@ void Game::mnuRemain_Click() {
 }
 
 void Game::mnuUndo_Click() {
-    ++boardVersion_;
+    if (!Available().Undo) return;
+    // A blink of a board that is no longer won, or a hint of a pair, ends here.
+    EndSequence();
     // The frame goes and so does the selection it marked.
     Deselect();
     std::copy_n(state_.UndoTiles.begin(), state_.TileCount, state_.Tiles.begin());
     state_.TilesLeft = static_cast<int16_t>(state_.TilesLeft + 2);
     ShowScore();
     window_.DisplayBoard();
-    window_.SetCommandEnabled(Command::Undo, false);
+    undoAvailable_ = false;
+    RefreshCursor();
+    ReportAvailability();
 }
 
 }  // namespace varnel

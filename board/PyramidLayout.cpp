@@ -54,8 +54,8 @@ const TileStacks& PyramidStacks() {
 
 class Pyramid final : public Layout {
 public:
-    void BuildLayout(GameState& state, Random& random) const override {
-        DealPyramid(state, random);
+    void BuildLayout(GameState& state, Random& random, DealMode mode) const override {
+        DealPyramid(state, random, mode);
         BuildPyramid(state);
     }
     void UpdateFree(GameState& state, int16_t k) const override { PyramidUpdateFree(state, k); }

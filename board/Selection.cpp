@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "Game.h"
 
 // The two-click protocol: the first click selects a free tile, the second removes it together
@@ -27,8 +29,16 @@ void Game::RefuseClick() {
 }
 
 void Game::picBoard_MouseUp(int button, float x, float y) {
-    if (button == 0) return;
-    const int16_t t = HitTest(x, y);
+    if (button == 0 || !Available().Board) return;
+    if (cursorShown_) {
+        cursorShown_ = false;
+        window_.HideCursor();
+    }
+    ClickTile(HitTest(x, y));
+}
+
+// A click on tile t, or a miss (t = -1).
+void Game::ClickTile(int16_t t) {
     if (t < 0) {
         RefuseClick();
         return;
@@ -47,19 +57,17 @@ void Game::picBoard_MouseUp(int button, float x, float y) {
         RefuseClick();
         return;
     }
-    if (state_.CurrentLayout == kRivers) {
-        state_.RetVal = riversLayout_.PairConnected(state_.Tiles, state_.SelectedTile, t) ? kTrue
-                                                                                         : kFalse;
-        if (state_.RetVal != kTrue) {
-            RefuseClick();
-            return;
-        }
+    state_.RetVal = CurrentLayoutRow().rules.PairConnected(state_.Tiles, state_.SelectedTile, t)
+                        ? kTrue
+                        : kFalse;
+    if (state_.RetVal != kTrue) {
+        RefuseClick();
+        return;
     }
     RemovePair(state_.SelectedTile, t);
 }
 
 void Game::RemovePair(int16_t first, int16_t second) {
-    ++boardVersion_;
     state_.TileSelected = false;
     // The snapshot comes first, so that Undo brings back faces and free flags alike.
     std::copy_n(state_.Tiles.begin(), state_.TileCount, state_.UndoTiles.begin());
@@ -70,6 +78,7 @@ void Game::RemovePair(int16_t first, int16_t second) {
     // Free flags follow before the end-of-game test counts the pairs left.
     UpdateFree(first);
     UpdateFree(second);
+    RefreshCursor();
     AfterMatch();
 }
 

@@ -9,6 +9,9 @@ namespace varnel {
 constexpr int16_t kTrue = -1;
 constexpr int16_t kFalse = 0;
 constexpr int16_t kNoFace = -1;
+// Faces 0..35, one to a sheet cell; a deal holds four tiles of every face it uses.
+constexpr int16_t kFaceCount = 36;
+constexpr int kTilesPerFace = 4;
 
 // One tile of the table. The field order and the 16-bit widths are those of the saved game.
 struct TileRec {
@@ -26,6 +29,13 @@ static_assert(sizeof(TileRec) == 12);
 // Room for the largest layout (144 tiles) and one spare record.
 constexpr int kTableSize = 145;
 using TileTable = std::array<TileRec, kTableSize>;
+
+// What a saved game keeps of a tile: the rest is rebuilt from the layout.
+struct SavedTile {
+    int16_t Free;
+    int16_t Face;
+    friend bool operator==(const SavedTile&, const SavedTile&) = default;
+};
 
 inline bool IsPresent(const TileRec& tile) { return tile.Face != kNoFace; }
 

@@ -58,7 +58,6 @@ std::optional<ScreenScale> ScaleForScreen(int screenWidth, int screenHeight) {
 void FormResize(const ScreenScale& scale, GameState& state, WindowGeometry& geometry,
                 BoardSurfaces& surfaces, int currentTileSet) {
     const float sx = scale.x, sy = scale.y;
-    state.KeepDeal = true;
     state.BoardScale = sy;
     state.TileSelected = false;
 
@@ -87,6 +86,7 @@ void FormResize(const ScreenScale& scale, GameState& state, WindowGeometry& geom
     surfaces.picBoard = MakeSurface(boardWidth, boardHeight, surfaces.background);
     surfaces.picBoardOld = surfaces.picBoard;
     state.BoardScaleWidth = boardWidth;
+    state.BoardScaleHeight = boardHeight;
 
     const int holdWidth = CLng(geometry.holdWidth), holdHeight = CLng(geometry.holdHeight);
     surfaces.picHold = MakeSurface(holdWidth, holdHeight);
@@ -100,12 +100,11 @@ void FormResize(const ScreenScale& scale, GameState& state, WindowGeometry& geom
         BlackenCorners(sheet, state, surfaces.picMask);
     }
 
-    LabelPositions& labels = state.Labels;
-    for (int16_t* top : {&labels.MessageTop, &labels.ScoreTop, &labels.TestTop,
-                         &labels.RiversMessageTop, &labels.RiversScoreTop, &labels.RiversTestTop})
-        *top = CInt(sy * *top);
-    labels.ScoreLeft = CInt(sx * labels.ScoreLeft);
-    labels.RiversScoreLeft = CInt(sx * labels.RiversScoreLeft);
+    for (LabelPlaces* labels : {&state.Labels.Stacked, &state.Labels.Rivers}) {
+        for (int16_t* top : {&labels->MessageTop, &labels->ScoreTop, &labels->TestTop})
+            *top = CInt(sy * *top);
+        labels->ScoreLeft = CInt(sx * labels->ScoreLeft);
+    }
 }
 
 QImage FitSheetToBoard(const QImage& picture, const GameState& state,

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "BoardSurfaces.h"
+#include "DesignSizes.h"
 #include "GameState.h"
 
 namespace varnel {
@@ -14,13 +15,15 @@ struct RectF {
 // Where the board and the things on it sit in the window, in pixels. Starts at the design
 // geometry for a 640 x 480 screen and is scaled at most once.
 struct WindowGeometry {
-    RectF board{16, 8, 609, 417};
-    float holdWidth = 44, holdHeight = 55;
-    float frameWidth = 47, frameHeight = 58;  // the selection frame is 3 pixels roomier at first
-    int frameBorder = 7;
-    float messageLeft = 0, messageTop = 80;
-    float scoreLeft = 16, scoreTop = 104;
-    float sheetWidth = 396, sheetHeight = 220;
+    RectF board{design::kBoardLeft, design::kBoardTop, design::kBoardWidth, design::kBoardHeight};
+    float holdWidth = design::kTileWidth, holdHeight = design::kTileHeight;
+    float frameWidth = design::kTileWidth + design::kFrameSlack;
+    float frameHeight = design::kTileHeight + design::kFrameSlack;
+    int frameBorder = design::kFrameBorder;
+    float messageLeft = design::kMessageLabel.left, messageTop = design::kMessageLabel.top;
+    float scoreLeft = design::kScoreLabel.left, scoreTop = design::kScoreLabel.top;
+    float sheetWidth = design::kTileWidth * design::kSheetColumns;
+    float sheetHeight = design::kTileHeight * design::kSheetRows;
 };
 
 struct ScreenScale {
@@ -31,9 +34,9 @@ struct ScreenScale {
 // wide or less, which shows the board at its design size.
 std::optional<ScreenScale> ScaleForScreen(int screenWidth, int screenHeight);
 
-// Scales the tile size, board, mask, sheets, labels and frame once for a larger screen and
-// asks for a rebuild around the current deal (KeepDeal). The caller hides the frame, applies
-// the geometry to its widgets and then starts NewGame.
+// Scales the tile size, board, mask, sheets, labels and frame once for a larger screen. The
+// caller hides the frame, applies the geometry to its widgets and then has the engine rebuild
+// the positions around the current deal.
 void FormResize(const ScreenScale& scale, GameState& state, WindowGeometry& geometry,
                 BoardSurfaces& surfaces, int currentTileSet);
 

@@ -28,8 +28,8 @@ void FreeIfEqual(GameState& state, int16_t a, int16_t b) {
 
 class Rivers final : public Layout {
   public:
-    void BuildLayout(GameState& state, Random& random) const override {
-        BuildRiversBoard(state, random);
+    void BuildLayout(GameState& state, Random& random, DealMode mode) const override {
+        BuildRiversBoard(state, random, mode);
         BuildRivers(state);
     }
     void UpdateFree(GameState& state, int16_t k) const override { ModifyRivers(state, k); }
@@ -40,8 +40,8 @@ class Rivers final : public Layout {
 
 }  // namespace
 
-void BuildRiversBoard(GameState& state, Random& random) {
-    DealFaces(state, random, kRiversTileCount);
+void BuildRiversBoard(GameState& state, Random& random, DealMode mode) {
+    DealFaces(state, random, kRiversTileCount, mode);
 }
 
 void BuildRivers(GameState& state) {

@@ -8,9 +8,9 @@
 
 namespace varnel {
 
-// Deals faces 0..20 four times each over tiles 0..83 (kept as they are while KeepDeal is set)
-// and points each tile at its face's picture.
-void BuildRiversBoard(GameState& state, Random& random);
+// Deals faces 0..20 four times each over tiles 0..83 (or keeps the faces on the table) and
+// points each tile at its face's picture.
+void BuildRiversBoard(GameState& state, Random& random, DealMode mode);
 
 // Places the 84 tiles on their 6 x 14 grid and marks the tiles free from the start: the outer
 // ring of the grid and any tile with an equal neighbour. Other flags are left as they are.

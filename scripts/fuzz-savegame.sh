@@ -12,8 +12,8 @@ work=${FUZZ_DIR:-build-fuzz}
 mkdir -p "$work/corpus"
 
 clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-    -Iapp/savegame -Iboard \
-    fuzz/SavedGameFuzzer.cpp app/savegame/SavedGameFormat.cpp board/GameState.cpp \
+    -Iapp/savegame -Iboard -Irivers \
+    fuzz/SavedGameFuzzer.cpp app/savegame/SavedGameFormat.cpp board/*.cpp rivers/*.cpp \
     -o "$work/SavedGameFuzzer"
 
 "$work/SavedGameFuzzer" -max_total_time="$seconds" -max_len=4096 -timeout=5 \

@@ -28,7 +28,7 @@ struct SaveResult {
 SaveResult WriteSavedGame(const std::filesystem::path& path, const GameState& state);
 
 // Reads and checks the saved game at path; the game in progress is not touched. Apply the result
-// with ApplySavedGame only when it holds a game.
+// with the engine's RestoreGame only when it holds a game.
 ReadResult ReadSavedGame(const std::filesystem::path& path);
 
 // The texts of the message boxes for a failed save and a refused restore.

@@ -2,22 +2,12 @@
 
 #include <array>
 
+#include "LayoutTable.h"
+
 namespace varnel {
 namespace {
 
-constexpr int16_t kHighestFace = 35;
-constexpr int kTilesPerFace = 4;
-
-const char* LayoutName(int16_t layout) {
-    switch (layout) {
-        case kDragon:
-            return "Dragon";
-        case kRivers:
-            return "Rivers";
-        default:
-            return "Pyramid";
-    }
-}
+constexpr int16_t kHighestFace = kFaceCount - 1;
 
 int16_t ReadInt16(std::span<const std::byte> bytes, std::size_t offset) {
     const auto low = static_cast<uint16_t>(bytes[offset]);
@@ -52,11 +42,12 @@ ReadResult CheckSavedGame(std::span<const std::byte> bytes) {
     const int16_t layout = ReadInt16(bytes, 0);
     const int16_t tileCount = ReadInt16(bytes, 2);
     const int16_t tilesLeft = ReadInt16(bytes, 4);
-    if (layout != kDragon && layout != kRivers && layout != kPyramid)
+    const LayoutRow* row = FindLayout(layout);
+    if (!row)
         return Refuse(Refusal::UnknownLayout, "it names a layout this game does not have (number " +
                                                   std::to_string(layout) + ")");
-    const int16_t layoutTiles = TileCountOf(layout);
-    const std::string layoutName = LayoutName(layout);
+    const int16_t layoutTiles = row->tileCount;
+    const std::string layoutName = row->name;
     if (tileCount != layoutTiles)
         return Refuse(Refusal::WrongTileCount, "it claims " + std::to_string(tileCount) +
                                                    " tiles, but a " + layoutName + " game has " +
@@ -69,7 +60,7 @@ ReadResult CheckSavedGame(std::span<const std::byte> bytes) {
                                               std::to_string(bytes.size()));
 
     // The layout deals faces 0 to this one, four of each.
-    const int16_t highestDealt = static_cast<int16_t>(layoutTiles / kTilesPerFace - 1);
+    const int16_t highestDealt = static_cast<int16_t>(row->FacesDealt() - 1);
     std::vector<SavedTile> tiles(static_cast<std::size_t>(tileCount));
     std::array<int, kHighestFace + 1> facesPresent{};
     int present = 0;
@@ -125,17 +116,6 @@ std::vector<std::byte> EncodeSavedGame(const GameState& state) {
         AppendInt16(bytes, state.Tiles[i].Face);
     }
     return bytes;
-}
-
-void ApplySavedGame(const SavedGame& game, GameState& state) {
-    state.CurrentLayout = game.CurrentLayout();
-    state.TileCount = game.TileCount();
-    state.TilesLeft = game.TilesLeft();
-    const std::span<const SavedTile> tiles = game.Tiles();
-    for (std::size_t i = 0; i < tiles.size(); ++i) {
-        state.Tiles[i].Free = tiles[i].Free;
-        state.Tiles[i].Face = tiles[i].Face;
-    }
 }
 
 }  // namespace varnel

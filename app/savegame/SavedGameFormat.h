@@ -39,12 +39,6 @@ enum class Refusal {
     TilesLeftMismatch,  // TilesLeft disagrees with the tiles present
 };
 
-struct SavedTile {
-    int16_t Free;
-    int16_t Face;
-    friend bool operator==(const SavedTile&, const SavedTile&) = default;
-};
-
 struct ReadResult;
 
 // A saved game that has passed every check. Only the checker makes one, so whatever is applied
@@ -81,9 +75,5 @@ ReadResult CheckSavedGame(std::span<const std::byte> bytes);
 // The bytes of the game in progress: the counters and Free and Face of the first TileCount
 // tiles. An empty result when TileCount does not fit the tile table.
 std::vector<std::byte> EncodeSavedGame(const GameState& state);
-
-// Puts a checked game on the table: the counters, and Free and Face of tiles 0..TileCount - 1.
-// Positions and pictures are left for NewGame to rebuild with KeepDeal set.
-void ApplySavedGame(const SavedGame& game, GameState& state);
 
 }  // namespace varnel

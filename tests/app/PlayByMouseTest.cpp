@@ -67,13 +67,19 @@ TEST_F(PlayByMouse, HintRemainingAndTheirMessages) {
               QString::number(w.GameLogic().CountPairs()) + " Matches Remain");
     EXPECT_EQ(answerer.seen[0].buttons, QMessageBox::Ok);
 
-    // While the hint shows, the board takes no clicks; afterwards it does again.
-    bool acceptedDuringHint = true;
-    QTimer::singleShot(5, [&] { acceptedDuringHint = w.picBoard->AcceptsClicks(); });
+    // While the hint shows, the board takes no clicks, even after a new tile set has redrawn
+    // it; afterwards it does again, with nothing selected behind the player's back.
     w.mnuHint->trigger();
-    EXPECT_FALSE(acceptedDuringHint);
+    EXPECT_TRUE(w.shpBox->isVisible());
+    EXPECT_FALSE(w.picBoard->AcceptsClicks());
+    w.mnuTileSet[1]->trigger();
+    EXPECT_FALSE(w.picBoard->AcceptsClicks());
+    ClickTile(FreePair().first);
+    WaitForSequence();
     EXPECT_TRUE(w.picBoard->AcceptsClicks());
     EXPECT_FALSE(w.shpBox->isVisible());
+    EXPECT_FALSE(State().TileSelected);
+    EXPECT_TRUE(w.mnuHint->isEnabled());
 }
 
 TEST_F(PlayByMouse, WinningAsksToPlayAgain) {
@@ -85,7 +91,8 @@ TEST_F(PlayByMouse, WinningAsksToPlayAgain) {
     ModalAnswerer answerer({QMessageBox::Yes});
     ClickTile(0);
     ClickTile(1);
-    ASSERT_EQ(answerer.seen.size(), 1u);
+    EXPECT_FALSE(w.picBoard->AcceptsClicks()) << "the caption blinks first";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return answerer.seen.size() == 1; }));
     EXPECT_EQ(answerer.seen[0].caption, "Continue");
     EXPECT_EQ(answerer.seen[0].text, "You Won! Do you want to play again?");
     EXPECT_EQ(answerer.seen[0].icon, QMessageBox::Question);

@@ -20,9 +20,10 @@ void ExpectScaled(frmVarnel& w, const Expected& e) {
     EXPECT_FLOAT_EQ(s.TileHeight, e.tileHeight);
     EXPECT_EQ(w.picBoard->geometry(), e.board);
     EXPECT_EQ(s.BoardScaleWidth, e.board.width());
-    const LabelPositions& l = s.Labels;
-    EXPECT_EQ((std::array{l.MessageTop, l.ScoreTop, l.ScoreLeft, l.TestTop, l.RiversMessageTop,
-                          l.RiversScoreTop, l.RiversScoreLeft, l.RiversTestTop}),
+    const LabelPlaces& l = s.Labels.Stacked;
+    const LabelPlaces& r = s.Labels.Rivers;
+    EXPECT_EQ((std::array{l.MessageTop, l.ScoreTop, l.ScoreLeft, l.TestTop, r.MessageTop,
+                          r.ScoreTop, r.ScoreLeft, r.TestTop}),
               e.labels);
     EXPECT_EQ(w.lblScore->pos(), QPoint(l.ScoreLeft, l.ScoreTop));
     EXPECT_EQ(w.lblMessage->pos(), QPoint(0, l.MessageTop));
@@ -50,7 +51,6 @@ TEST_F(Scaling, FirstMaximizeScalesTheBoardOnceAroundTheSameDeal) {
 
         w.showMaximized();
         ExpectScaled(w, e);
-        EXPECT_FALSE(State().KeepDeal);
         EXPECT_FALSE(State().TileSelected);
         EXPECT_FALSE(w.shpBox->isVisible());
         EXPECT_EQ(w.lblScore->text(), " 142");
@@ -90,8 +90,8 @@ TEST_F(Scaling, SmallScreensKeepTheDesignSize) {
     window->showMaximized();
     EXPECT_EQ(State().TileWidth, 44.0f);
     EXPECT_EQ(window->picBoard->geometry(), QRect(16, 8, 609, 417));
-    EXPECT_EQ(State().Labels.ScoreLeft, 16);
-    EXPECT_EQ(State().Labels.RiversScoreLeft, 76);
+    EXPECT_EQ(State().Labels.Stacked.ScoreLeft, 16);
+    EXPECT_EQ(State().Labels.Rivers.ScoreLeft, 76);
     EXPECT_EQ(window->shpBox->size(), QSize(44, 55)) << "the frame loses its extra 3 pixels";
 }
 

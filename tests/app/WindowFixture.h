@@ -43,7 +43,7 @@ protected:
         environment.screenSize = [screen] { return screen; };
         environment.endProgram = [this] { ++exits; };
         environment.beep = [this] { ++beeps; };
-        environment.pauseScale = 0.01;
+        environment.timerScale = 0.01;
         environment.musicOutput = MusicDevice::Output::Manual;
         environment.seedSource = [n = 1u]() mutable { return n++; };
         window = std::make_unique<frmVarnel>(environment);
@@ -63,6 +63,11 @@ protected:
     }
     void ClickAt(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseRelease(window->picBoard, button, {}, at);
+    }
+
+    // Lets a hint or the winning blink run to its end.
+    void WaitForSequence() {
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !window->GameLogic().SequenceRunning(); }));
     }
 
     // The first free pair of the board, if any.

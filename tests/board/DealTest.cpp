@@ -28,7 +28,7 @@ TEST(Deal, EveryFaceOfTheDeckExactlyFourTimes) {
             GameState state;
             Random random = SeededRandom(seed);
             state.Tiles[count].Face = 7;  // beyond the layout: must stay untouched
-            DealFaces(state, random, count);
+            DealFaces(state, random, count, DealMode::NewFaces);
             const auto faces = FaceCounts(state, count);
             ASSERT_EQ(faces.size(), static_cast<size_t>(count / 4)) << count;
             for (const auto& [face, n] : faces) {
@@ -45,15 +45,14 @@ TEST(Deal, EveryFaceOfTheDeckExactlyFourTimes) {
 TEST(Deal, KeptDealChangesNoFaceNorFlagButRedrawsThePictures) {
     GameState state;
     Random random = SeededRandom(5);
-    DealPyramid(state, random);
+    DealPyramid(state, random, DealMode::NewFaces);
     state.Tiles[3].Face = kNoFace;
     state.Tiles[4].Free = kTrue;
     const TileTable before = state.Tiles;
 
-    state.KeepDeal = true;
     state.TileWidth = 55.0f;
     state.TileHeight = 68.75f;
-    DealPyramid(state, random);
+    DealPyramid(state, random, DealMode::KeepFaces);
     for (int i = 0; i < 120; ++i) {
         EXPECT_EQ(state.Tiles[i].Face, before[i].Face);
         EXPECT_EQ(state.Tiles[i].Free, before[i].Free);
@@ -93,7 +92,7 @@ TEST(Shuffle, MovesFacesAmongPresentTilesOnly) {
     for (uint32_t seed = 0; seed < 50; ++seed) {
         GameState state;
         Random random = SeededRandom(seed);
-        DealDragon(state, random);
+        DealDragon(state, random, DealMode::NewFaces);
         state.TileCount = 144;
         // Remove a few pairs and mark some tiles free, as play would.
         for (int i = 0; i < 144; i += 5) state.Tiles[i].Free = kTrue;

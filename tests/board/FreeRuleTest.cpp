@@ -131,7 +131,7 @@ int Mismatches(const Subject& subject, int games, bool byPairs, std::string* fir
     for (int game = 0; game < games; ++game) {
         GameState state;
         Random random([n = static_cast<uint32_t>(game * 131 + 7)]() mutable { return n++; });
-        DealFaces(state, random, subject.count);
+        DealFaces(state, random, subject.count, DealMode::NewFaces);
         subject.build(state);
         std::mt19937 pick(game);
         std::vector<uint32_t> priority(subject.count);

@@ -17,10 +17,12 @@ TEST_F(GameEnd, LastPairBlinksTheCaptionTwiceThenAsks) {
     Click(2);
     window.events.clear();
     Click(13);
+    EXPECT_FALSE(window.available.Board) << "the board waits while the caption blinks";
+    window.RunTimer(game);
 
-    const std::vector<std::string> blink = {"redraw",         "pause 0.5",    "message hidden",
-                                            "pause 0.5",      "message shown", "pause 0.5",
-                                            "message hidden", "pause 0.5",    "message shown",
+    const std::vector<std::string> blink = {"redraw",         "timer 0.5",    "message hidden",
+                                            "timer 0.5",      "message shown", "timer 0.5",
+                                            "message hidden", "timer 0.5",    "message shown",
                                             "ask: " + kWonQuestion.second};
     ASSERT_GE(window.events.size(), blink.size());
     EXPECT_EQ(std::vector<std::string>(window.events.begin(), window.events.begin() + blink.size()),
@@ -38,19 +40,29 @@ TEST_F(GameEnd, NoToPlayingAgainEndsTheProgram) {
     window.answers = {false};
     Click(0);
     Click(7);
+    window.RunTimer(game);
     EXPECT_EQ(window.scoreCaption, " 0");
     EXPECT_EQ(window.exits, 1);
 }
 
-TEST_F(GameEnd, NewGameDuringTheBlinkIsNotAWin) {
+TEST_F(GameEnd, NewGameOrUndoDuringTheBlinkIsNotAWin) {
     Start(kDragon);
-    KeepOnly({{2, 9, true}, {13, 9, true}});
-    window.duringPause = [&] { game.mnuNewGame_Click(); };
-    Click(2);
-    Click(13);
-    EXPECT_TRUE(window.questions.empty());
-    EXPECT_TRUE(window.messageVisible);
-    EXPECT_EQ(state.TilesLeft, 144);
+    for (auto command : {&Game::mnuNewGame_Click, &Game::mnuUndo_Click}) {
+        KeepOnly({{2, 9, true}, {13, 9, true}, {14, 8, true}, {21, 8, true}});
+        Click(2);
+        Click(13);
+        Click(14);
+        Click(21);
+        window.timerRunning = false;
+        game.TimerTick();  // "Tiles Left:" is hidden now
+        ASSERT_FALSE(window.messageVisible);
+        (game.*command)();
+        window.RunTimer(game);
+        EXPECT_TRUE(window.questions.empty());
+        EXPECT_TRUE(window.messageVisible);
+        EXPECT_TRUE(window.available.Board);
+    }
+    EXPECT_EQ(state.TilesLeft, 2) << "the undo put the last pair back";
 }
 
 TEST_F(GameEnd, StuckDragonShowsThePanelAndClosesTheBoard) {
@@ -61,10 +73,10 @@ TEST_F(GameEnd, StuckDragonShowsThePanelAndClosesTheBoard) {
     Click(13);
     EXPECT_TRUE(window.matchPanelVisible);
     EXPECT_TRUE(window.questions.empty());
-    EXPECT_FALSE(window.boardEnabled);
-    EXPECT_FALSE(window.commandEnabled[Command::Undo]);
-    EXPECT_FALSE(window.commandEnabled[Command::Hint]);
-    EXPECT_FALSE(window.commandEnabled[Command::Shuffle]);
+    EXPECT_FALSE(window.available.Board);
+    EXPECT_FALSE(window.available.Undo);
+    EXPECT_FALSE(window.available.Hint);
+    EXPECT_FALSE(window.available.Shuffle);
 }
 
 TEST_F(GameEnd, PanelShuffleThatOpensAPairPlaysOn) {
@@ -75,13 +87,15 @@ TEST_F(GameEnd, PanelShuffleThatOpensAPairPlaysOn) {
     Click(2);
     Click(13);
     ASSERT_TRUE(window.matchPanelVisible);
+    game.mnuShuffle_Click();
+    EXPECT_TRUE(window.matchPanelVisible) << "only the panel's own Shuffle goes on";
     for (int tries = 0; tries < 50 && window.matchPanelVisible; ++tries)
         game.cmdMatchShuffle_Click();
     EXPECT_FALSE(window.matchPanelVisible);
-    EXPECT_TRUE(window.commandEnabled[Command::Hint]);
-    EXPECT_TRUE(window.commandEnabled[Command::Shuffle]);
-    EXPECT_FALSE(window.commandEnabled[Command::Undo]) << "no undo across a shuffle";
-    EXPECT_TRUE(window.boardEnabled);
+    EXPECT_TRUE(window.available.Hint);
+    EXPECT_TRUE(window.available.Shuffle);
+    EXPECT_FALSE(window.available.Undo) << "no undo across a shuffle";
+    EXPECT_TRUE(window.available.Board);
 }
 
 TEST_F(GameEnd, StuckPyramidAsksInsteadOfShowingThePanel) {
@@ -108,10 +122,10 @@ TEST_F(GameEnd, NewGameStartsCleanInEveryLayoutSetting) {
     EXPECT_EQ(window.scoreCaption, " 120");
     EXPECT_EQ((std::array{window.messageTop, window.scoreTop, window.scoreLeft, window.testTop}),
               (std::array<int16_t, 4>{80, 104, 16, 200}));
-    EXPECT_TRUE(window.commandEnabled[Command::Hint]);
-    EXPECT_TRUE(window.commandEnabled[Command::Shuffle]);
-    EXPECT_FALSE(window.commandEnabled[Command::Undo]);
-    EXPECT_TRUE(window.boardEnabled);
+    EXPECT_TRUE(window.available.Hint);
+    EXPECT_TRUE(window.available.Shuffle);
+    EXPECT_FALSE(window.available.Undo);
+    EXPECT_TRUE(window.available.Board);
     EXPECT_FALSE(window.busy);
 }
 

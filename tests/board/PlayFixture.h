@@ -9,24 +9,13 @@
 
 namespace varnel::testing {
 
-// The stacked layouts never ask the flat layout anything; if they did, the test fails.
-class UnusedLayout : public Layout {
-public:
-    void BuildLayout(GameState&, Random&) const override { ADD_FAILURE() << "flat layout built"; }
-    void UpdateFree(GameState&, int16_t) const override { ADD_FAILURE() << "flat rule used"; }
-    bool PairConnected(const TileTable&, int16_t, int16_t) const override {
-        ADD_FAILURE() << "flat path test used";
-        return true;
-    }
-};
-
 struct PlacedTile {
     int16_t tile, face;
     bool free;
 };
 
 class PlayTest : public ::testing::Test {
-protected:
+public:
     void Start(int16_t layout) {
         state.CurrentLayout = layout;
         game.NewGame();
@@ -52,8 +41,7 @@ protected:
     GameState state;
     RecordingWindow window;
     Random random{[n = 1u]() mutable { return n++; }};
-    UnusedLayout flat;
-    Game game{state, window, random, flat};
+    Game game{state, window, random};
 };
 
 }  // namespace varnel::testing

@@ -14,6 +14,10 @@ TEST_F(Hint, FlashesTheHighestPairWithItsLowestPartner) {
     Click(3);
     window.framesShown.clear();
     game.mnuHint_Click();
+    EXPECT_TRUE(window.frameVisible);
+    EXPECT_FALSE(window.available.Board) << "the board waits while the hint shows";
+    EXPECT_TRUE(window.available.Hint && window.available.Shuffle) << "the menus do not";
+    window.RunTimer(game);
 
     const TileRec& ten = state.Tiles[10];
     const TileRec& twenty = state.Tiles[20];
@@ -21,10 +25,10 @@ TEST_F(Hint, FlashesTheHighestPairWithItsLowestPartner) {
               (std::vector<RecordingWindow::Frame>{{ten.X, static_cast<int16_t>(ten.Y - 5)},
                                                    {twenty.X, static_cast<int16_t>(twenty.Y - 5)}}))
         << "the hint frame sits one pixel left of and above the selection frame";
-    EXPECT_EQ(window.pauses, (std::vector<float>{1.2f, 1.2f}));
+    EXPECT_EQ(window.timers, (std::vector<float>{1.2f, 1.2f}));
     EXPECT_FALSE(window.frameVisible);
     EXPECT_FALSE(state.TileSelected) << "a shown hint drops the pending selection";
-    EXPECT_TRUE(window.boardEnabled);
+    EXPECT_TRUE(window.available.Board);
 }
 
 TEST_F(Hint, WithoutAPairNothingShows) {
@@ -34,19 +38,28 @@ TEST_F(Hint, WithoutAPairNothingShows) {
     window.framesShown.clear();
     game.mnuHint_Click();
     EXPECT_TRUE(window.framesShown.empty());
-    EXPECT_TRUE(window.pauses.empty());
+    EXPECT_TRUE(window.timers.empty());
     EXPECT_EQ(window.beeps, 0);
-    EXPECT_TRUE(window.boardEnabled);
+    EXPECT_TRUE(window.available.Board);
     EXPECT_TRUE(state.TileSelected) << "nothing shown, nothing dropped";
 }
 
-TEST_F(Hint, StopsWhenTheBoardChangesWhileItWaits) {
+TEST_F(Hint, EndsCleanlyWhenACommandChangesTheBoard) {
     Start(kDragon);
-    window.duringPause = [&] { game.mnuNewGame_Click(); };
-    game.mnuHint_Click();
-    EXPECT_EQ(window.framesShown.size(), 1u);
-    EXPECT_FALSE(window.frameVisible);
-    EXPECT_TRUE(window.boardEnabled);
+    KeepOnly({{2, 4, true}, {14, 4, true}, {13, 6, true}, {21, 6, true}});
+    Click(2);
+    Click(14);
+    window.framesShown.clear();
+    for (auto command : {&Game::mnuUndo_Click, &Game::mnuShuffle_Click, &Game::mnuNewGame_Click}) {
+        game.mnuHint_Click();
+        ASSERT_TRUE(game.SequenceRunning());
+        (game.*command)();
+        EXPECT_FALSE(game.SequenceRunning());
+        EXPECT_FALSE(window.frameVisible);
+        EXPECT_FALSE(window.timerRunning);
+        EXPECT_TRUE(window.available.Board);
+    }
+    EXPECT_EQ(window.framesShown.size(), 3u) << "no second flash after the board changed";
 }
 
 TEST_F(Remaining, CountsEveryPairWithMultiplicity) {
@@ -75,9 +88,80 @@ TEST_F(Undo, PutsTheLastPairBackWithItsNeighboursFlags) {
     EXPECT_EQ(state.Tiles, before);
     EXPECT_EQ(state.TilesLeft, 5);
     EXPECT_EQ(window.scoreCaption, " 5");
-    EXPECT_FALSE(window.commandEnabled[Command::Undo]);
+    EXPECT_FALSE(window.available.Undo);
     EXPECT_FALSE(state.TileSelected);
     EXPECT_FALSE(window.frameVisible);
+}
+
+}  // namespace
+}  // namespace varnel::testing
+
+namespace varnel::testing {
+namespace {
+
+// A command called when it is not available changes nothing at all, whatever calls it: a
+// shortcut, a stale menu, another front end.
+TEST_F(PlayTest, CommandsInTheWrongStateAreRefused) {
+    struct Case {
+        const char* name;
+        int16_t layout;
+        std::function<void(PlayTest&)> arrange;
+        std::function<void(PlayTest&)> command;
+    };
+    auto click = [](int16_t tile) { return [tile](PlayTest& t) { t.Click(tile); }; };
+    auto stuck = [](PlayTest& t) {
+        t.KeepOnly({{87, 5, true}, {15, 5, false}, {2, 7, true}, {13, 7, true}});
+        t.Click(2);
+        t.Click(13);
+    };
+    auto hinting = [](PlayTest& t) { t.game.mnuHint_Click(); };
+    const Case cases[] = {
+        {"undo right after a new game", kDragon, nullptr, [](PlayTest& t) { t.game.mnuUndo_Click(); }},
+        {"undo after a shuffle", kDragon,
+         [](PlayTest& t) {
+             t.KeepOnly({{2, 4, true}, {14, 4, true}, {13, 6, true}, {21, 6, true}});
+             t.Click(2);
+             t.Click(14);
+             t.game.mnuShuffle_Click();
+         },
+         [](PlayTest& t) { t.game.mnuUndo_Click(); }},
+        {"shuffle in Rivers", kRivers, nullptr, [](PlayTest& t) { t.game.mnuShuffle_Click(); }},
+        {"hint on a stuck board", kDragon, stuck, [](PlayTest& t) { t.game.mnuHint_Click(); }},
+        {"shuffle on a stuck board", kDragon, stuck, [](PlayTest& t) { t.game.mnuShuffle_Click(); }},
+        {"a click on a stuck board", kDragon, stuck, click(87)},
+        {"a click while the hint shows", kDragon, hinting, click(2)},
+        {"Space while the hint shows", kDragon,
+         [](PlayTest& t) {
+             t.game.MoveCursor(CursorDirection::Left);
+             t.game.mnuHint_Click();
+         },
+         [](PlayTest& t) { t.game.PressAtCursor(); }},
+        {"a panel button with no panel", kDragon, nullptr,
+         [](PlayTest& t) {
+             t.game.cmdMatchShuffle_Click();
+             t.game.cmdMatchNew_Click();
+             t.game.cmdMatchQuit_Click();
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Start(c.layout);
+        if (c.arrange) c.arrange(*this);
+        const GameState before = state;
+        const RecordingWindow shown = window;
+        c.command(*this);
+        EXPECT_EQ(state.Tiles, before.Tiles);
+        EXPECT_EQ(state.TilesLeft, before.TilesLeft);
+        EXPECT_EQ(state.TileSelected, before.TileSelected);
+        EXPECT_EQ(window.events, shown.events);
+        EXPECT_EQ(window.available, shown.available);
+        EXPECT_EQ(window.frameVisible, shown.frameVisible);
+        EXPECT_EQ(window.scoreCaption, shown.scoreCaption);
+        EXPECT_EQ(window.exits, 0);
+        // Once a hint is over, no tile is selected behind its back.
+        window.RunTimer(game);
+        EXPECT_EQ(state.TileSelected, window.frameVisible);
+    }
 }
 
 }  // namespace

@@ -112,7 +112,7 @@ TEST_F(Selection, EqualPairIsRemovedWithAnUndoSnapshotTakenFirst) {
     EXPECT_EQ(state.TilesLeft, 142);
     EXPECT_EQ(window.scoreCaption, " 142");
     EXPECT_EQ(window.redraws, 1);
-    EXPECT_TRUE(window.commandEnabled[Command::Undo]) << "13 and 21 still make a pair";
+    EXPECT_TRUE(window.available.Undo) << "13 and 21 still make a pair";
     EXPECT_EQ(window.beeps, 0);
 }
 

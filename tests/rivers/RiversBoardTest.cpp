@@ -9,9 +9,9 @@
 namespace varnel {
 namespace {
 
-void Deal(GameState& state, uint32_t seed) {
+void Deal(GameState& state, uint32_t seed, DealMode mode = DealMode::NewFaces) {
     Random random([n = seed]() mutable { return n++; });
-    RiversLayout().BuildLayout(state, random);
+    RiversLayout().BuildLayout(state, random, mode);
 }
 
 void SetGeometry(GameState& state, int boardWidth, float tileWidth, float tileHeight, float scale) {
@@ -110,9 +110,8 @@ TEST(RiversBoardTest, AKeptDealKeepsFacesAndFlagsAndOnlyMoves) {
     state.Tiles[60].Free = state.Tiles[61].Free = kFalse;
     const TileTable before = state.Tiles;
 
-    state.KeepDeal = true;
     SetGeometry(state, 761, 55, 68.75f, 1.25f);
-    Deal(state, 99);
+    Deal(state, 99, DealMode::KeepFaces);
 
     for (int i = 0; i < 84; ++i) {
         const TileRec& tile = state.Tiles[i];

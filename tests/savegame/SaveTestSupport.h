@@ -13,11 +13,8 @@
 #include <type_traits>
 #include <vector>
 
-#include "Deal.h"
-#include "DragonLayout.h"
-#include "GameState.h"
-#include "PyramidLayout.h"
-#include "Random.h"
+#include "Game.h"
+#include "RecordingWindow.h"
 #include "SavedGame.h"
 
 namespace varnel::testing {
@@ -71,16 +68,15 @@ inline std::vector<std::byte> Words(std::initializer_list<int> words) {
     return bytes;
 }
 
-// A fresh deal of the layout; Dragon and Pyramid are also placed, with their starting tiles free.
+// A fresh deal of the layout, placed with its starting tiles free.
 inline GameState DealtGame(int16_t layout, uint32_t seed) {
     GameState state;
     Random random([seed] { return seed; });
+    const LayoutRow& row = *FindLayout(layout);
     state.CurrentLayout = layout;
-    state.TileCount = TileCountOf(layout);
+    state.TileCount = row.tileCount;
     state.TilesLeft = state.TileCount;
-    DealFaces(state, random, state.TileCount);
-    if (layout == kDragon) BuildDragon(state);
-    if (layout == kPyramid) BuildPyramid(state);
+    row.rules.BuildLayout(state, random, DealMode::NewFaces);
     return state;
 }
 
@@ -107,10 +103,16 @@ inline std::vector<std::byte> Snapshot(const GameState& state) {
     return {data, data + sizeof state};
 }
 
-// What the restore command does with the file layer: apply only a game that passed every check.
+// What the restore command does: hand the engine only a game that passed every check.
 inline ReadResult AttemptRestore(const std::filesystem::path& path, GameState& state) {
     ReadResult result = ReadSavedGame(path);
-    if (result) ApplySavedGame(*result.game, state);
+    if (result) {
+        RecordingWindow window;
+        Random random([] { return 1u; });
+        Game game(state, window, random);
+        const SavedGame& saved = *result.game;
+        EXPECT_TRUE(game.RestoreGame(saved.CurrentLayout(), saved.TilesLeft(), saved.Tiles()));
+    }
     return result;
 }
 

@@ -107,7 +107,7 @@ TEST(UnreadableFile, NoPermissionToRead) {
 }
 
 // A corpus of malformed files, each refused unless its name starts with "valid-"; a file that is
-// taken gives back its own bytes when the game is written again.
+// taken gives back its own bytes when the game read from it is written again.
 TEST(Corpus, EveryFileIsJudgedAsItsNameSaysAndRefusalsLeaveTheGameAlone) {
     std::vector<std::filesystem::path> files;
     for (const auto& entry : std::filesystem::directory_iterator(VARNEL_SAVEGAME_CORPUS))
@@ -126,7 +126,14 @@ TEST(Corpus, EveryFileIsJudgedAsItsNameSaysAndRefusalsLeaveTheGameAlone) {
             continue;
         }
         ++accepted;
-        const std::vector<std::byte> bytes = ReadBytes(file), again = EncodeSavedGame(state);
+        const SavedGame& game = *result.game;
+        GameState read;
+        read.CurrentLayout = game.CurrentLayout();
+        read.TileCount = game.TileCount();
+        read.TilesLeft = game.TilesLeft();
+        for (std::size_t i = 0; i < game.Tiles().size(); ++i)
+            read.Tiles[i].Free = game.Tiles()[i].Free, read.Tiles[i].Face = game.Tiles()[i].Face;
+        const std::vector<std::byte> bytes = ReadBytes(file), again = EncodeSavedGame(read);
         ASSERT_LE(again.size(), bytes.size());
         EXPECT_TRUE(std::equal(again.begin(), again.end(), bytes.begin()));
     }

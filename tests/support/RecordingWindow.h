@@ -1,7 +1,6 @@
 #pragma once
 
 #include <deque>
-#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -19,22 +18,23 @@ public:
     };
 
     // What the window shows now.
-    std::map<Command, bool> commandEnabled{
-        {Command::Hint, true}, {Command::Undo, false}, {Command::Shuffle, true}};
-    bool boardEnabled = true;
+    Availability available;
     bool busy = false;
     int16_t messageTop = 0, scoreTop = 0, scoreLeft = 0, testTop = 0;
     std::string scoreCaption;
     bool messageVisible = true;
     bool frameVisible = false;
     Frame frame{0, 0};
+    bool cursorVisible = false;
+    Frame cursor{0, 0};
+    bool timerRunning = false;
     bool matchPanelVisible = false;
     std::map<std::string, std::string> settings;
 
     // What happened, in order.
     std::vector<std::string> events;
     std::vector<Frame> framesShown;
-    std::vector<float> pauses;
+    std::vector<float> timers;  // every delay asked for
     std::vector<std::string> messages;
     std::vector<std::pair<std::string, std::string>> questions;
     int beeps = 0;
@@ -43,14 +43,9 @@ public:
 
     // Answers for AskYesNo, taken from the front; No once they run out.
     std::deque<bool> answers;
-    // Runs inside Pause, as the player would act while a hint or a blink waits.
-    std::function<void()> duringPause;
 
-    void SetCommandEnabled(Command command, bool enabled) override {
-        commandEnabled[command] = enabled;
-    }
+    void SetAvailability(const Availability& now) override { available = now; }
     void SetLayoutChecked(int16_t) override {}
-    void SetBoardEnabled(bool enabled) override { boardEnabled = enabled; }
     void SetBusy(bool isBusy) override { busy = isBusy; }
     void PlaceLabels(int16_t message, int16_t score, int16_t scoreLeftPos, int16_t test) override {
         messageTop = message;
@@ -70,22 +65,23 @@ public:
         events.push_back("frame " + std::to_string(left) + "," + std::to_string(top));
     }
     void HideFrame() override { frameVisible = false; }
+    void ShowCursor(int16_t left, int16_t top) override {
+        cursorVisible = true;
+        cursor = {left, top};
+    }
+    void HideCursor() override { cursorVisible = false; }
     void Beep() override {
         ++beeps;
         events.push_back("beep");
     }
-    void Pause(float seconds) override {
-        pauses.push_back(seconds);
-        events.push_back("pause " + std::to_string(seconds).substr(0, 3));
-        if (duringPause) {
-            auto action = std::move(duringPause);
-            duringPause = nullptr;
-            action();
-        }
+    void StartTimer(float seconds) override {
+        timerRunning = true;
+        timers.push_back(seconds);
+        events.push_back("timer " + std::to_string(seconds).substr(0, 3));
     }
+    void StopTimer() override { timerRunning = false; }
     void DisplayBoard() override {
         ++redraws;
-        boardEnabled = true;  // a redraw leaves the board taking clicks again
         events.push_back("redraw");
     }
     void ShowMessage(const std::string& text) override {
@@ -107,6 +103,15 @@ public:
     void ExitProgram() override {
         ++exits;
         events.push_back("exit");
+    }
+
+    // Lets the time pass: the timer fires until the engine asks for it no more.
+    template <typename Engine>
+    void RunTimer(Engine& game) {
+        while (timerRunning) {
+            timerRunning = false;
+            game.TimerTick();
+        }
     }
 };
 
