@@ -9,8 +9,13 @@ using Undo = PlayTest;
 
 TEST_F(Hint, FlashesTheHighestPairWithItsLowestPartner) {
     Start(kDragon);
-    KeepOnly({{3, 1, true}, {7, 1, true}, {10, 2, true}, {20, 2, true}, {30, 2, false},
-              {12, 3, true}, {40, 3, false}});
+    KeepOnly({{3, 1, true},
+              {7, 1, true},
+              {10, 2, true},
+              {20, 2, true},
+              {30, 2, false},
+              {12, 3, true},
+              {40, 3, false}});
     Click(3);
     window.framesShown.clear();
     game.mnuHint_Click();
@@ -64,8 +69,8 @@ TEST_F(Hint, EndsCleanlyWhenACommandChangesTheBoard) {
 
 TEST_F(Remaining, CountsEveryPairWithMultiplicity) {
     Start(kPyramid);
-    KeepOnly({{0, 5, true}, {7, 5, true}, {8, 5, true}, {15, 5, true}, {9, 6, false},
-              {10, 6, true}});
+    KeepOnly(
+        {{0, 5, true}, {7, 5, true}, {8, 5, true}, {15, 5, true}, {9, 6, false}, {10, 6, true}});
     game.mnuRemain_Click();
     KeepOnly({{0, 5, true}, {7, 5, true}, {8, 5, true}, {15, 5, false}});
     game.mnuRemain_Click();
@@ -116,7 +121,8 @@ TEST_F(PlayTest, CommandsInTheWrongStateAreRefused) {
     };
     auto hinting = [](PlayTest& t) { t.game.mnuHint_Click(); };
     const Case cases[] = {
-        {"undo right after a new game", kDragon, nullptr, [](PlayTest& t) { t.game.mnuUndo_Click(); }},
+        {"undo right after a new game", kDragon, nullptr,
+         [](PlayTest& t) { t.game.mnuUndo_Click(); }},
         {"undo after a shuffle", kDragon,
          [](PlayTest& t) {
              t.KeepOnly({{2, 4, true}, {14, 4, true}, {13, 6, true}, {21, 6, true}});
@@ -127,7 +133,8 @@ TEST_F(PlayTest, CommandsInTheWrongStateAreRefused) {
          [](PlayTest& t) { t.game.mnuUndo_Click(); }},
         {"shuffle in Rivers", kRivers, nullptr, [](PlayTest& t) { t.game.mnuShuffle_Click(); }},
         {"hint on a stuck board", kDragon, stuck, [](PlayTest& t) { t.game.mnuHint_Click(); }},
-        {"shuffle on a stuck board", kDragon, stuck, [](PlayTest& t) { t.game.mnuShuffle_Click(); }},
+        {"shuffle on a stuck board", kDragon, stuck,
+         [](PlayTest& t) { t.game.mnuShuffle_Click(); }},
         {"a click on a stuck board", kDragon, stuck, click(87)},
         {"a click while the hint shows", kDragon, hinting, click(2)},
         {"Space while the hint shows", kDragon,
