@@ -36,19 +36,6 @@ TEST_F(Hint, FlashesTheHighestPairWithItsLowestPartner) {
     EXPECT_TRUE(window.available.Board);
 }
 
-TEST_F(Hint, WithoutAPairNothingShows) {
-    Start(kDragon);
-    KeepOnly({{3, 1, true}, {7, 2, true}, {10, 1, false}});
-    Click(3);
-    window.framesShown.clear();
-    game.mnuHint_Click();
-    EXPECT_TRUE(window.framesShown.empty());
-    EXPECT_TRUE(window.timers.empty());
-    EXPECT_EQ(window.beeps, 0);
-    EXPECT_TRUE(window.available.Board);
-    EXPECT_TRUE(state.TileSelected) << "nothing shown, nothing dropped";
-}
-
 TEST_F(Hint, EndsCleanlyWhenACommandChangesTheBoard) {
     Start(kDragon);
     KeepOnly({{2, 4, true}, {14, 4, true}, {13, 6, true}, {21, 6, true}});
