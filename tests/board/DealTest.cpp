@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <map>
+#include <vector>
 
 #include "Deal.h"
 #include "Shuffle.h"
@@ -22,11 +24,13 @@ std::map<int16_t, int> FaceCounts(const GameState& state, int count) {
     return faces;
 }
 
-TEST(Deal, EveryFaceOfTheDeckExactlyFourTimes) {
+// A deal starts from whatever the last game left: flags set in play, faces beyond the layout.
+TEST(Deal, EveryFaceOfTheDeckExactlyFourTimesOnBlockedTiles) {
     for (const int16_t count : {144, 120, 84}) {
         for (uint32_t seed = 0; seed < 20; ++seed) {
             GameState state;
             Random random = SeededRandom(seed);
+            for (TileRec& tile : state.Tiles) tile.Free = kTrue;
             state.Tiles[count].Face = 7;  // beyond the layout: must stay untouched
             DealFaces(state, random, count, DealMode::NewFaces);
             const auto faces = FaceCounts(state, count);
@@ -39,6 +43,28 @@ TEST(Deal, EveryFaceOfTheDeckExactlyFourTimes) {
             for (int i = 0; i < count; ++i) EXPECT_EQ(state.Tiles[i].Free, kFalse);
             EXPECT_EQ(state.Tiles[count].Face, 7);
         }
+    }
+}
+
+// Every face is as likely on every tile: over many deals the count of each face on each tile
+// stays near its expectation. A chi-square sum over all tiles and faces has a mean of its
+// degrees of freedom and a spread of the square root of twice that; a biased deal (a card never
+// drawn until the end, a slot favoured) lands far outside.
+TEST(Deal, EachFaceEquallyLikelyOnEachTile) {
+    for (const int16_t count : {144, 84}) {
+        const int faces = count / 4, deals = 40 * faces;
+        std::vector<int> seen(static_cast<size_t>(count * faces));
+        for (int deal = 0; deal < deals; ++deal) {
+            GameState state;
+            Random random = SeededRandom(static_cast<uint32_t>(deal * 7919));
+            DealFaces(state, random, count, DealMode::NewFaces);
+            for (int i = 0; i < count; ++i) ++seen[static_cast<size_t>(i * faces + state.Tiles[i].Face)];
+        }
+        const double expected = static_cast<double>(deals) / faces;
+        double chiSquare = 0;
+        for (const int n : seen) chiSquare += (n - expected) * (n - expected) / expected;
+        const double freedom = count * (faces - 1);
+        EXPECT_LT(std::abs(chiSquare - freedom), 6 * std::sqrt(2 * freedom)) << count;
     }
 }
 
@@ -117,6 +143,11 @@ TEST(Shuffle, MovesFacesAmongPresentTilesOnly) {
             EXPECT_EQ(now.X, was.X);
             EXPECT_EQ(now.Y, was.Y);
             EXPECT_EQ(IsPresent(now), IsPresent(was)) << "tile " << i;
+            // The picture goes with the face: two tiles that look alike must pair.
+            if (IsPresent(now)) {
+                EXPECT_EQ(now.PicX, now.Face % 9 * 44) << "tile " << i;
+                EXPECT_EQ(now.PicY, now.Face / 9 * 55) << "tile " << i;
+            }
             moved = moved || now.Face != was.Face;
         }
         EXPECT_TRUE(moved);
