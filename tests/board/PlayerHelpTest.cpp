@@ -130,6 +130,12 @@ TEST_F(PlayTest, CommandsInTheWrongStateAreRefused) {
              t.game.mnuHint_Click();
          },
          [](PlayTest& t) { t.game.PressAtCursor(); }},
+        {"a saved game that is not one of its layout", kDragon, nullptr,
+         [](PlayTest& t) {
+             const std::vector<SavedTile> rivers(84, SavedTile{kTrue, 3});
+             EXPECT_FALSE(t.game.RestoreGame(kDragon, 84, rivers));
+             EXPECT_FALSE(t.game.RestoreGame(3, 84, rivers));
+         }},
         {"a panel button with no panel", kDragon, nullptr,
          [](PlayTest& t) {
              t.game.cmdMatchShuffle_Click();
