@@ -2,7 +2,9 @@
 #include <QMenuBar>
 
 #include "AppInfo.h"
+#include "BuiltinArt.h"
 #include "Conversions.h"
+#include "DrawnArt.h"
 #include "HelpWindow.h"
 #include "LayoutTable.h"
 #include "frmVarnel.h"
@@ -32,12 +34,16 @@ void frmVarnel::Form_Load() {
     ApplyBackground(settings_.ReadColour("BackGround", 4210688));
 
     // The tile size comes from the first built-in sheet.
-    state_.TileHeight = surfaces_.picTile[0].height() / static_cast<float>(design::kSheetRows);
-    state_.TileWidth = surfaces_.picTile[0].width() / static_cast<float>(design::kSheetColumns);
+    const QSize sheet = BuiltinSheetSize(0);
+    state_.TileHeight = sheet.height() / static_cast<float>(design::kSheetRows);
+    state_.TileWidth = sheet.width() / static_cast<float>(design::kSheetColumns);
+    surfaces_.sheetGrid = BoardSheetGrid(state_, QSizeF(sheet), surfaces_.pixelRatio);
+    surfaces_.picMask = MakeTileMask(surfaces_.sheetGrid.shape);
     geometry_.frameWidth = state_.TileWidth + design::kFrameSlack;
     geometry_.frameHeight = state_.TileHeight + design::kFrameSlack;
-    state_.BoardScaleWidth = surfaces_.picBoard.width();
-    state_.BoardScaleHeight = surfaces_.picBoard.height();
+    // The board's own size, in the window's pixels (its surfaces may hold more).
+    state_.BoardScaleWidth = CLng(geometry_.board.width);
+    state_.BoardScaleHeight = CLng(geometry_.board.height);
     ApplyGeometry();
 
     game_.NewGame();

@@ -11,7 +11,8 @@ namespace varnel {
 bool frmVarnel::LoadPictureAsTileSet(const QString& path, QString* reason) {
     const QImage picture = ReadPictureFile(path, reason);
     if (picture.isNull()) return false;
-    surfaces_.picTile[4] = FitSheetToBoard(picture, state_, geometry_, surfaces_.picMask);
+    surfaces_.picTile[4] = FitSheetToBoard(picture, state_, geometry_, surfaces_);
+    surfaces_.builtIn[4] = false;
     return true;
 }
 

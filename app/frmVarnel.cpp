@@ -40,6 +40,8 @@ VarnelEnvironment ProgramEnvironment() {
         const QScreen* screen = QGuiApplication::primaryScreen();
         return screen ? screen->geometry().size() : QSize(640, 480);
     };
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        environment.pixelRatio = static_cast<float>(screen->devicePixelRatio());
     environment.endProgram = [] { QCoreApplication::exit(0); };
     environment.beep = [] { QApplication::beep(); };
     return environment;
@@ -65,13 +67,14 @@ void frmVarnel::CreateControls() {
     form->setAutoFillBackground(true);
     setCentralWidget(form);
 
-    // The surfaces at their design size, with the built-in tile sets in their slots.
-    surfaces_.picBoard = MakeSurface(design::kBoardWidth, design::kBoardHeight);
+    // The surfaces at their design size, in device pixels. The built-in tile sets wait in their
+    // slots until they are first drawn with.
+    const float r = environment_.pixelRatio;
+    surfaces_.pixelRatio = r;
+    surfaces_.picBoard = MakeSurface(CLng(design::kBoardWidth * r), CLng(design::kBoardHeight * r));
     surfaces_.picBoardOld = surfaces_.picBoard;
-    surfaces_.picHold = MakeSurface(design::kTileWidth, design::kTileHeight);
-    surfaces_.picWork = MakeSurface(design::kTileWidth, design::kTileHeight);
-    surfaces_.picMask = LoadTileMask();
-    for (int slot = 0; slot < kTileSetCount; ++slot) surfaces_.picTile[slot] = LoadBuiltinSheet(slot);
+    surfaces_.picHold = MakeSurface(CLng(design::kTileWidth * r), CLng(design::kTileHeight * r));
+    surfaces_.picWork = MakeSurface(CLng(design::kTileWidth * r), CLng(design::kTileHeight * r));
 
     picBoard = new BoardWidget(form);
     picBoard->setFocusPolicy(Qt::ClickFocus);  // its keys go on to the window
@@ -186,7 +189,7 @@ void frmVarnel::StopTimer() { sequenceTimer_.stop(); }
 void frmVarnel::DisplayBoard() {
     // Drawing never changes what may be clicked: that is the engine's to say.
     surfaces_.DisplayBoard(state_, CurrentTileSet_);
-    picBoard->ShowPicture(surfaces_.picBoardOld);
+    picBoard->ShowPicture(surfaces_.picBoardOld, surfaces_.pixelRatio);
 }
 
 int frmVarnel::MessageBox(QMessageBox::Icon icon, const QString& caption, const QString& text,

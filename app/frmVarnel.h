@@ -29,6 +29,7 @@ struct VarnelEnvironment {
     QString dataPath;                   // the player's data folder, for a save made elsewhere
     FolderCheck canWriteIn;             // empty: the player's own permissions decide
     std::function<QSize()> screenSize;  // the screen, in pixels
+    float pixelRatio = 1;               // device pixels per pixel of the window
     std::function<void()> endProgram;   // ends the program at once
     std::function<void()> beep;         // the system's beep
     double timerScale = 1.0;            // tests shorten the hint and the winning blink

@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include <QGuiApplication>
 #include <cstring>
 
 #include "BoardScaling.h"
@@ -7,6 +8,7 @@
 #include "BuiltinArt.h"
 #include "Conversions.h"
 #include "DragonLayout.h"
+#include "DrawnArt.h"
 #include "EngineTable.h"
 #include "RasterOps.h"
 
@@ -17,17 +19,17 @@ namespace varnel::bench {
 namespace {
 
 struct Board {
-    explicit Board(bool scaled) : table(kDragon, 7) {
+    // screen: 0 for the design size, else the height of a 5:4 or 16:9 screen the board fills.
+    explicit Board(int screen) : table(kDragon, 7) {
         surfaces.picBoard = MakeSurface(design::kBoardWidth, design::kBoardHeight);
         surfaces.picHold = MakeSurface(design::kTileWidth, design::kTileHeight);
         surfaces.picWork = MakeSurface(design::kTileWidth, design::kTileHeight);
         surfaces.picMask = LoadTileMask();
-        for (int slot = 0; slot < kTileSetCount; ++slot) surfaces.picTile[slot] = LoadBuiltinSheet(slot);
         GameState& state = table.state;
-        if (scaled) {
-            // As on a 1280 x 1024 screen.
+        if (screen != 0) {
             WindowGeometry geometry;
-            FormResize(*ScaleForScreen(1280, 1024), state, geometry, surfaces, 0);
+            const QSize size = screen == 1024 ? QSize(1280, 1024) : QSize(screen * 16 / 9, screen);
+            FormResize(*ScaleForScreen(size.width(), size.height()), state, geometry, surfaces, 0);
             table.game.RebuildAroundDeal();
         }
     }
@@ -36,7 +38,7 @@ struct Board {
 };
 
 void BM_DisplayBoard(benchmark::State& bench) {
-    Board board(bench.range(0) != 0);
+    Board board(static_cast<int>(bench.range(0)));
     for (auto _ : bench) {
         board.surfaces.DisplayBoard(board.table.state, 0);
         benchmark::DoNotOptimize(board.surfaces.picBoardOld.constBits());
@@ -44,7 +46,7 @@ void BM_DisplayBoard(benchmark::State& bench) {
     bench.SetLabel(std::to_string(board.surfaces.picBoard.width()) + " x " +
                    std::to_string(board.surfaces.picBoard.height()));
 }
-BENCHMARK(BM_DisplayBoard)->ArgName("scaled")->Arg(0)->Arg(1);
+BENCHMARK(BM_DisplayBoard)->ArgName("screen")->Arg(0)->Arg(1024)->Arg(1080);
 
 void CopyTile(QImage& to, int x, int y, int w, int h, const QImage& from, int fx, int fy) {
     uchar* out = to.bits();
@@ -55,7 +57,7 @@ void CopyTile(QImage& to, int x, int y, int w, int h, const QImage& from, int fx
 }
 
 void BM_MemcpyBound(benchmark::State& bench) {
-    Board board(bench.range(0) != 0);
+    Board board(static_cast<int>(bench.range(0)));
     BoardSurfaces& s = board.surfaces;
     const GameState& state = board.table.state;
     const int w = CLng(state.TileWidth), h = CLng(state.TileHeight);
@@ -67,14 +69,41 @@ void BM_MemcpyBound(benchmark::State& bench) {
             // Every tile lies wholly on the board here, so no clipping is needed.
             CopyTile(s.picHold, 0, 0, w, h, s.picBoard, t.X, t.Y);
             CopyTile(s.picHold, 0, 0, w, h, s.picMask, 0, 0);
-            CopyTile(s.picHold, 0, 0, w, h, s.picTile[0], t.PicX, t.PicY);
+            CopyTile(s.picHold, 0, 0, w, h, s.Sheet(0), t.PicX, t.PicY);
             CopyTile(s.picBoard, t.X, t.Y, w, h, s.picHold, 0, 0);
         }
         std::memcpy(front.bits(), s.picBoard.constBits(), s.picBoard.sizeInBytes());
         benchmark::DoNotOptimize(front.constBits());
     }
 }
-BENCHMARK(BM_MemcpyBound)->ArgName("scaled")->Arg(0)->Arg(1);
+BENCHMARK(BM_MemcpyBound)->ArgName("screen")->Arg(0)->Arg(1024)->Arg(1080);
+
+// One built-in set drawn at the board's scale, as the first maximize on a 1920 x 1080 screen
+// (2.25) or a 4K one (4.5) does for the set in use.
+void BM_DrawBuiltinSheet(benchmark::State& bench) {
+    const float scale = static_cast<float>(bench.range(1)) / 100;
+    GameState state;
+    state.TileWidth *= scale;
+    state.TileHeight *= scale;
+    state.BoardScale = scale;
+    const art::SheetGrid grid = BoardSheetGrid(state, QSizeF(396 * scale, 220 * scale), 1);
+    for (auto _ : bench) benchmark::DoNotOptimize(MakeBuiltinSheet(bench.range(0), grid));
+}
+BENCHMARK(BM_DrawBuiltinSheet)
+    ->ArgNames({"set", "scale%"})
+    ->ArgsProduct({{0, 1, 2, 3, 4}, {225}})
+    ->Args({0, 450})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace varnel::bench
+
+// The sets letter some faces with typefaces, which need the application's font database.
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -4,6 +4,8 @@
 // first maximize on a larger screen scales them once.
 namespace varnel::design {
 
+constexpr int kScreenWidth = 640, kScreenHeight = 480;
+
 constexpr int kBoardLeft = 16, kBoardTop = 8;
 constexpr int kBoardWidth = 609, kBoardHeight = 417;
 

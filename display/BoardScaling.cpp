@@ -3,14 +3,13 @@
 #include <algorithm>
 
 #include "Conversions.h"
+#include "DrawnArt.h"
 #include "RasterOps.h"
 
 namespace varnel {
 namespace {
 
 constexpr int kTwipsPerPixel = 15;
-constexpr QRgb kBlack = qRgb(0, 0, 0);
-constexpr QRgb kWhite = qRgb(255, 255, 255);
 
 QImage Stretched(const QImage& picture, int width, int height) {
     QImage target = MakeSurface(width, height);
@@ -18,28 +17,14 @@ QImage Stretched(const QImage& picture, int width, int height) {
     return target;
 }
 
-// A smooth stretch greys the mask's edge; the mask stays a two-colour picture, as AND with a
-// grey would tint the board rather than show or hide it.
-void KeepTwoColours(QImage& mask) {
-    for (int y = 0; y < mask.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(mask.scanLine(y));
-        for (int x = 0; x < mask.width(); ++x) row[x] = qGray(row[x]) >= 128 ? kWhite : kBlack;
-    }
-}
-
-// Likewise the stretched sheet picks up a faint fringe round each tile; the corners of every
-// cell go back to black so that OR leaves the board beneath untouched there.
-void BlackenCorners(QImage& sheet, const GameState& state, const QImage& mask) {
-    for (int face = 0; face < 36; ++face) {
-        const int left = CInt((face % 9) * state.TileWidth);
-        const int top = CInt((face / 9) * state.TileHeight);
-        for (int y = 0; y < mask.height() && top + y < sheet.height(); ++y) {
-            const auto* outline = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
-            auto* row = reinterpret_cast<QRgb*>(sheet.scanLine(top + y));
-            for (int x = 0; x < mask.width() && left + x < sheet.width(); ++x)
-                if (outline[x] == kWhite) row[left + x] = kBlack;
-        }
-    }
+// A picture file is a bitmap: it is stretched to the board's sheet size, and the fringe the
+// smooth stretch leaves round each tile goes back to black.
+QImage StretchedSheet(const QImage& picture, QSizeF size, const art::SheetGrid& grid,
+                      float pixelRatio) {
+    QImage sheet =
+        Stretched(picture, CLng(size.width() * pixelRatio), CLng(size.height() * pixelRatio));
+    BlackenCorners(sheet, grid);
+    return sheet;
 }
 
 }  // namespace
@@ -52,67 +37,81 @@ std::optional<ScreenScale> ScaleForScreen(int screenWidth, int screenHeight) {
     // (1280 x 1024, say) that would push its right-hand tiles off the screen, so the width
     // limits it there.
     scale.y = std::min(scale.y, scale.x);
+    scale.centring = (screenWidth - design::kScreenWidth * scale.y) / 2;
     return scale;
 }
 
 void FormResize(const ScreenScale& scale, GameState& state, WindowGeometry& geometry,
                 BoardSurfaces& surfaces, int currentTileSet) {
-    const float sx = scale.x, sy = scale.y;
+    const float sy = scale.y;
     state.BoardScale = sy;
     state.TileSelected = false;
 
+    // A built-in set has the design size whatever size it was made at; a picture file is its
+    // own size.
+    const float r = surfaces.pixelRatio;
     const QImage& sheetInUse = surfaces.picTile[currentTileSet];
-    geometry.sheetWidth = sheetInUse.width() * sy;
-    geometry.sheetHeight = sheetInUse.height() * sy;
+    const bool builtInInUse = surfaces.builtIn[currentTileSet] || sheetInUse.isNull();
+    geometry.sheetWidth =
+        (builtInInUse ? design::kTileWidth * design::kSheetColumns : sheetInUse.width() / r) * sy;
+    geometry.sheetHeight =
+        (builtInInUse ? design::kTileHeight * design::kSheetRows : sheetInUse.height() / r) * sy;
     state.TileHeight = state.TileHeight * sy;
     state.TileWidth = state.TileWidth * sy;
 
     RectF& board = geometry.board;
     board.top *= sy;
-    board.left *= sx;
+    board.left = board.left * sy + scale.centring;
     board.width *= sy;
     board.height *= sy;
     geometry.holdWidth *= sy;
     geometry.holdHeight *= sy;
     geometry.messageTop *= sy;
-    geometry.messageLeft *= sx;
+    geometry.messageLeft *= sy;
     geometry.scoreTop *= sy;
-    geometry.scoreLeft *= sx;
+    geometry.scoreLeft *= sy;
     geometry.frameWidth = state.TileWidth;
     geometry.frameHeight = state.TileHeight;
     geometry.frameBorder = CInt(sy * geometry.frameBorder);
 
-    const int boardWidth = CLng(board.width), boardHeight = CLng(board.height);
-    surfaces.picBoard = MakeSurface(boardWidth, boardHeight, surfaces.background);
+    surfaces.picBoard =
+        MakeSurface(CLng(board.width * r), CLng(board.height * r), surfaces.background);
     surfaces.picBoardOld = surfaces.picBoard;
-    state.BoardScaleWidth = boardWidth;
-    state.BoardScaleHeight = boardHeight;
+    state.BoardScaleWidth = CLng(board.width);
+    state.BoardScaleHeight = CLng(board.height);
 
-    const int holdWidth = CLng(geometry.holdWidth), holdHeight = CLng(geometry.holdHeight);
-    surfaces.picHold = MakeSurface(holdWidth, holdHeight);
-    surfaces.picMask = Stretched(surfaces.picMask, holdWidth, holdHeight);
-    KeepTwoColours(surfaces.picMask);
-
-    const int sheetWidth = CLng(geometry.sheetWidth), sheetHeight = CLng(geometry.sheetHeight);
-    surfaces.picWork = MakeSurface(sheetWidth, sheetHeight);
-    for (QImage& sheet : surfaces.picTile) {
-        sheet = Stretched(sheet, sheetWidth, sheetHeight);
-        BlackenCorners(sheet, state, surfaces.picMask);
+    surfaces.picHold = MakeSurface(CLng(geometry.holdWidth * r), CLng(geometry.holdHeight * r));
+    // The built-in sets and the mask are drawn afresh at the new size: the set in use now, the
+    // others when they are first chosen. Picture files are stretched.
+    const QSizeF sheetSize(geometry.sheetWidth, geometry.sheetHeight);
+    surfaces.sheetGrid = BoardSheetGrid(state, sheetSize, r);
+    surfaces.picMask = MakeTileMask(surfaces.sheetGrid.shape);
+    surfaces.picWork = MakeSurface(surfaces.sheetGrid.width, surfaces.sheetGrid.height);
+    for (std::size_t slot = 0; slot < surfaces.picTile.size(); ++slot) {
+        QImage& sheet = surfaces.picTile[slot];
+        if (surfaces.builtIn[slot])
+            sheet = QImage();
+        else
+            sheet = StretchedSheet(sheet, sheetSize, surfaces.sheetGrid, r);
     }
+    surfaces.Sheet(currentTileSet);
 
     for (LabelPlaces* labels : {&state.Labels.Stacked, &state.Labels.Rivers}) {
         for (int16_t* top : {&labels->MessageTop, &labels->ScoreTop, &labels->TestTop})
             *top = CInt(sy * *top);
-        labels->ScoreLeft = CInt(sx * labels->ScoreLeft);
+        labels->ScoreLeft = CInt(sy * labels->ScoreLeft);
     }
 }
 
 QImage FitSheetToBoard(const QImage& picture, const GameState& state,
-                       const WindowGeometry& geometry, const QImage& mask) {
+                       const WindowGeometry& geometry, const BoardSurfaces& surfaces) {
     QImage sheet = picture.convertToFormat(QImage::Format_RGB32);
-    if (state.BoardScale <= 1.0f) return sheet;
-    sheet = Stretched(sheet, CLng(geometry.sheetWidth), CLng(geometry.sheetHeight));
-    BlackenCorners(sheet, state, mask);
+    const float r = surfaces.pixelRatio;
+    if (state.BoardScale > 1.0f)
+        return StretchedSheet(sheet, QSizeF(geometry.sheetWidth, geometry.sheetHeight),
+                              surfaces.sheetGrid, r);
+    // On the design-size board a picture is used at its own size, in the window's pixels.
+    if (r != 1) return StretchedSheet(sheet, QSizeF(sheet.size()), surfaces.sheetGrid, r);
     return sheet;
 }
 

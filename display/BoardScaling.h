@@ -28,6 +28,9 @@ struct WindowGeometry {
 
 struct ScreenScale {
     float x, y;
+    // How far the scaled design moves right so that it sits in the middle of a screen wider
+    // than 4:3; 0 on a 4:3 screen.
+    float centring = 0;
 };
 
 // The scale factors for a screen of the given size in pixels; none for a screen of 648 pixels
@@ -35,14 +38,15 @@ struct ScreenScale {
 std::optional<ScreenScale> ScaleForScreen(int screenWidth, int screenHeight);
 
 // Scales the tile size, board, mask, sheets, labels and frame once for a larger screen. The
-// caller hides the frame, applies the geometry to its widgets and then has the engine rebuild
-// the positions around the current deal.
+// whole design is enlarged by the height's factor and centred across the screen; the labels and
+// the frame lie on the board, so they move with it. The caller hides the frame, applies the
+// geometry to its widgets and then has the engine rebuild the positions around the current deal.
 void FormResize(const ScreenScale& scale, GameState& state, WindowGeometry& geometry,
                 BoardSurfaces& surfaces, int currentTileSet);
 
-// Fits a sheet picture to the current tile size by the same stretch the built-in sheets had,
-// when the board is scaled; at the design scale a picture is used as it is.
+// Fits a sheet picture to the current tile size by stretching it, when the board is scaled (or
+// drawn at a pixel ratio above 1); at the design scale a picture is used as it is.
 QImage FitSheetToBoard(const QImage& picture, const GameState& state,
-                       const WindowGeometry& geometry, const QImage& mask);
+                       const WindowGeometry& geometry, const BoardSurfaces& surfaces);
 
 }  // namespace varnel

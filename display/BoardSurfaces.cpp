@@ -1,13 +1,21 @@
 #include "BoardSurfaces.h"
 
-#include "Conversions.h"
-#include "RasterOps.h"
-
 #include <utility>
+
+#include "Conversions.h"
+#include "DrawnArt.h"
+#include "RasterOps.h"
 
 namespace varnel {
 
+const QImage& BoardSurfaces::Sheet(int slot) {
+    QImage& sheet = picTile[slot];
+    if (sheet.isNull() && builtIn[slot]) sheet = MakeBuiltinSheet(slot, sheetGrid);
+    return sheet;
+}
+
 void BoardSurfaces::DisplayBoard(const GameState& state, int currentTileSet) {
+    const QImage& sheet = Sheet(currentTileSet);
     // The last picture is on show (the front surface shares it); compose the new one in the
     // other buffer, so that clearing the back surface never has to copy the front first.
     std::swap(picBoard, spareBoard);
@@ -15,20 +23,24 @@ void BoardSurfaces::DisplayBoard(const GameState& state, int currentTileSet) {
         picBoard = MakeSurface(spareBoard.width(), spareBoard.height());
     picBoard.fill(background);
     for (int i = 0; i < state.TileCount; ++i)
-        if (IsPresent(state.Tiles[i])) DrawTile(state, state.Tiles[i], currentTileSet);
+        if (IsPresent(state.Tiles[i])) DrawTile(state, state.Tiles[i], sheet);
     // The front surface changes once per redraw, so a half-drawn board is never seen.
     picBoardOld = picBoard;
 }
 
-void BoardSurfaces::DrawTile(const GameState& state, const TileRec& tile, int currentTileSet) {
-    const int w = CLng(state.TileWidth);
-    const int h = CLng(state.TileHeight);
+void BoardSurfaces::DrawTile(const GameState& state, const TileRec& tile, const QImage& sheet) {
+    // The board's positions are in the window's pixels; the surfaces in device pixels.
+    const float r = pixelRatio;
+    auto device = [r](int16_t at) { return r == 1 ? at : CLng(at * r); };
+    const int w = CLng(state.TileWidth * r);
+    const int h = CLng(state.TileHeight * r);
+    const int x = device(tile.X), y = device(tile.Y);
     // Save what lies beneath, cut the tile's outline black, fill it with the face picture
     // (whose corners are black and so leave the board showing), and put it back.
-    BitBlt(picHold, 0, 0, w, h, picBoard, tile.X, tile.Y, RasterOp::Copy);
+    BitBlt(picHold, 0, 0, w, h, picBoard, x, y, RasterOp::Copy);
     BitBlt(picHold, 0, 0, w, h, picMask, 0, 0, RasterOp::And);
-    BitBlt(picHold, 0, 0, w, h, picTile[currentTileSet], tile.PicX, tile.PicY, RasterOp::Paint);
-    BitBlt(picBoard, tile.X, tile.Y, w, h, picHold, 0, 0, RasterOp::Copy);
+    BitBlt(picHold, 0, 0, w, h, sheet, device(tile.PicX), device(tile.PicY), RasterOp::Paint);
+    BitBlt(picBoard, x, y, w, h, picHold, 0, 0, RasterOp::Copy);
 }
 
 }  // namespace varnel

@@ -9,14 +9,18 @@ BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void BoardWidget::ShowPicture(const QImage& front) {
+void BoardWidget::ShowPicture(const QImage& front, float pixelRatio) {
     front_ = front;
+    pixelRatio_ = pixelRatio;
     update();
 }
 
 void BoardWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawImage(event->rect(), front_, event->rect());
+    const QRect area = event->rect();
+    const qreal r = pixelRatio_;
+    painter.drawImage(QRectF(area), front_,
+                      QRectF(area.x() * r, area.y() * r, area.width() * r, area.height() * r));
 }
 
 void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {

@@ -13,7 +13,9 @@ class BoardWidget : public QWidget {
 public:
     explicit BoardWidget(QWidget* parent = nullptr);
 
-    void ShowPicture(const QImage& front);
+    // The picture is in device pixels, pixelRatio to a pixel of the widget, and is shown at
+    // that resolution rather than enlarged.
+    void ShowPicture(const QImage& front, float pixelRatio = 1);
     const QImage& Picture() const { return front_; }
 
     // While the board is rebuilt, or a hint or the winning blink waits, clicks are ignored.
@@ -31,6 +33,7 @@ protected:
 
 private:
     QImage front_;
+    float pixelRatio_ = 1;
     bool acceptsClicks_ = true;
 };
 

@@ -1,18 +1,33 @@
 #include "BuiltinArt.h"
 
+#include <QImageReader>
 #include <array>
 
 namespace varnel {
 
-QImage LoadBuiltinSheet(int slot) {
+namespace {
+
+QString SheetResource(int slot) {
     static const std::array<const char*, kTileSetCount> kSheets = {
         ":/sheets/traditional.bmp", ":/sheets/alphabet.bmp", ":/sheets/flower-power.bmp",
         ":/sheets/egyptian.bmp", ":/sheets/creepy-crawlers.bmp"};
     if (slot < 0 || slot >= kTileSetCount) return {};
-    return QImage(kSheets[slot]).convertToFormat(QImage::Format_RGB32);
+    return QString::fromLatin1(kSheets[slot]);
 }
 
-QImage LoadTileMask() { return QImage(":/mask.bmp").convertToFormat(QImage::Format_RGB32); }
+}  // namespace
+
+QImage LoadBuiltinSheet(int slot) {
+    return QImage(SheetResource(slot)).convertToFormat(QImage::Format_RGB32);
+}
+
+QSize BuiltinSheetSize(int slot) {
+    return QImageReader(SheetResource(slot)).size();
+}
+
+QImage LoadTileMask() {
+    return QImage(":/mask.bmp").convertToFormat(QImage::Format_RGB32);
+}
 
 QIcon ProgramIcon() {
     QIcon icon;

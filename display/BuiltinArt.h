@@ -10,6 +10,8 @@ namespace varnel {
 constexpr int kTileSetCount = 5;
 
 QImage LoadBuiltinSheet(int slot);
+// The size of a built-in sheet file, read from its header alone.
+QSize BuiltinSheetSize(int slot);
 QImage LoadTileMask();
 QIcon ProgramIcon();
 

@@ -1,3 +1,4 @@
+#include "Conversions.h"
 #include "WindowFixture.h"
 
 namespace varnel::testing {
@@ -31,7 +32,6 @@ void ExpectScaled(frmVarnel& w, const Expected& e) {
     EXPECT_EQ(w.shpBox->size(), e.drawnTile);
     EXPECT_EQ(w.Surfaces().picMask.size(), e.drawnTile);
     EXPECT_EQ(w.Surfaces().picTile[0].size(), e.sheet);
-    EXPECT_EQ(w.Surfaces().picTile[4].size(), e.sheet);
 }
 
 TEST_F(Scaling, FirstMaximizeScalesTheBoardOnceAroundTheSameDeal) {
@@ -40,7 +40,18 @@ TEST_F(Scaling, FirstMaximizeScalesTheBoardOnceAroundTheSameDeal) {
     const Expected at1024{QSize(1024, 768), 70.4f, 88, QRect(26, 13, 974, 667),
                           {128, 166, 26, 320, 24, 24, 120, 592}, 11, QSize(70, 88),
                           QSize(634, 352)};
-    for (const Expected& e : {at800, at1024}) {
+    // A 16:9 screen: the design grows with the height and sits in the middle,
+    // (1920 - 640 x 2.25) / 2 = 240 pixels further right.
+    const Expected at1920{QSize(1920, 1080),
+                          99,
+                          123.75f,
+                          QRect(276, 18, 1370, 938),
+                          {180, 234, 36, 450, 34, 34, 169, 832},
+                          16,
+                          QSize(99, 124),
+                          QSize(891, 495)};
+    for (const Expected& e : {at800, at1024, at1920}) {
+        Store().clear();  // the first set again
         frmVarnel& w = Open(e.screen);
         // A game in progress, with a tile selected.
         const auto [a, b] = FreePair();
@@ -72,10 +83,16 @@ TEST_F(Scaling, FirstMaximizeScalesTheBoardOnceAroundTheSameDeal) {
         ClickTile(free);
         ASSERT_EQ(State().SelectedTile, free);
         const TileRec& top = State().Tiles[free];
-        if (e.screen.width() == 800)
+        if (e.screen.width() == 800) {
             EXPECT_EQ(w.shpBox->pos(), QPoint(top.X + 3, top.Y - 3));
-        else
+        } else if (e.screen.width() == 1024) {
             EXPECT_EQ(w.shpBox->pos(), QPoint(top.X + 1, top.Y - 4));
+        }
+
+        // The other sets are drawn at this size when first chosen.
+        EXPECT_TRUE(w.Surfaces().picTile[1].isNull());
+        w.mnuTileSet[1]->trigger();
+        EXPECT_EQ(w.Surfaces().picTile[1].size(), e.sheet);
     }
 }
 
@@ -85,14 +102,46 @@ TEST_F(Scaling, SmallScreensKeepTheDesignSize) {
     EXPECT_EQ(w.picBoard->geometry(), QRect(16, 8, 609, 417));
     EXPECT_EQ(State().BoardScale, 1.0f);
 
-    // One pixel wider scales by 1 in height: only the left margin moves.
+    // One pixel wider scales by 1 in height: only the board's left margin moves, by half the
+    // extra width (16 + 4.5, halves to even).
     Open(QSize(649, 480));
     window->showMaximized();
     EXPECT_EQ(State().TileWidth, 44.0f);
-    EXPECT_EQ(window->picBoard->geometry(), QRect(16, 8, 609, 417));
+    EXPECT_EQ(window->picBoard->geometry(), QRect(20, 8, 609, 417));
     EXPECT_EQ(State().Labels.Stacked.ScoreLeft, 16);
-    EXPECT_EQ(State().Labels.Rivers.ScoreLeft, 76);
+    EXPECT_EQ(State().Labels.Rivers.ScoreLeft, 75);
     EXPECT_EQ(window->shpBox->size(), QSize(44, 55)) << "the frame loses its extra 3 pixels";
+}
+
+TEST_F(Scaling, WideScreensCentreTheTiles) {
+    // The Dragon fills its board evenly; the design places the other two layouts off the
+    // middle at 4:3 already, and they keep their places on the centred board.
+    frmVarnel& w = Open(QSize(1920, 1080));
+    w.showMaximized();
+    int leftmost = 1920, rightmost = 0;
+    for (int i = 0; i < State().TileCount; ++i) {
+        leftmost = std::min<int>(leftmost, State().Tiles[i].X);
+        rightmost = std::max(rightmost, State().Tiles[i].X + CLng(State().TileWidth));
+    }
+    const int leftMargin = w.picBoard->x() + leftmost;
+    EXPECT_NEAR(leftMargin, 1920 - (w.picBoard->x() + rightmost), 4);
+}
+
+TEST_F(Scaling, HighDensityScreensDrawTheBoardAtDevicePixels) {
+    // Twice the pixels of an 800 x 600 screen in each direction: the window keeps its geometry
+    // in its own pixels, the pictures behind the board are made at twice the size.
+    frmVarnel& w = Open(QSize(800, 600), 2);
+    w.showMaximized();
+    EXPECT_EQ(w.picBoard->geometry(), QRect(20, 10, 761, 521));
+    EXPECT_EQ(w.Surfaces().picBoardOld.size(), QSize(1522, 1042));
+    EXPECT_EQ(w.picBoard->Picture().size(), QSize(1522, 1042));
+    EXPECT_EQ(w.Surfaces().picMask.size(), QSize(110, 138));
+    // A tile is drawn at twice its place; a click in the window's pixels still finds it.
+    const TileRec& tile = State().Tiles[FreePair().first];
+    EXPECT_EQ(w.Surfaces().picBoardOld.pixel(2 * tile.X + 60, 2 * tile.Y + 60),
+              w.Surfaces().picTile[0].pixel(2 * tile.PicX + 60, 2 * tile.PicY + 60));
+    ClickTile(FreePair().first);
+    EXPECT_TRUE(State().TileSelected);
 }
 
 TEST_F(Scaling, ScreensNarrowerThanTheBoardKeepItOnScreen) {

@@ -35,8 +35,9 @@ protected:
         return Store().value(QStringLiteral("Startup/") + key);
     }
 
-    frmVarnel& Open(QSize screen = QSize(640, 480)) {
+    frmVarnel& Open(QSize screen = QSize(640, 480), float pixelRatio = 1) {
         VarnelEnvironment environment;
+        environment.pixelRatio = pixelRatio;
         environment.appPath = appDir.path();
         environment.dataPath = DataFolder();
         environment.canWriteIn = canWriteIn;

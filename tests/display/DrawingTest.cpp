@@ -2,6 +2,9 @@
 
 #include "BoardScaling.h"
 #include "BoardSurfaces.h"
+#include "BuiltinArt.h"
+#include "Conversions.h"
+#include "DrawnArt.h"
 #include "RasterOps.h"
 
 namespace varnel {
@@ -100,12 +103,10 @@ TEST_F(Drawing, TilesHalfOffTheBoardAreClipped) {
     EXPECT_EQ(surfaces.picBoardOld.size(), QSize(300, 200));
 }
 
-TEST(Scaling, StretchedMaskAndSheetsStayCleanForTheRasterOps) {
+TEST(Scaling, StretchedPicturesStayCleanForTheRasterOps) {
     BoardSurfaces surfaces;
-    surfaces.picMask = MakeSurface(44, 55);
-    for (int y = 0; y < 55; ++y)
-        for (int x = 0; x < 44; ++x) surfaces.picMask.setPixel(x, y, Transparent(x, y) ? kWhite : kBlack);
     surfaces.picTile.fill(TestSheet());
+    surfaces.builtIn.fill(false);  // pictures from files, which are stretched
     GameState state;
     WindowGeometry geometry;
     FormResize(ScreenScale{1.6f, 1.6f}, state, geometry, surfaces, 0);
@@ -132,6 +133,77 @@ TEST(Scaling, StretchedMaskAndSheetsStayCleanForTheRasterOps) {
                 }
         }
     }
+}
+
+// On the tile, next to a pixel outside it.
+bool OnEdge(const QImage& mask, int x, int y) {
+    auto clear = [&](int px, int py) {
+        return !mask.rect().contains(px, py) || mask.pixel(px, py) == kWhite;
+    };
+    return !clear(x, y) &&
+           (clear(x - 1, y) || clear(x + 1, y) || clear(x, y - 1) || clear(x, y + 1));
+}
+
+// Where the board's tile size is not whole, a cell may overlap its neighbour by a pixel.
+bool InAnotherCell(const art::SheetGrid& grid, int face, int x, int y) {
+    for (int other = 0; other < 36; ++other) {
+        const QRect cell(grid.columnLeft[other % 9], grid.rowTop[other / 9], grid.shape.width,
+                         grid.shape.height);
+        if (other != face && cell.contains(x, y)) return true;
+    }
+    return false;
+}
+
+TEST(DrawnArt, BuiltInSetsAreDrawnAtTheBoardsScaleInsideTheirMask) {
+    EXPECT_EQ(MakeTileMask(art::TileShape{}), LoadTileMask()) << "the committed mask at scale 1";
+    const QRgb outline = qRgb(52, 40, 30);
+    for (float scale : {2.0f, 2.25f}) {
+        GameState state;
+        state.TileWidth *= scale;
+        state.TileHeight *= scale;
+        state.BoardScale = scale;
+        const art::SheetGrid grid = BoardSheetGrid(state, QSizeF(396 * scale, 220 * scale), 1);
+        const QImage mask = MakeTileMask(grid.shape);
+        ASSERT_EQ(mask.size(), QSize(CLng(state.TileWidth), CLng(state.TileHeight)));
+        for (int slot = 0; slot < 5; ++slot) {
+            const QImage sheet = MakeBuiltinSheet(slot, grid);
+            ASSERT_EQ(sheet.size(), QSize(CLng(396 * scale), CLng(220 * scale)));
+            for (int face = 0; face < 36; ++face) {
+                const int left = grid.columnLeft[face % 9], top = grid.rowTop[face / 9];
+                for (int y = 0; y < mask.height(); ++y)
+                    for (int x = 0; x < mask.width(); ++x) {
+                        const QRgb pixel = sheet.pixel(left + x, top + y);
+                        if (mask.pixel(x, y) == kWhite) {
+                            ASSERT_EQ(pixel, kBlack) << scale << " " << slot << " " << face;
+                        } else if (OnEdge(mask, x, y) &&
+                                   !InAnotherCell(grid, face, left + x, top + y)) {
+                            ASSERT_EQ(pixel, outline) << scale << " " << slot << " " << face;
+                        }
+                    }
+            }
+        }
+    }
+}
+
+TEST(DrawnArt, AtPixelRatioTwoTheSurfacesAreTwiceTheBoardsSize) {
+    BoardSurfaces surfaces;
+    surfaces.pixelRatio = 2;
+    GameState state;
+    WindowGeometry geometry;
+    FormResize(ScreenScale{1.25f, 1.25f}, state, geometry, surfaces, 0);
+    EXPECT_EQ(surfaces.picBoard.size(), QSize(CLng(761.25 * 2), CLng(521.25 * 2)));
+    EXPECT_EQ(surfaces.picMask.size(), QSize(110, 138));
+    EXPECT_EQ(surfaces.picTile[0].size(), QSize(990, 550));
+    EXPECT_TRUE(surfaces.picTile[3].isNull()) << "drawn when first chosen";
+
+    // A tile at (10, 20) in the window's pixels is drawn at (20, 40), 110 x 138.
+    state.TileCount = 1;
+    state.Tiles[0] = TileRec{kTrue, 10, 20, 0, 0, 0};
+    surfaces.DisplayBoard(state, 0);
+    const QImage& board = surfaces.picBoardOld;
+    EXPECT_EQ(board.pixel(19, 60), surfaces.background);
+    EXPECT_EQ(board.pixel(20 + 60, 40 + 60), surfaces.picTile[0].pixel(60, 60));
+    EXPECT_EQ(board.pixel(129, 177), surfaces.background) << "the cut corner";
 }
 
 }  // namespace

@@ -14,6 +14,8 @@
 #include "TileSets.h"
 
 namespace varnel::artgen {
+
+using namespace varnel::art;
 namespace {
 
 // The program's own picture file; the Creepy Crawlers entry of the Tiles menu loads it, so it
@@ -35,18 +37,6 @@ bool WritePng(const std::filesystem::path& path, QImage image, std::string& erro
     if (image.save(QString::fromStdString(path.string()), "PNG")) return true;
     error = "cannot write " + path.string();
     return false;
-}
-
-QImage ToQImage(const RgbImage& picture) {
-    QImage image(picture.width, picture.height, QImage::Format_RGB32);
-    for (int y = 0; y < picture.height; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < picture.width; ++x) {
-            const Rgb& c = picture.At(x, y);
-            line[x] = qRgb(c.red, c.green, c.blue);
-        }
-    }
-    return image;
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include "Typefaces.h"
 
 namespace varnel::artgen {
+
+using namespace varnel::art;
 namespace {
 
 constexpr Rgb kBoard{0, 64, 64};  // the game's default background

@@ -7,6 +7,8 @@
 
 namespace varnel::artgen {
 
+using namespace varnel::art;
+
 // One picture to judge the art by: the five sheets at twice their size, drawn through the mask
 // onto the board's teal as the game draws them, with their names; the mask; and a small mound
 // of stacked tiles of every set, to show how the sides read as depth.

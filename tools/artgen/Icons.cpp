@@ -6,6 +6,8 @@
 #include "PictureCanvas.h"
 
 namespace varnel::artgen {
+
+using namespace varnel::art;
 namespace {
 
 const QColor kOutlineColour{52, 40, 30};

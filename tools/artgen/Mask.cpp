@@ -3,6 +3,8 @@
 #include "TileGeometry.h"
 
 namespace varnel::artgen {
+
+using namespace varnel::art;
 namespace {
 constexpr std::uint8_t kTileIndex = 0;
 constexpr std::uint8_t kClearIndex = 14;

@@ -7,6 +7,8 @@
 #include <map>
 
 namespace varnel::artgen {
+
+using namespace varnel::art;
 namespace {
 
 constexpr int kFreeEntries = 255;  // index 0 is kept for black

@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: artgen <output-dir>\n");
         return 2;
     }
-    varnel::artgen::Typefaces typefaces;
+    varnel::art::Typefaces typefaces;
     if (!typefaces.Error().empty()) {
         std::fprintf(stderr, "artgen: %s\n", typefaces.Error().c_str());
         return 1;

@@ -7,7 +7,7 @@
 #include "Ink.h"
 #include "TileSets.h"
 
-namespace varnel::artgen {
+namespace varnel::art {
 namespace {
 
 using namespace ink;
@@ -771,4 +771,4 @@ void PaintEgyptianFace(QPainter& p, int face) {
         kMotifs[static_cast<std::size_t>(face)](p);
 }
 
-}  // namespace varnel::artgen
+}  // namespace varnel::art

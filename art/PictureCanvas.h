@@ -8,7 +8,7 @@
 
 #include "RgbImage.h"
 
-namespace varnel::artgen {
+namespace varnel::art {
 
 // How many samples per pixel edge a picture is drawn with before it is averaged down.
 constexpr int kSupersample = 8;
@@ -16,7 +16,8 @@ constexpr int kSupersample = 8;
 // A transparent drawing surface measured in final pixels but drawn at kSupersample times the
 // size, without the library's antialiasing: we average the samples ourselves. Shapes come out
 // smooth, and every pixel depends only on the geometry, never on which blending routine the
-// processor happens to pick.
+// processor happens to pick. With a factor of 1 the library smooths the edges itself: quicker,
+// for pictures that need not come out the same to the byte on every machine.
 class PictureCanvas {
   public:
     PictureCanvas(int width, int height, int factor = kSupersample);
@@ -45,4 +46,4 @@ class PictureCanvas {
     std::unique_ptr<QPainter> painter_;
 };
 
-}  // namespace varnel::artgen
+}  // namespace varnel::art

@@ -7,7 +7,7 @@
 #include "TileSets.h"
 #include "Typefaces.h"
 
-namespace varnel::artgen {
+namespace varnel::art {
 namespace {
 
 using namespace ink;
@@ -394,4 +394,4 @@ void PaintTraditionalFace(QPainter& p, int face) {
     }
 }
 
-}  // namespace varnel::artgen
+}  // namespace varnel::art

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <array>
 
-namespace varnel::artgen {
+namespace varnel::art {
 
 // Draws the picture of one face. The painter's unit is one pixel of the face, which is
 // kFaceWidth x kFaceHeight (39 x 50) with its top-left corner at the origin; it is clipped to
@@ -25,4 +25,4 @@ struct TileSet {
 // The five built-in sets in the order of the Tiles menu.
 const std::array<TileSet, 5>& BuiltInTileSets();
 
-}  // namespace varnel::artgen
+}  // namespace varnel::art

@@ -1,6 +1,6 @@
 #include "TileSets.h"
 
-namespace varnel::artgen {
+namespace varnel::art {
 
 const std::array<TileSet, 5>& BuiltInTileSets() {
     static const std::array<TileSet, 5> sets{{
@@ -13,4 +13,4 @@ const std::array<TileSet, 5>& BuiltInTileSets() {
     return sets;
 }
 
-}  // namespace varnel::artgen
+}  // namespace varnel::art

@@ -3,7 +3,7 @@
 #include <QTransform>
 #include <stdexcept>
 
-namespace varnel::artgen {
+namespace varnel::art {
 namespace {
 
 // The design size the outlines are taken at; they are scaled from there without hinting.
@@ -59,4 +59,4 @@ QPainterPath CentredText(Typeface face, const QString& text, QPointF centre, qre
     return path.translated(centre.x() - ink.center().x(), centre.y() + capHeight / 2);
 }
 
-}  // namespace varnel::artgen
+}  // namespace varnel::art

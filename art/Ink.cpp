@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace varnel::artgen::ink {
+namespace varnel::art::ink {
 
 QPointF Polar(QPointF centre, qreal radius, qreal degrees) {
     const qreal a = degrees * std::numbers::pi / 180.0;
@@ -119,4 +119,4 @@ void Band(QPainter& p, const QPainterPath& path, const QColor& colour, qreal wid
     Stroke(p, path, colour, width);
 }
 
-}  // namespace varnel::artgen::ink
+}  // namespace varnel::art::ink

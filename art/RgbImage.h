@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace varnel::artgen {
+namespace varnel::art {
 
 struct Rgb {
     std::uint8_t red = 0;
@@ -26,4 +26,4 @@ struct RgbImage {
     const Rgb& At(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
 };
 
-}  // namespace varnel::artgen
+}  // namespace varnel::art

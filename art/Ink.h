@@ -6,7 +6,7 @@
 #include <QPointF>
 #include <initializer_list>
 
-namespace varnel::artgen::ink {
+namespace varnel::art::ink {
 
 // The common colours of all sets. Reds and greens are kept apart in lightness as well as hue,
 // so that a player who confuses the two hues still sees two values.
@@ -67,4 +67,4 @@ void Stroke(QPainter& p, const QPainterPath& path, const QColor& colour, qreal w
 void Band(QPainter& p, const QPainterPath& path, const QColor& colour, qreal width,
           qreal outline = kOutline);
 
-}  // namespace varnel::artgen::ink
+}  // namespace varnel::art::ink

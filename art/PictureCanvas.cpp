@@ -1,6 +1,6 @@
 #include "PictureCanvas.h"
 
-namespace varnel::artgen {
+namespace varnel::art {
 
 PictureCanvas::PictureCanvas(int width, int height, int factor)
     : width_(width),
@@ -9,8 +9,8 @@ PictureCanvas::PictureCanvas(int width, int height, int factor)
       samples_(width * factor, height * factor, QImage::Format_ARGB32_Premultiplied) {
     samples_.fill(Qt::transparent);
     painter_ = std::make_unique<QPainter>(&samples_);
-    painter_->setRenderHint(QPainter::Antialiasing, false);
-    painter_->setRenderHint(QPainter::TextAntialiasing, false);
+    painter_->setRenderHint(QPainter::Antialiasing, factor == 1);
+    painter_->setRenderHint(QPainter::TextAntialiasing, factor == 1);
     painter_->scale(factor, factor);
 }
 
@@ -76,4 +76,4 @@ QImage PictureCanvas::ToImage() {
     return image;
 }
 
-}  // namespace varnel::artgen
+}  // namespace varnel::art

@@ -6,7 +6,7 @@
 #include "Ink.h"
 #include "TileSets.h"
 
-namespace varnel::artgen {
+namespace varnel::art {
 namespace {
 
 using namespace ink;
@@ -783,4 +783,4 @@ void PaintCrawlerFace(QPainter& p, int face) {
         kCreatures[static_cast<std::size_t>(face)](p);
 }
 
-}  // namespace varnel::artgen
+}  // namespace varnel::art

@@ -6,7 +6,7 @@
 #include "Ink.h"
 #include "TileSets.h"
 
-namespace varnel::artgen {
+namespace varnel::art {
 namespace {
 
 using namespace ink;
@@ -724,4 +724,4 @@ void PaintFlowerFace(QPainter& p, int face) {
         kFlowers[static_cast<std::size_t>(face)](p);
 }
 
-}  // namespace varnel::artgen
+}  // namespace varnel::art

@@ -7,7 +7,7 @@
 #include <array>
 #include <string>
 
-namespace varnel::artgen {
+namespace varnel::art {
 
 enum class Typeface { Sans, SansBold, SerifBold };
 
@@ -37,4 +37,4 @@ QPainterPath TextOutline(Typeface face, const QString& text, qreal capHeight);
 // on the point: a letter with a tail (Q, J) keeps the same size and line as the others.
 QPainterPath CentredText(Typeface face, const QString& text, QPointF centre, qreal capHeight);
 
-}  // namespace varnel::artgen
+}  // namespace varnel::art

@@ -6,7 +6,7 @@
 #include "TileSets.h"
 #include "Typefaces.h"
 
-namespace varnel::artgen {
+namespace varnel::art {
 namespace {
 
 using namespace ink;
@@ -60,4 +60,4 @@ void PaintAlphabetFace(QPainter& p, int face) {
         PaintDigit(p, face - 26);
 }
 
-}  // namespace varnel::artgen
+}  // namespace varnel::art
