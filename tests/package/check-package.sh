@@ -44,7 +44,7 @@ owners=$(awk '$2 != "root/root"' <<<"$listing")
 [ -z "$owners" ] || fail "files not owned by root: $owners"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 libfluidsynth3 timgm6mb-soundfont; do
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libfluidsynth3 timgm6mb-soundfont fonts-dejavu-core; do
     grep -q "\b$needed\b" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = varnel-solitaire ] || fail "wrong package name"
