@@ -1,3 +1,6 @@
+#include <QEvent>
+#include <QTimer>
+
 #include "Conversions.h"
 #include "frmVarnel.h"
 
@@ -9,12 +12,18 @@ namespace {
 constexpr int kStatusInterval = 999;  // milliseconds: the loop restarts within about a second
 }
 
-void frmVarnel::OpenMusic() {
+void frmVarnel::OpenMusicDevice() {
     if (MMControl1.Mode() != MusicDevice::NotReady) MMControl1.Close();
     MMControl1.SetOutput(environment_.musicOutput);
     MMControl1.SetFileName(AppPath_ + QStringLiteral("varnel.mid"));
     MMControl1.SetDeviceType(QStringLiteral("Sequencer"));
     MMControl1.Open();
+}
+
+void frmVarnel::OpenMusic() {
+    // Opening reads the tune alone: the synthesiser and the audio output start with the first
+    // Play, off this thread, so the window and the first board never wait for them.
+    OpenMusicDevice();
 
     state_.SoundOn = kTrue;
     state_.SoundOn = CInt(Val(settings_.Read("Sound", Str(state_.SoundOn))));
@@ -25,6 +34,16 @@ void frmVarnel::OpenMusic() {
         mnuSound->setText(QStringLiteral("S&ound Off"));
         MMControl1.SetUpdateInterval(0);
     }
+}
+
+bool frmVarnel::eventFilter(QObject* watched, QEvent* event) {
+    // Once the first board has been painted (and, after this turn of the event loop, shown),
+    // the music may start.
+    if (watched == picBoard && event->type() == QEvent::Paint) {
+        picBoard->removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] { MMControl1.HoldStart(false); });
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmVarnel::MMControl1_StatusUpdate() {
@@ -47,6 +66,9 @@ void frmVarnel::mnuSound_Click() {
     } else {
         state_.SoundOn = kTrue;
         mnuSound->setText(QStringLiteral("S&ound On"));
+        // A device that gave up (no audio output yet when the music first played, as when the
+        // sound server starts after the game) tries again from the start.
+        if (MMControl1.Mode() == MusicDevice::NotReady) OpenMusicDevice();
         MMControl1.SetUpdateInterval(kStatusInterval);
         MMControl1.Play();
     }

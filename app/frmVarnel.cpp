@@ -55,6 +55,9 @@ frmVarnel::frmVarnel(VarnelEnvironment environment, QWidget* parent)
     CreateControls();
     CreateMenus();
     ConnectMenus();
+    // The music waits for the first board: the window comes first, then the synthesiser.
+    MMControl1.HoldStart(true);
+    picBoard->installEventFilter(this);
     Form_Load();
 }
 

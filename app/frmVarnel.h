@@ -135,6 +135,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls();
@@ -145,6 +146,7 @@ private:
     void ApplyGeometry();
     void ApplyBackground(int32_t colour);
     void OpenMusic();
+    void OpenMusicDevice();
     void MMControl1_StatusUpdate();
     void StopMusicForShutdown();
     void ShowWarning(const QString& text);

@@ -1,19 +1,35 @@
 // Starts the game as the program does and ends as soon as the first board is on screen: the
-// start-up benchmark times this process from its start to its end.
+// start-up benchmark times this process from its start to its end. With "--memory" it stays
+// until the music (when it is on) has started and played a moment, then prints its resident
+// memory in KiB.
 #include <QApplication>
 #include <QTimer>
+#include <cstdio>
 
 #include "BuiltinArt.h"
+#include "ResidentMemory.h"
 #include "frmVarnel.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Varnel Solitaire"));
     QApplication::setWindowIcon(varnel::ProgramIcon());
     varnel::VarnelEnvironment environment = varnel::ProgramEnvironment();
     if (argc > 1) environment.appPath = QString::fromLocal8Bit(argv[1]);
+    const bool memory = argc > 2 && QByteArray(argv[2]) == "--memory";
     varnel::frmVarnel window(environment);
     window.showMaximized();
-    // The first event-loop pass paints the window; then stop.
-    QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
+    // The first event-loop pass paints the window; then stop, or measure once the music plays.
+    QTimer::singleShot(0, &app, [&window, memory] {
+        if (!memory) {
+            QCoreApplication::exit(0);
+            return;
+        }
+        window.Music().WaitUntilStarted();
+        QTimer::singleShot(1000, [] {
+            std::printf("%ld\n", ResidentKiB());
+            QCoreApplication::exit(0);
+        });
+    });
     return app.exec();
 }

@@ -25,10 +25,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VARNEL_HOMEPAGE})
-# dpkg-shlibdeps finds the libraries the program links (Qt 6 with its X11 plugin, FluidSynth,
-# the C++ run time); the General MIDI sound font the music plays through, and the typefaces
-# some tile sets letter their faces with when drawn at the board's scale, are named by hand.
+# dpkg-shlibdeps finds the libraries the program links (Qt 6 with its X11 plugin, the C++ run
+# time); FluidSynth, loaded only when music is wanted, the General MIDI sound font the music
+# plays through, and the typefaces some tile sets letter their faces with when drawn at the
+# board's scale, are named by hand.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "timgm6mb-soundfont, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "${VARNEL_FLUIDSYNTH_PACKAGE}, timgm6mb-soundfont, fonts-dejavu-core")
 
 include(CPack)

@@ -1,44 +1,37 @@
 #include "MusicDevice.h"
 
-#include <fluidsynth.h>
-
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <array>
 #include <atomic>
 #include <cmath>
+#include <condition_variable>
+#include <cstdio>
 #include <mutex>
+#include <string>
+#include <thread>
 
-#include "MidiFileCheck.h"
+#include "FluidSynthLibrary.h"
+#include "TuneFile.h"
 
 namespace varnel {
 
 namespace {
 
-constexpr double kSampleRate = 44100.0;
-// The tune is a few kilobytes; anything this large is not a background tune.
-constexpr qint64 kLargestTune = 4 * 1024 * 1024;
-// Frames rendered at a time by RenderMilliseconds and by the check at Open.
+// Frames rendered at a time by RenderMilliseconds and by the check of a new synthesiser.
 constexpr int kBlockFrames = 1024;
 // How often a playing device looks whether its tune has ended, to let the audio device go.
 constexpr int kEndWatchMs = 500;
-
-// The game keeps no log and shows no messages about music, so FluidSynth must not print.
-void SilenceFluidSynth() {
-    static std::once_flag once;
-    std::call_once(once, [] {
-        for (int level = 0; level < LAST_LOG_LEVEL; ++level) {
-            fluid_set_log_function(level, nullptr, nullptr);
-        }
-    });
-}
+// The tune never sounds more than a few dozen voices at once, release tails included; a cap
+// keeps a runaway tune from eating the processor.
+constexpr int kPolyphony = 64;
 
 // Cuts every voice at once and clears the effects and the channels back to their defaults, so
 // only a faint echo is left: a clean slate for a tune that sets up its own instruments.
-void Hush(fluid_synth_t* synth) {
-    fluid_synth_system_reset(synth);
-    fluid_synth_all_sounds_off(synth, -1);
+void Hush(const FluidSynthLibrary& fs, fluid_synth_t* synth) {
+    fs.fluid_synth_system_reset(synth);
+    fs.fluid_synth_all_sounds_off(synth, -1);
 }
 
 // Runs on the audio thread whenever the player moves on.
@@ -47,27 +40,72 @@ int RememberTick(void* data, int tick) {
     return FLUID_OK;
 }
 
+void WriteToStandardError(const QString& line) {
+    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+}
+
 }  // namespace
 
 struct MusicDevice::Engine {
+    const FluidSynthLibrary& fs;
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
     fluid_player_t* player = nullptr;
     fluid_audio_driver_t* driver = nullptr;
+    int lengthTicks = 0;
     // The player's tick, written by whichever thread renders.
     std::atomic<int> position{0};
 
-    Engine() = default;
+    explicit Engine(const FluidSynthLibrary& library) : fs(library) {}
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;
 
     ~Engine() {
         // The driver renders on a thread of its own, so it goes before anything it touches.
-        if (driver != nullptr) delete_fluid_audio_driver(driver);
-        if (player != nullptr) delete_fluid_player(player);
-        if (synth != nullptr) delete_fluid_synth(synth);
-        if (settings != nullptr) delete_fluid_settings(settings);
+        if (driver != nullptr) fs.delete_fluid_audio_driver(driver);
+        if (player != nullptr) fs.delete_fluid_player(player);
+        if (synth != nullptr) fs.delete_fluid_synth(synth);
+        if (settings != nullptr) fs.delete_fluid_settings(settings);
     }
+
+    // A fresh player waiting at startTick in place of the old one. Deleting a player is only
+    // safe while nothing renders: callers stop the audio first.
+    bool NewPlayer(const std::vector<uint8_t>& tune, int startTick) {
+        if (player != nullptr) {
+            fs.delete_fluid_player(player);
+            player = nullptr;
+        }
+        position.store(startTick);
+        fluid_player_t* fresh = fs.new_fluid_player(synth);
+        if (fresh == nullptr) return false;
+        if (fs.fluid_player_add_mem(fresh, tune.data(), tune.size()) != FLUID_OK ||
+            (startTick > 0 && fs.fluid_player_seek(fresh, startTick) != FLUID_OK)) {
+            fs.delete_fluid_player(fresh);
+            return false;
+        }
+        fs.fluid_player_set_tick_callback(fresh, &RememberTick, &position);
+        player = fresh;
+        return true;
+    }
+};
+
+// What a synthesiser starting on its own thread is given, and what it hands back.
+struct MusicDevice::StartJob {
+    std::shared_ptr<const std::vector<uint8_t>> tune;
+    std::vector<std::string> soundFonts;
+    std::vector<std::string> audioDrivers;
+    bool withAudioOutput = false;
+
+    std::mutex mutex;
+    std::condition_variable finished;
+    bool done = false;       // the thread has handed back its engine (or none)
+    bool abandoned = false;  // the device no longer waits for it
+    std::unique_ptr<Engine> engine;
+    QString failure;  // what went wrong with the sound system; empty when nothing did
+
+    static void Run(const std::shared_ptr<StartJob>& job, MusicDevice* device);
+    bool Build();
+    bool StartAudioOutput();
 };
 
 QStringList MusicDevice::DefaultSoundFonts() {
@@ -84,8 +122,10 @@ QStringList MusicDevice::DefaultAudioDrivers() {
 }
 
 MusicDevice::MusicDevice(QObject* parent)
-    : QObject(parent), soundFonts_(DefaultSoundFonts()), audioDrivers_(DefaultAudioDrivers()) {
-    SilenceFluidSynth();
+    : QObject(parent),
+      soundFonts_(DefaultSoundFonts()),
+      audioDrivers_(DefaultAudioDrivers()),
+      failureReport_(&WriteToStandardError) {
     connect(&statusTimer_, &QTimer::timeout, this, &MusicDevice::StatusUpdate);
     endWatch_.setInterval(kEndWatchMs);
     connect(&endWatch_, &QTimer::timeout, this, &MusicDevice::WatchForEnd);
@@ -110,134 +150,257 @@ void MusicDevice::SetSoundFonts(const QStringList& paths) {
 void MusicDevice::SetAudioDrivers(const QStringList& drivers) {
     audioDrivers_ = drivers;
 }
+void MusicDevice::SetFailureReport(std::function<void(const QString&)> report) {
+    failureReport_ = std::move(report);
+}
+
+void MusicDevice::HoldStart(bool hold) {
+    startHeld_ = hold;
+    if (!hold && playing_ && !start_ && !Sounding()) StartInBackground();
+}
 
 void MusicDevice::Open() {
     Close();
     if (deviceType_.compare(QLatin1String("Sequencer"), Qt::CaseInsensitive) != 0) return;
-
-    QFile file(fileName_);
-    if (!file.open(QIODevice::ReadOnly)) return;
-    const QByteArray bytes = file.read(kLargestTune + 1);
-    if (bytes.size() > kLargestTune) return;
-    tune_.assign(bytes.begin(), bytes.end());
-    if (!IsWellFormedMidiFile(tune_)) {
-        tune_.clear();
-        return;
-    }
-
-    engine_ = std::make_unique<Engine>();
-    if (!LoadTune()) Close();
+    auto tune = ReadTuneFile(QFile::encodeName(fileName_).toStdString());
+    if (!tune) return;
+    tune_ = std::make_shared<const std::vector<uint8_t>>(std::move(*tune));
     UpdateStatusTimer();
 }
 
-bool MusicDevice::LoadTune() {
-    Engine& engine = *engine_;
-    engine.settings = new_fluid_settings();
-    if (engine.settings == nullptr) return false;
-    fluid_settings_setnum(engine.settings, "synth.sample-rate", kSampleRate);
-    fluid_settings_setnum(engine.settings, "synth.gain", OutputGain);
+void MusicDevice::Play() {
+    if (!tune_ || playing_ || AtEnd()) return;
+    playing_ = true;
+    // A synthesiser on its way is told nothing: it sees playing_ when it arrives.
+    if (start_) return;
+    if (Sounding()) {
+        engine_->fs.fluid_player_play(engine_->player);
+        return;
+    }
+    if (!startHeld_) StartInBackground();
+}
+
+bool MusicDevice::Sounding() const {
+    return engine_ && (output_ == Output::Manual || engine_->driver != nullptr);
+}
+
+void MusicDevice::StartInBackground() {
+    auto job = std::make_shared<StartJob>();
+    job->tune = tune_;
+    for (const QString& path : soundFonts_) {
+        job->soundFonts.push_back(QFile::encodeName(path).toStdString());
+    }
+    for (const QString& name : audioDrivers_) job->audioDrivers.push_back(name.toStdString());
+    job->withAudioOutput = output_ == Output::AudioDevice;
+    startPosition_ = engine_ ? engine_->position.load() : 0;
+    job->engine = std::move(engine_);
+    start_ = job;
+    // Detached: a program that ends while the synthesiser starts does not wait for it.
+    std::thread(&StartJob::Run, job, this).detach();
+}
+
+void MusicDevice::StartJob::Run(const std::shared_ptr<StartJob>& job, MusicDevice* device) {
+    bool ready = job->engine != nullptr || job->Build();
+    if (ready) {
+        job->engine->fs.fluid_player_play(job->engine->player);
+        ready = !job->withAudioOutput || job->StartAudioOutput();
+    }
+    std::lock_guard lock(job->mutex);
+    if (!ready) job->engine.reset();
+    job->done = true;
+    job->finished.notify_all();
+    // Posted under the lock: a device that abandons the job takes the lock first, so it is
+    // never called once it has let go.
+    if (!job->abandoned) {
+        QMetaObject::invokeMethod(
+            device, [device, job] { device->FinishStart(job); }, Qt::QueuedConnection);
+    }
+}
+
+bool MusicDevice::StartJob::Build() {
+    const FluidSynthLibrary* library = LoadFluidSynth();
+    if (library == nullptr) {
+        failure = QStringLiteral("the FluidSynth library could not be loaded");
+        return false;
+    }
+    const FluidSynthLibrary& fs = *library;
+    engine = std::make_unique<Engine>(fs);
+    fluid_settings_t* settings = engine->settings = fs.new_fluid_settings();
+    if (settings == nullptr) return false;
+    fs.fluid_settings_setnum(settings, "synth.sample-rate", SampleRate);
+    fs.fluid_settings_setnum(settings, "synth.gain", OutputGain);
+    fs.fluid_settings_setint(settings, "synth.polyphony", kPolyphony);
+    // Samples are loaded as the tune picks its instruments: its four need a small part of the
+    // sound font's 6 MB.
+    fs.fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
+    // The tune sends nothing to the chorus, which would otherwise run on silence.
+    fs.fluid_settings_setint(settings, "synth.chorus.active", 0);
     // Background music needs neither pinned memory nor real-time scheduling, and large audio
     // buffers let the audio thread wake a few dozen times a second instead of hundreds.
-    fluid_settings_setint(engine.settings, "synth.lock-memory", 0);
-    fluid_settings_setint(engine.settings, "audio.realtime-prio", 0);
-    fluid_settings_setint(engine.settings, "audio.period-size", 1024);
-    fluid_settings_setint(engine.settings, "audio.periods", 4);
+    fs.fluid_settings_setint(settings, "synth.lock-memory", 0);
+    fs.fluid_settings_setint(settings, "audio.realtime-prio", 0);
+    fs.fluid_settings_setint(settings, "audio.period-size", 1024);
+    fs.fluid_settings_setint(settings, "audio.periods", 4);
 
-    engine.synth = new_fluid_synth(engine.settings);
-    if (engine.synth == nullptr) return false;
-    const bool haveFont =
-        std::any_of(soundFonts_.begin(), soundFonts_.end(), [&](const QString& path) {
-            const QByteArray name = QFile::encodeName(path);
-            // Only files that say they are sound fonts go to the loader, which complains aloud
-            // about anything else.
-            return QFileInfo(path).isFile() && fluid_is_soundfont(name.constData()) &&
-                   fluid_synth_sfload(engine.synth, name.constData(), 1) != FLUID_FAILED;
-        });
-    if (!haveFont) return false;
+    fluid_synth_t* synth = engine->synth = fs.new_fluid_synth(settings);
+    if (synth == nullptr) {
+        failure = QStringLiteral("FluidSynth could not make a synthesiser");
+        return false;
+    }
+    const bool haveFont = std::any_of(soundFonts.begin(), soundFonts.end(), [&](const auto& path) {
+        // Only files that say they are sound fonts go to the loader, which complains aloud
+        // about anything else.
+        return QFileInfo(QFile::decodeName(path.c_str())).isFile() &&
+               fs.fluid_is_soundfont(path.c_str()) &&
+               fs.fluid_synth_sfload(synth, path.c_str(), 1) != FLUID_FAILED;
+    });
+    if (!haveFont) {
+        std::string tried;
+        for (const auto& path : soundFonts) tried += (tried.empty() ? "" : ", ") + path;
+        failure = QStringLiteral("no General MIDI sound font could be loaded (tried %1)")
+                      .arg(QFile::decodeName(tried.c_str()));
+        return false;
+    }
 
     // FluidSynth reads a tune only when its player first runs. A scratch player therefore plays
     // the first block into the void: a tune FluidSynth cannot read leaves that player finished
     // at once, or with no length. Either way the device stays not ready rather than "playing"
-    // a tune that never sounds.
-    fluid_player_t* scratch = new_fluid_player(engine.synth);
+    // a tune that never sounds; the tune is the game's own, so nothing is reported.
+    fluid_player_t* scratch = fs.new_fluid_player(synth);
     if (scratch == nullptr) return false;
     bool playable = false;
-    if (fluid_player_add_mem(scratch, tune_.data(), tune_.size()) == FLUID_OK &&
-        fluid_player_play(scratch) == FLUID_OK) {
+    if (fs.fluid_player_add_mem(scratch, tune->data(), tune->size()) == FLUID_OK &&
+        fs.fluid_player_play(scratch) == FLUID_OK) {
         std::array<float, kBlockFrames> left{}, right{};
-        fluid_synth_write_float(engine.synth, kBlockFrames, left.data(), 0, 1, right.data(), 0, 1);
-        lengthTicks_ = fluid_player_get_total_ticks(scratch);
-        playable = fluid_player_get_status(scratch) == FLUID_PLAYER_PLAYING && lengthTicks_ > 0;
+        fs.fluid_synth_write_float(synth, kBlockFrames, left.data(), 0, 1, right.data(), 0, 1);
+        engine->lengthTicks = fs.fluid_player_get_total_ticks(scratch);
+        playable =
+            fs.fluid_player_get_status(scratch) == FLUID_PLAYER_PLAYING && engine->lengthTicks > 0;
     }
-    delete_fluid_player(scratch);
-    Hush(engine.synth);
-    return playable && NewPlayer(0);
+    fs.delete_fluid_player(scratch);
+    Hush(fs, synth);
+    return playable && engine->NewPlayer(*tune, 0);
+}
+
+bool MusicDevice::StartJob::StartAudioOutput() {
+    const FluidSynthLibrary& fs = engine->fs;
+    std::string tried;
+    for (const std::string& name : audioDrivers) {
+        tried += (tried.empty() ? "" : ", ") + name;
+        if (fs.fluid_settings_setstr(engine->settings, "audio.driver", name.c_str()) != FLUID_OK) {
+            continue;
+        }
+        engine->driver = fs.new_fluid_audio_driver(engine->settings, engine->synth);
+        if (engine->driver != nullptr) return true;
+    }
+    failure = QStringLiteral("no audio output could be opened (tried %1)")
+                  .arg(QString::fromStdString(tried));
+    return false;
+}
+
+void MusicDevice::FinishStart(const std::shared_ptr<StartJob>& job) {
+    // Already taken over by WaitUntilStarted, or abandoned by Close.
+    if (start_ != job) return;
+    start_.reset();
+    QString failure;
+    {
+        std::lock_guard lock(job->mutex);
+        engine_ = std::move(job->engine);
+        failure = job->failure;
+    }
+    if (!engine_) {
+        Close();
+        if (!failure.isEmpty()) Fail(failure);
+        return;
+    }
+    lengthTicks_ = engine_->lengthTicks;
+    if (engine_->driver != nullptr) endWatch_.start();
+    // Stop or Prev came while the synthesiser started: they take effect now.
+    if (!playing_ || rewoundWhileStarting_) {
+        const bool playAgain = playing_;
+        const int at = rewoundWhileStarting_ ? 0 : engine_->position.load();
+        rewoundWhileStarting_ = false;
+        StopAudioOutput();
+        Hush(engine_->fs, engine_->synth);
+        playing_ = false;
+        if (!NewPlayer(at)) return;
+        if (playAgain) Play();
+    }
+}
+
+void MusicDevice::WaitUntilStarted() {
+    if (startHeld_) HoldStart(false);
+    if (!start_) return;
+    const std::shared_ptr<StartJob> job = start_;
+    {
+        std::unique_lock lock(job->mutex);
+        job->finished.wait(lock, [&job] { return job->done; });
+    }
+    FinishStart(job);
+}
+
+void MusicDevice::AbandonStart() {
+    if (!start_) return;
+    {
+        std::lock_guard lock(start_->mutex);
+        start_->abandoned = true;
+    }
+    // The thread lets its synthesiser go when it finishes.
+    start_.reset();
+}
+
+void MusicDevice::Fail(const QString& what) {
+    if (failureReport_) failureReport_(QStringLiteral("Varnel Solitaire: no music: ") + what);
 }
 
 bool MusicDevice::NewPlayer(int startTick) {
-    // Deleting a player is only safe while nothing renders: callers stop the audio first.
-    Engine& engine = *engine_;
-    if (engine.player != nullptr) {
-        delete_fluid_player(engine.player);
-        engine.player = nullptr;
-    }
-    engine.position.store(startTick);
-    fluid_player_t* player = new_fluid_player(engine.synth);
-    if (player == nullptr) return false;
-    if (fluid_player_add_mem(player, tune_.data(), tune_.size()) != FLUID_OK ||
-        (startTick > 0 && fluid_player_seek(player, startTick) != FLUID_OK)) {
-        delete_fluid_player(player);
-        return false;
-    }
-    fluid_player_set_tick_callback(player, &RememberTick, &engine.position);
-    engine.player = player;
-    return true;
-}
-
-void MusicDevice::Play() {
-    if (!engine_ || playing_ || AtEnd()) return;
-    fluid_player_play(engine_->player);
-    playing_ = true;
-    // No audio device: the device gives up quietly and is not ready from now on, so the
-    // window's loop finds nothing to restart.
-    if (output_ == Output::AudioDevice && engine_->driver == nullptr && !StartAudioOutput()) {
-        Close();
-    }
+    if (engine_->NewPlayer(*tune_, startTick)) return true;
+    Close();
+    return false;
 }
 
 void MusicDevice::Stop() {
-    if (!engine_ || !playing_) return;
+    if (!tune_ || !playing_) return;
+    playing_ = false;
+    if (!engine_) return;
     const int stoppedAt = PositionTicks();
     StopAudioOutput();
-    Hush(engine_->synth);
-    playing_ = false;
+    Hush(engine_->fs, engine_->synth);
     // The stopped player is swapped for a fresh one waiting at the same tick. When it plays,
     // FluidSynth's seek walks the tune from its start and sends every instrument and controller
     // change on the way, so the channels sound as they did before the hush.
-    if (!NewPlayer(stoppedAt)) Close();
+    NewPlayer(stoppedAt);
 }
 
 void MusicDevice::Prev() {
-    if (!engine_) return;
-    StopAudioOutput();
-    Hush(engine_->synth);
+    if (!tune_) return;
     playing_ = false;
+    if (!engine_) {
+        rewoundWhileStarting_ = start_ != nullptr;
+        startPosition_ = 0;
+        return;
+    }
+    StopAudioOutput();
+    Hush(engine_->fs, engine_->synth);
     // A player that has run to its end cannot be sent back reliably on every FluidSynth
     // version, so the rewind is a fresh player over the tune held in memory.
-    if (!NewPlayer(0)) Close();
+    NewPlayer(0);
 }
 
 void MusicDevice::Close() {
+    AbandonStart();
     endWatch_.stop();
     engine_.reset();
-    tune_.clear();
+    tune_.reset();
     lengthTicks_ = 0;
+    startPosition_ = 0;
     playing_ = false;
+    rewoundWhileStarting_ = false;
     UpdateStatusTimer();
 }
 
 int MusicDevice::Mode() const {
-    if (!engine_) return NotReady;
+    if (!tune_) return NotReady;
     // FluidSynth's own player status cannot tell a finished tune from a stopped one and only
     // turns to finished seconds after the last event; the position is exact.
     return playing_ && !AtEnd() ? Playing : Stopped;
@@ -249,7 +412,7 @@ void MusicDevice::SetUpdateInterval(int milliseconds) {
 }
 
 void MusicDevice::UpdateStatusTimer() {
-    if (engine_ && updateInterval_ > 0) {
+    if (tune_ && updateInterval_ > 0) {
         statusTimer_.start(updateInterval_);
     } else {
         statusTimer_.stop();
@@ -257,7 +420,7 @@ void MusicDevice::UpdateStatusTimer() {
 }
 
 int MusicDevice::PositionTicks() const {
-    return engine_ ? engine_->position.load() : 0;
+    return engine_ ? engine_->position.load() : startPosition_;
 }
 
 bool MusicDevice::AtEnd() const {
@@ -265,16 +428,17 @@ bool MusicDevice::AtEnd() const {
 }
 
 float MusicDevice::RenderMilliseconds(int milliseconds) {
+    if (output_ != Output::Manual || milliseconds <= 0) return 0.0F;
+    WaitUntilStarted();
     // Never beside a running driver: two threads rendering one synthesiser would corrupt it.
-    if (!engine_ || engine_->driver != nullptr || output_ != Output::Manual || milliseconds <= 0) {
-        return 0.0F;
-    }
+    if (!engine_ || engine_->driver != nullptr) return 0.0F;
     std::array<float, kBlockFrames> left{}, right{};
     float peak = 0.0F;
-    long long frames = std::llround(milliseconds * kSampleRate / 1000.0);
+    long long frames = std::llround(milliseconds * SampleRate / 1000.0);
     while (frames > 0) {
         const int count = static_cast<int>(std::min<long long>(frames, kBlockFrames));
-        fluid_synth_write_float(engine_->synth, count, left.data(), 0, 1, right.data(), 0, 1);
+        engine_->fs.fluid_synth_write_float(engine_->synth, count, left.data(), 0, 1, right.data(),
+                                            0, 1);
         for (int i = 0; i < count; ++i) {
             peak = std::max({peak, std::fabs(left[i]), std::fabs(right[i])});
         }
@@ -287,26 +451,10 @@ bool MusicDevice::AudioOutputActive() const {
     return engine_ && engine_->driver != nullptr;
 }
 
-bool MusicDevice::StartAudioOutput() {
-    Engine& engine = *engine_;
-    for (const QString& name : audioDrivers_) {
-        if (fluid_settings_setstr(engine.settings, "audio.driver", name.toUtf8().constData()) !=
-            FLUID_OK) {
-            continue;
-        }
-        engine.driver = new_fluid_audio_driver(engine.settings, engine.synth);
-        if (engine.driver != nullptr) {
-            endWatch_.start();
-            return true;
-        }
-    }
-    return false;
-}
-
 void MusicDevice::StopAudioOutput() {
     endWatch_.stop();
     if (engine_ && engine_->driver != nullptr) {
-        delete_fluid_audio_driver(engine_->driver);
+        engine_->fs.delete_fluid_audio_driver(engine_->driver);
         engine_->driver = nullptr;
     }
 }

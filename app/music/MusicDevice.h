@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QTimer>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -15,9 +16,15 @@ namespace varnel {
 // interval. The window loops the tune itself: a status report that finds the device stopped
 // rewinds and plays again.
 //
-// It never shows or prints anything and nothing is checked by the caller: a missing or broken
-// tune, no sound font or no audio device leave the device not ready, and then every command
-// does nothing and no status reports arrive.
+// Opening reads only the tune. The synthesiser, its sound font and the audio output start at
+// the first Play, on a thread of their own, so that neither the start of the game nor the menu
+// waits for them; until they are up the device already counts as playing. A game that never
+// plays music never loads the synthesiser at all.
+//
+// It shows nothing and nothing is checked by the caller: a missing or broken tune, no sound
+// font or no audio device leave the device not ready, and then every command does nothing and
+// no status reports arrive. Only a failure of the sound system itself (no synthesiser library,
+// no sound font, no audio output) is reported, in one line.
 class MusicDevice : public QObject {
     Q_OBJECT
 
@@ -33,6 +40,9 @@ class MusicDevice : public QObject {
 
     // Loudness of the synthesiser's output, applied to every voice.
     static constexpr double OutputGain = 1.0;
+    // The tune holds next to nothing above 11 kHz (56 dB down), so a higher rate only costs
+    // the processor more.
+    static constexpr double SampleRate = 22050.0;
 
     // Sound fonts tried in order when the device opens.
     static QStringList DefaultSoundFonts();
@@ -53,11 +63,19 @@ class MusicDevice : public QObject {
     void SetSoundFonts(const QStringList& paths);
     void SetAudioDrivers(const QStringList& drivers);
 
-    // Loads the sound font and the tune; afterwards the device is stopped at the start, or not
-    // ready if anything was missing or broken. An open device is closed first.
+    // Where the one line about a failure of the sound system goes; standard error by default.
+    void SetFailureReport(std::function<void(const QString&)> report);
+
+    // While held, Play counts as playing but the synthesiser waits to start: the window holds
+    // it until its first board is on screen. Letting go starts what Play asked for.
+    void HoldStart(bool hold);
+
+    // Reads the tune; afterwards the device is stopped at the start, or not ready if the tune is
+    // missing, not an ordinary file or broken. An open device is closed first.
     void Open();
     // Plays from the current position. Does nothing while playing, and at the end of the tune
-    // until Prev has rewound it.
+    // until Prev has rewound it. The first Play (and the first after the audio output was
+    // stopped) starts the synthesiser and the output in the background.
     void Play();
     // Stops where the tune is; Play would go on from there.
     void Stop();
@@ -80,8 +98,14 @@ class MusicDevice : public QObject {
 
     // With Output::Manual, renders this much of the tune into a scratch buffer and returns the
     // loudest sample (0 is silence). Does nothing with a real audio device or when not ready.
+    // Waits for a synthesiser still starting: this is the tests' own clock.
     float RenderMilliseconds(int milliseconds);
 
+    // Waits until the synthesiser started by Play is up (or has failed) and takes it over; a
+    // start on hold begins at once.
+    void WaitUntilStarted();
+    // Whether the synthesiser exists at all: not before the first Play.
+    bool SynthesiserLoaded() const { return engine_ != nullptr || start_ != nullptr; }
     // Whether an audio driver is running: only from Play until Stop, Prev or the tune's end.
     bool AudioOutputActive() const;
     bool StatusTimerActive() const { return statusTimer_.isActive(); }
@@ -91,9 +115,14 @@ class MusicDevice : public QObject {
 
   private:
     struct Engine;
+    struct StartJob;
 
-    bool LoadTune();
-    bool StartAudioOutput();
+    // Whether the synthesiser is here with somewhere for its sound to go.
+    bool Sounding() const;
+    void StartInBackground();
+    void FinishStart(const std::shared_ptr<StartJob>& job);
+    void AbandonStart();
+    void Fail(const QString& what);
     void StopAudioOutput();
     bool NewPlayer(int startTick);
     bool AtEnd() const;
@@ -106,10 +135,16 @@ class MusicDevice : public QObject {
     QStringList soundFonts_;
     QStringList audioDrivers_;
 
-    std::vector<uint8_t> tune_;
+    std::function<void(const QString&)> failureReport_;
+
+    std::shared_ptr<const std::vector<uint8_t>> tune_;  // set while the device is open
     int lengthTicks_ = 0;
-    std::unique_ptr<Engine> engine_;  // set while the device is open
-    bool playing_ = false;            // Play sent, and no Stop or Prev since
+    std::unique_ptr<Engine> engine_;     // the synthesiser, once started and while idle here
+    std::shared_ptr<StartJob> start_;    // the synthesiser while it starts on its own thread
+    int startPosition_ = 0;              // where the tune stands while it starts
+    bool playing_ = false;               // Play sent, and no Stop or Prev since
+    bool rewoundWhileStarting_ = false;  // Prev sent while the synthesiser was starting
+    bool startHeld_ = false;
 
     int updateInterval_ = 0;
     QTimer statusTimer_;

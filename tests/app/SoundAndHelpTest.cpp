@@ -1,3 +1,6 @@
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QFile>
 #include <QTextBrowser>
 
@@ -49,15 +52,38 @@ TEST_F(SoundMenu, TuneStartsAtOnceAndLoopsFromItsEnd) {
 }
 
 TEST_F(SoundMenu, AnythingButMinusOneMeansOffAndSilencesTheBeeps) {
+    ASSERT_TRUE(QFile::copy(VARNEL_ASSETS_DIR "/varnel.mid", appDir.filePath("varnel.mid")));
     StoreSetting("Sound", " 1");
     frmVarnel& w = Open();
     EXPECT_EQ(w.mnuSound->text(), "S&ound Off");
+    // With the music off nothing of the synthesiser is made.
+    EXPECT_FALSE(w.Music().SynthesiserLoaded());
     ClickAt(QPoint(3, 3));  // a miss
     EXPECT_EQ(beeps, 0);
     w.mnuSound->trigger();
     EXPECT_EQ(StoredSetting("Sound").toString(), "-1");
+    EXPECT_GT(w.Music().RenderMilliseconds(1000), 0.01F);
     ClickAt(QPoint(3, 3));
     EXPECT_EQ(beeps, 1);
+}
+
+// A pipe would block an ordinary open for ever, and the window would never appear.
+TEST_F(SoundMenu, APipeForATuneStartsSilentAndSoundOffOnTriesAgain) {
+    const QByteArray tunePath = QFile::encodeName(appDir.filePath("varnel.mid"));
+    ASSERT_EQ(mkfifo(tunePath.constData(), 0600), 0);
+    frmVarnel& w = Open();
+    EXPECT_EQ(w.Music().Mode(), MusicDevice::NotReady);
+    EXPECT_EQ(w.mnuSound->text(), "&Sound On");
+    EXPECT_EQ(w.lblScore->text(), " 144");
+
+    // The tune is back (as is a sound server that starts after the game): off and on again
+    // finds it.
+    ASSERT_EQ(::unlink(tunePath.constData()), 0);
+    ASSERT_TRUE(QFile::copy(VARNEL_ASSETS_DIR "/varnel.mid", appDir.filePath("varnel.mid")));
+    w.mnuSound->trigger();
+    w.mnuSound->trigger();
+    EXPECT_EQ(w.Music().Mode(), MusicDevice::Playing);
+    EXPECT_GT(w.Music().RenderMilliseconds(1000), 0.01F);
 }
 
 TEST_F(HelpMenu, ThreeEntriesOpenOneWindowAtTheContents) {

@@ -1,10 +1,11 @@
 #include <QtCore/qtestsupport_core.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <utility>
+#include <tuple>
 
 #include "MusicDevice.h"
 
@@ -23,6 +24,7 @@ class MusicDeviceTest : public ::testing::Test {
     MusicDeviceTest() {
         device_.SetOutput(MusicDevice::Output::Manual);
         device_.SetDeviceType("Sequencer");
+        device_.SetFailureReport([this](const QString& line) { reports_ << line; });
     }
 
     void Open(const QString& fileName = kTune) {
@@ -44,6 +46,7 @@ class MusicDeviceTest : public ::testing::Test {
     }
 
     MusicDevice device_;
+    QStringList reports_;
 };
 
 // The window loops the tune with Prev and Play after its end, and the Sound entry switches it
@@ -51,9 +54,10 @@ class MusicDeviceTest : public ::testing::Test {
 TEST_F(MusicDeviceTest, PlaysToAnEndSeenByPositionAndRewindsToStartOver) {
     Open();
     ASSERT_EQ(device_.Mode(), MusicDevice::Stopped);
-    // Nothing sounds or moves before Play.
+    // Nothing sounds or moves before Play, and no synthesiser is made for a tune not played.
     EXPECT_LT(device_.RenderMilliseconds(500), kQuiet);
     EXPECT_EQ(device_.PositionTicks(), 0);
+    EXPECT_FALSE(device_.SynthesiserLoaded());
 
     const int wholeTune = PlayToTheEnd();
     // Stopped in the very step that reached the last tick, not seconds later.
@@ -101,6 +105,7 @@ TEST_F(MusicDeviceTest, StatusReportsFollowTheIntervalAndZeroStopsThem) {
 void ExpectNotReady(MusicDevice& device) {
     device.SetUpdateInterval(999);
     device.Play();
+    device.WaitUntilStarted();
     EXPECT_EQ(device.Mode(), MusicDevice::NotReady);
     EXPECT_FALSE(device.StatusTimerActive());
     EXPECT_FALSE(device.AudioOutputActive());
@@ -128,20 +133,30 @@ TEST_F(MusicDeviceTest, BrokenOrAbsentTuneOrSoundFontLeavesItNotReady) {
         oneTrack + QByteArray("MTrk\0\0\0\x08\x00\x40\x40\0\0\xFF\x2F\0", 16);
     const QByteArray noLength = oneTrack + QByteArray("MTrk\0\0\0\x04\x00\xFF\x2F\x00", 12);
 
+    // A pipe would block an ordinary open for ever.
+    const QString pipe = dir.filePath("pipe.mid");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+
+    // Only a missing sound font is the sound system's fault, worth its one line; the tune is
+    // the game's own.
     const QStringList fonts = MusicDevice::DefaultSoundFonts();
-    const std::pair<QString, QStringList> cases[] = {
-        {write("truncated.mid", tune.left(tune.size() / 2)), fonts},
-        {write("bad-event.mid", badEvent), fonts},
-        {write("no-length.mid", noLength), fonts},
-        {dir.filePath("absent.mid"), fonts},
-        {kTune, {"/nonexistent/TimGM6mb.sf2"}},
-        {kTune, {kTune}},  // a file that is there but is no sound font
+    const std::tuple<QString, QStringList, int> cases[] = {
+        {write("truncated.mid", tune.left(tune.size() / 2)), fonts, 0},
+        {write("bad-event.mid", badEvent), fonts, 0},
+        {write("no-length.mid", noLength), fonts, 0},
+        {dir.filePath("absent.mid"), fonts, 0},
+        {pipe, fonts, 0},
+        {dir.path(), fonts, 0},
+        {kTune, {"/nonexistent/TimGM6mb.sf2"}, 1},
+        {kTune, {kTune}, 1},  // a file that is there but is no sound font
     };
-    for (const auto& [file, soundFonts] : cases) {
+    for (const auto& [file, soundFonts, lines] : cases) {
         SCOPED_TRACE((file + " with " + soundFonts.join(", ")).toStdString());
+        reports_.clear();
         device_.SetSoundFonts(soundFonts);
         Open(file);
         ExpectNotReady(device_);
+        EXPECT_EQ(reports_.size(), lines) << reports_.join("\n").toStdString();
     }
 }
 
@@ -156,26 +171,42 @@ TEST_F(MusicDeviceTest, AnAudioDriverRunsOnlyWhilePlayingAndWithoutOneItIsNotRea
     Open();
     ASSERT_EQ(device_.Mode(), MusicDevice::Stopped);
     EXPECT_FALSE(device_.AudioOutputActive());
+    // The output starts in the background; the device counts as playing meanwhile.
     device_.Play();
+    EXPECT_EQ(device_.Mode(), MusicDevice::Playing);
+    device_.WaitUntilStarted();
     EXPECT_TRUE(device_.AudioOutputActive());
     device_.Stop();
     EXPECT_FALSE(device_.AudioOutputActive());
     device_.Play();
+    device_.WaitUntilStarted();
     device_.Prev();
     EXPECT_FALSE(device_.AudioOutputActive());
+    // Switched off while still starting: the output it opened is let go as it arrives.
     device_.Play();
+    device_.Stop();
+    device_.Prev();
+    device_.WaitUntilStarted();
+    EXPECT_EQ(device_.Mode(), MusicDevice::Stopped);
+    EXPECT_FALSE(device_.AudioOutputActive());
+    EXPECT_EQ(device_.PositionTicks(), 0);
+    device_.Play();
+    device_.WaitUntilStarted();
     EXPECT_TRUE(device_.AudioOutputActive());
     // Closing while the driver renders must take it down first.
     device_.Close();
     EXPECT_FALSE(device_.AudioOutputActive());
     QDir::setCurrent(previous);
 
-    // No audio device: it opens, then gives up quietly at Play, its status reports with it.
+    // No audio device: it opens, then gives up at Play, its status reports with it, and says
+    // so in one line.
     device_.SetAudioDrivers({"no-such-driver"});
     device_.SetUpdateInterval(999);
     Open();
     ASSERT_EQ(device_.Mode(), MusicDevice::Stopped);
     ExpectNotReady(device_);
+    EXPECT_EQ(reports_, QStringList{"Varnel Solitaire: no music: no audio output could be "
+                                    "opened (tried no-such-driver)"});
 }
 
 }  // namespace

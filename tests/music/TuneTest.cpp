@@ -16,8 +16,8 @@
 namespace varnel {
 namespace {
 
-constexpr int kRate = 44100;
-constexpr int kBlock = 441;  // 10 ms
+constexpr int kRate = int(MusicDevice::SampleRate);
+constexpr int kBlock = kRate / 100;  // 10 ms
 
 // The tune rendered the way the game plays it, 10 ms at a time, from the first event until
 // FluidSynth's player reaches the last tick.
