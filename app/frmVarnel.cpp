@@ -74,7 +74,8 @@ void frmVarnel::CreateControls() {
     // slots until they are first drawn with.
     const float r = environment_.pixelRatio;
     surfaces_.pixelRatio = r;
-    surfaces_.picBoard = MakeSurface(CLng(design::kBoardWidth * r), CLng(design::kBoardHeight * r));
+    const QSize board = BoardDeviceSize(design::kBoardWidth, design::kBoardHeight, r);
+    surfaces_.picBoard = MakeSurface(board.width(), board.height());
     surfaces_.picBoardOld = surfaces_.picBoard;
     surfaces_.picHold = MakeSurface(CLng(design::kTileWidth * r), CLng(design::kTileHeight * r));
     surfaces_.picWork = MakeSurface(CLng(design::kTileWidth * r), CLng(design::kTileHeight * r));

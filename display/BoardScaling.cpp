@@ -74,8 +74,8 @@ void FormResize(const ScreenScale& scale, GameState& state, WindowGeometry& geom
     geometry.frameHeight = state.TileHeight;
     geometry.frameBorder = CInt(sy * geometry.frameBorder);
 
-    surfaces.picBoard =
-        MakeSurface(CLng(board.width * r), CLng(board.height * r), surfaces.background);
+    const QSize device = BoardDeviceSize(CLng(board.width), CLng(board.height), r);
+    surfaces.picBoard = MakeSurface(device.width(), device.height(), surfaces.background);
     surfaces.picBoardOld = surfaces.picBoard;
     state.BoardScaleWidth = CLng(board.width);
     state.BoardScaleHeight = CLng(board.height);

@@ -1,5 +1,6 @@
 #include "BoardSurfaces.h"
 
+#include <cmath>
 #include <utility>
 
 #include "Conversions.h"
@@ -41,6 +42,11 @@ void BoardSurfaces::DrawTile(const GameState& state, const TileRec& tile, const 
     BitBlt(picHold, 0, 0, w, h, picMask, 0, 0, RasterOp::And);
     BitBlt(picHold, 0, 0, w, h, sheet, device(tile.PicX), device(tile.PicY), RasterOp::Paint);
     BitBlt(picBoard, x, y, w, h, picHold, 0, 0, RasterOp::Copy);
+}
+
+QSize BoardDeviceSize(int width, int height, float pixelRatio) {
+    return QSize(static_cast<int>(std::ceil(width * pixelRatio)),
+                 static_cast<int>(std::ceil(height * pixelRatio)));
 }
 
 }  // namespace varnel

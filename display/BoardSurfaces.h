@@ -35,4 +35,8 @@ struct BoardSurfaces {
     void DrawTile(const GameState& state, const TileRec& tile, const QImage& sheet);
 };
 
+// The device pixels that cover a board of the given whole size in the window's pixels, rounded
+// up, so that at a fractional ratio the picture still fills its widget to the last row.
+QSize BoardDeviceSize(int width, int height, float pixelRatio);
+
 }  // namespace varnel

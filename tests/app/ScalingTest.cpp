@@ -142,6 +142,13 @@ TEST_F(Scaling, HighDensityScreensDrawTheBoardAtDevicePixels) {
               w.Surfaces().picTile[0].pixel(2 * tile.PicX + 60, 2 * tile.PicY + 60));
     ClickTile(FreePair().first);
     EXPECT_TRUE(State().TileSelected);
+
+    // At a fractional ratio the picture still covers the board to its last row and column
+    // (a 1920 x 1080 screen at 1.25: the board is 751 pixels high, 938.75 device pixels).
+    frmVarnel& v = Open(QSize(1536, 864), 1.25f);
+    v.showMaximized();
+    EXPECT_GE(v.picBoard->Picture().width(), v.picBoard->width() * 1.25);
+    EXPECT_GE(v.picBoard->Picture().height(), v.picBoard->height() * 1.25);
 }
 
 TEST_F(Scaling, ScreensNarrowerThanTheBoardKeepItOnScreen) {
