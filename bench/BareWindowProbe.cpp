@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "FirstPaint.h"
 #include "ResidentMemory.h"
 
 int main(int argc, char* argv[]) {
@@ -17,10 +18,12 @@ int main(int argc, char* argv[]) {
     for (const char* title : {"&Game", "&Customize", "&Help"}) {
         window.menuBar()->addMenu(QString::fromLatin1(title))->addAction(QStringLiteral("Entry"));
     }
+    auto* content = new QWidget(&window);
+    window.setCentralWidget(content);
     window.showMaximized();
-    QTimer::singleShot(0, &app, [memory] {
+    const AfterFirstPaint firstPicture(content, [memory] {
         if (memory) std::printf("%ld\n", ResidentKiB());
-        QCoreApplication::exit(0);
+        AfterFirstPaint::EndNow();
     });
     return app.exec();
 }

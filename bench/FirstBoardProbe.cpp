@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "BuiltinArt.h"
+#include "FirstPaint.h"
 #include "ResidentMemory.h"
 #include "frmVarnel.h"
 
@@ -19,16 +20,13 @@ int main(int argc, char* argv[]) {
     const bool memory = argc > 2 && QByteArray(argv[2]) == "--memory";
     varnel::frmVarnel window(environment);
     window.showMaximized();
-    // The first event-loop pass paints the window; then stop, or measure once the music plays.
-    QTimer::singleShot(0, &app, [&window, memory] {
-        if (!memory) {
-            QCoreApplication::exit(0);
-            return;
-        }
+    // Once the board is on screen, stop; or measure once the music plays.
+    const AfterFirstPaint firstBoard(window.picBoard, [&window, memory] {
+        if (!memory) AfterFirstPaint::EndNow();
         window.Music().WaitUntilStarted();
         QTimer::singleShot(1000, [] {
             std::printf("%ld\n", ResidentKiB());
-            QCoreApplication::exit(0);
+            AfterFirstPaint::EndNow();
         });
     });
     return app.exec();

@@ -1,5 +1,7 @@
 #include "MusicDevice.h"
 
+#include <malloc.h>
+
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -205,8 +207,11 @@ void MusicDevice::StartJob::Run(const std::shared_ptr<StartJob>& job, MusicDevic
         job->engine->fs.fluid_player_play(job->engine->player);
         ready = !job->withAudioOutput || job->StartAudioOutput();
     }
-    std::lock_guard lock(job->mutex);
     if (!ready) job->engine.reset();
+    // Reading the sound font leaves megabytes of scratch memory freed but still held by the
+    // allocator (all of the synthesiser, when it gave up): give it back.
+    malloc_trim(0);
+    std::lock_guard lock(job->mutex);
     job->done = true;
     job->finished.notify_all();
     // Posted under the lock: a device that abandons the job takes the lock first, so it is
