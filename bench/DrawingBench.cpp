@@ -95,6 +95,20 @@ BENCHMARK(BM_DrawBuiltinSheet)
     ->Args({0, 450})
     ->Unit(benchmark::kMillisecond);
 
+// A picture file's sheet stretched to the same size, as Load Tileset does on a scaled board (and
+// as every set was stretched before the built-in ones were drawn).
+void BM_StretchSheet(benchmark::State& bench) {
+    const QImage picture = LoadBuiltinSheet(0);
+    const QSize size(CLng(396 * 2.25), CLng(220 * 2.25));
+    for (auto _ : bench) {
+        QImage sheet = MakeSurface(size.width(), size.height());
+        StretchBlt(sheet, 0, 0, size.width(), size.height(), picture, 0, 0, picture.width(),
+                   picture.height());
+        benchmark::DoNotOptimize(sheet.constBits());
+    }
+}
+BENCHMARK(BM_StretchSheet)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace varnel::bench
 
