@@ -4,12 +4,25 @@ namespace varnel {
 namespace {
 
 // The panel's face is rounded and bold; where that face is missing, a bold sans stands in.
-QFont PanelFont(int pointSize, bool bold) {
-    QFont font(QStringLiteral("Arial Rounded MT Bold"), pointSize);
+QFont PanelFont(qreal pointSize, bool bold) {
+    QFont font(QStringLiteral("Arial Rounded MT Bold"));
+    font.setPointSizeF(pointSize);
     font.setStyleHint(QFont::SansSerif);
     font.setFamilies({QStringLiteral("Arial Rounded MT Bold"), QStringLiteral("DejaVu Sans")});
     font.setBold(bold);
     return font;
+}
+
+// The title is 18 point; a stand-in face wider than the rounded one steps down by half points,
+// only as far as the whole title needs to fit on the panel.
+QFont TitleFont(const QString& title, QSize room) {
+    for (qreal size = 18; size > 8; size -= 0.5) {
+        const QFont font = PanelFont(size, true);
+        const QFontMetricsF metrics(font);
+        if (metrics.horizontalAdvance(title) <= room.width() && metrics.height() <= room.height())
+            return font;
+    }
+    return PanelFont(8, true);
 }
 
 }  // namespace
@@ -28,7 +41,7 @@ MatchPanel::MatchPanel(QWidget* parent)
 
     lblTitle->setGeometry(0, 0, 361, 33);
     lblTitle->setAlignment(Qt::AlignCenter);
-    lblTitle->setFont(PanelFont(16, true));
+    lblTitle->setFont(TitleFont(lblTitle->text(), lblTitle->size()));
     lblTitle->setAutoFillBackground(true);
     lblTitle->setStyleSheet(QStringLiteral("color: #00ffff; background: #0000ff;"));
 

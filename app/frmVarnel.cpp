@@ -14,6 +14,7 @@
 #include "BuiltinArt.h"
 #include "ColorDialog.h"
 #include "Conversions.h"
+#include "MessageBox.h"
 #include "RasterOps.h"
 
 namespace varnel {
@@ -23,6 +24,9 @@ QLabel* MakeBoardLabel(QWidget* board, const design::Box& box) {
     auto* label = new QLabel(board);
     label->setGeometry(box.left, box.top, box.width, box.height);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Text hangs from the top of the label, so labels of different heights placed at one top
+    // (the Rivers tiles-left caption and count) line up.
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QFont font = label->font();
     font.setBold(true);
     font.setPixelSize(14);
@@ -106,7 +110,7 @@ void frmVarnel::ApplyGeometry() {
     const RectF& board = geometry_.board;
     picBoard->setGeometry(CLng(board.left), CLng(board.top), CLng(board.width),
                           CLng(board.height));
-    shpBox->resize(CLng(geometry_.frameWidth), CLng(geometry_.frameHeight));
+    shpBox->ResizeOutline(QSize(CLng(geometry_.frameWidth), CLng(geometry_.frameHeight)));
     shpBox->SetBorderWidth(geometry_.frameBorder);
     shpCursor->resize(CLng(state_.TileWidth), CLng(state_.TileHeight));
     shpCursor->SetLineWidth(std::max<int>(2, CInt(3 * state_.BoardScale)));
@@ -166,7 +170,7 @@ void frmVarnel::SetScoreCaption(const std::string& caption) {
 void frmVarnel::SetMessageVisible(bool visible) { lblMessage->setVisible(visible); }
 
 void frmVarnel::ShowFrame(int16_t left, int16_t top) {
-    shpBox->move(left, top);
+    shpBox->MoveOutline(QPoint(left, top));
     shpBox->show();
     shpBox->raise();
     shpCursor->raise();  // the cursor stays visible over a selected tile
@@ -198,10 +202,7 @@ void frmVarnel::DisplayBoard() {
 
 int frmVarnel::MessageBox(QMessageBox::Icon icon, const QString& caption, const QString& text,
                           QMessageBox::StandardButtons buttons) {
-    QMessageBox box(icon, caption, text, buttons, this);
-    // Wide enough for its caption to show in full, short as the message may be.
-    box.setStyleSheet(QStringLiteral("QLabel#qt_msgbox_label { min-width: 240px; }"));
-    return box.exec();
+    return ShowMessageBox(this, icon, caption, text, buttons);
 }
 
 void frmVarnel::ShowMessage(const std::string& text) {

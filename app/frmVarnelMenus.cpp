@@ -1,5 +1,4 @@
-#include <QMenuBar>
-
+#include "AccessKeyMenuBar.h"
 #include "LayoutTable.h"
 #include "frmVarnel.h"
 
@@ -8,7 +7,8 @@
 namespace varnel {
 
 void frmVarnel::CreateMenus() {
-    QMenuBar* bar = menuBar();
+    auto* bar = new AccessKeyMenuBar(this);
+    setMenuBar(bar);
 
     mnuGame = bar->addMenu(QStringLiteral("&Game"));
     mnuNewGame = mnuGame->addAction(QStringLiteral("&New Game"));

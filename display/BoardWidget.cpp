@@ -48,19 +48,37 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
 SelectionFrame::SelectionFrame(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
+    PlaceOverOutline();
     hide();
+}
+
+void SelectionFrame::MoveOutline(QPoint topLeft) {
+    outline_.moveTopLeft(topLeft);
+    PlaceOverOutline();
+}
+
+void SelectionFrame::ResizeOutline(QSize size) {
+    outline_.setSize(size);
+    PlaceOverOutline();
 }
 
 void SelectionFrame::SetBorderWidth(int width) {
     borderWidth_ = width;
+    PlaceOverOutline();
     update();
+}
+
+void SelectionFrame::PlaceOverOutline() {
+    // The border straddles the outline: half its width (rounded down) lies outside the edge
+    // pixels of the outline, the rest on and inside them.
+    const int outside = borderWidth_ / 2;
+    setGeometry(outline_.adjusted(-outside, -outside, outside, outside));
 }
 
 void SelectionFrame::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const int b = borderWidth_;
     const QColor magenta(255, 0, 255);
-    // The outline lies inside the frame's rectangle.
     painter.fillRect(0, 0, width(), b, magenta);
     painter.fillRect(0, height() - b, width(), b, magenta);
     painter.fillRect(0, b, b, height() - 2 * b, magenta);

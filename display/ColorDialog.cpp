@@ -14,10 +14,23 @@ int32_t LongFromColour(const QColor& colour) {
 
 int32_t ShowColor(QWidget* owner, int32_t initialColour, bool fullOpen) {
     (void)fullOpen;
-    QColorDialog dialog(ColourFromLong(initialColour), owner);
-    dialog.setOption(QColorDialog::DontUseNativeDialog);
-    if (dialog.exec() != QDialog::Accepted) return -1;
-    const QColor chosen = dialog.selectedColor();
+    // Qt's dialog keeps its custom colours in a settings file of its own, written whenever a
+    // dialog is destroyed; the game writes no file but its four settings. So one dialog serves
+    // the whole run and is never destroyed: the custom colours start black, last for the run
+    // and are never written.
+    static QColorDialog* const dialog = [] {
+        auto* colours = new QColorDialog;
+        colours->setOption(QColorDialog::DontUseNativeDialog);
+        for (int i = 0; i < QColorDialog::customCount(); ++i)
+            QColorDialog::setCustomColor(i, Qt::black);
+        return colours;
+    }();
+    dialog->setParent(owner, Qt::Dialog);  // centred over the window, and modal to it
+    dialog->setCurrentColor(ColourFromLong(initialColour));
+    const int answer = dialog->exec();
+    dialog->setParent(nullptr, Qt::Dialog);  // outlives the window that borrowed it
+    if (answer != QDialog::Accepted) return -1;
+    const QColor chosen = dialog->selectedColor();
     if (!chosen.isValid()) return -1;
     return LongFromColour(chosen);
 }

@@ -2,9 +2,10 @@
 
 #include <QDir>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QScreen>
 #include <QStorageInfo>
+
+#include "MessageBox.h"
 
 namespace varnel {
 namespace {
@@ -157,8 +158,7 @@ void frmFile::FillFileList() {
 }
 
 void frmFile::Report(const QString& text) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Load File"), text, QMessageBox::Ok, this);
-    box.exec();
+    ShowMessageBox(this, QMessageBox::Warning, QStringLiteral("Load File"), text, QMessageBox::Ok);
 }
 
 void frmFile::cmdOk_Click() {

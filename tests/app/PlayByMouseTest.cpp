@@ -11,7 +11,8 @@ TEST_F(PlayByMouse, SelectThenRemoveAnEqualPair) {
     ASSERT_GE(a, 0);
     ClickTile(a, Qt::RightButton);
     EXPECT_TRUE(w.shpBox->isVisible());
-    EXPECT_EQ(w.shpBox->pos(), QPoint(State().Tiles[a].X + 1, State().Tiles[a].Y - 4));
+    EXPECT_EQ(w.shpBox->Outline().topLeft(),
+              QPoint(State().Tiles[a].X + 1, State().Tiles[a].Y - 4));
     EXPECT_EQ(w.shpBox->BorderWidth(), 7);
 
     const QImage before = w.picBoard->Picture();
@@ -118,6 +119,18 @@ TEST_F(PlayByMouse, StuckDragonShowsThePanelWithItsButtons) {
     EXPECT_TRUE(w.picMatch->isVisible());
     EXPECT_EQ(w.picMatch->geometry(), QRect(224, 200, 361, 105));
     EXPECT_EQ(w.picMatch->lblTitle->text(), "0 Matching Tiles Remaining");
+    // The title is 18 point where it fits; a wider stand-in face steps down only as it must.
+    const QLabel* title = w.picMatch->lblTitle;
+    auto fits = [title](qreal points) {
+        QFont font = title->font();
+        font.setPointSizeF(points);
+        const QFontMetricsF metrics(font);
+        return metrics.horizontalAdvance(title->text()) <= title->width() &&
+               metrics.height() <= title->height();
+    };
+    const qreal points = title->font().pointSizeF();
+    EXPECT_TRUE(fits(points));
+    EXPECT_TRUE(points == 18 || !fits(points + 0.5)) << points;
     EXPECT_FALSE(w.mnuHint->isEnabled());
     EXPECT_FALSE(w.mnuShuffle->isEnabled());
     EXPECT_FALSE(w.mnuUndo->isEnabled());

@@ -29,7 +29,7 @@ void ExpectScaled(frmVarnel& w, const Expected& e) {
     EXPECT_EQ(w.lblScore->pos(), QPoint(l.ScoreLeft, l.ScoreTop));
     EXPECT_EQ(w.lblMessage->pos(), QPoint(0, l.MessageTop));
     EXPECT_EQ(w.shpBox->BorderWidth(), e.frameBorder);
-    EXPECT_EQ(w.shpBox->size(), e.drawnTile);
+    EXPECT_EQ(w.shpBox->Outline().size(), e.drawnTile);
     EXPECT_EQ(w.Surfaces().picMask.size(), e.drawnTile);
     EXPECT_EQ(w.Surfaces().picTile[0].size(), e.sheet);
 }
@@ -84,15 +84,60 @@ TEST_F(Scaling, FirstMaximizeScalesTheBoardOnceAroundTheSameDeal) {
         ASSERT_EQ(State().SelectedTile, free);
         const TileRec& top = State().Tiles[free];
         if (e.screen.width() == 800) {
-            EXPECT_EQ(w.shpBox->pos(), QPoint(top.X + 3, top.Y - 3));
+            EXPECT_EQ(w.shpBox->Outline().topLeft(), QPoint(top.X + 3, top.Y - 3));
         } else if (e.screen.width() == 1024) {
-            EXPECT_EQ(w.shpBox->pos(), QPoint(top.X + 1, top.Y - 4));
+            EXPECT_EQ(w.shpBox->Outline().topLeft(), QPoint(top.X + 1, top.Y - 4));
         }
 
         // The other sets are drawn at this size when first chosen.
         EXPECT_TRUE(w.Surfaces().picTile[1].isNull());
         w.mnuTileSet[1]->trigger();
         EXPECT_EQ(w.Surfaces().picTile[1].size(), e.sheet);
+    }
+}
+
+// The pixels of the selection frame's border across its left side (or down its top side): the
+// first and last board pixel of the band, found on the middle row (or column) of the frame.
+std::pair<int, int> BorderBand(const QImage& board, QRect outline, bool across) {
+    const QRgb magenta = qRgb(255, 0, 255);
+    const int line = across ? outline.center().y() : outline.center().x();
+    const int from = (across ? outline.left() : outline.top()) - 20;
+    auto isBorder = [&](int at) {
+        return (across ? board.pixel(at, line) : board.pixel(line, at)) == magenta;
+    };
+    int first = from;
+    while (!isBorder(first)) ++first;
+    int last = first;
+    while (isBorder(last + 1)) ++last;
+    return {first, last};
+}
+
+TEST_F(Scaling, FrameBorderIsCentredOnItsOutline) {
+    for (const QSize screen : {QSize(640, 480), QSize(800, 600), QSize(1280, 960)}) {
+        frmVarnel& w = Open(screen);
+        w.showMaximized();
+        const int16_t tile = FreePair().first;
+        ClickTile(tile);
+        ASSERT_TRUE(w.shpBox->isVisible());
+        const QImage board = w.picBoard->grab().toImage();
+        const QRect outline = w.shpBox->Outline();
+        const int width = w.shpBox->BorderWidth();
+        for (const bool across : {true, false}) {
+            const auto [first, last] = BorderBand(board, outline, across);
+            const int edge = across ? outline.left() : outline.top();
+            EXPECT_EQ(last - first + 1, width) << screen.width();
+            EXPECT_LE(std::abs((edge - first) - (last - edge)), 1) << screen.width();
+        }
+        if (screen.width() == 640) {
+            // At the design size the inside of the frame is exactly the 39 x 50 face.
+            const TileRec& t = State().Tiles[tile];
+            EXPECT_EQ(BorderBand(board, outline, true).second, t.X + 4);
+            EXPECT_EQ(BorderBand(board, outline, false).second, t.Y - 1);
+            EXPECT_NE(board.pixel(t.X + 43, outline.center().y()), qRgb(255, 0, 255));
+            EXPECT_EQ(board.pixel(t.X + 44, outline.center().y()), qRgb(255, 0, 255));
+            EXPECT_NE(board.pixel(outline.center().x(), t.Y + 49), qRgb(255, 0, 255));
+            EXPECT_EQ(board.pixel(outline.center().x(), t.Y + 50), qRgb(255, 0, 255));
+        }
     }
 }
 
@@ -110,7 +155,8 @@ TEST_F(Scaling, SmallScreensKeepTheDesignSize) {
     EXPECT_EQ(window->picBoard->geometry(), QRect(20, 8, 609, 417));
     EXPECT_EQ(State().Labels.Stacked.ScoreLeft, 16);
     EXPECT_EQ(State().Labels.Rivers.ScoreLeft, 75);
-    EXPECT_EQ(window->shpBox->size(), QSize(44, 55)) << "the frame loses its extra 3 pixels";
+    EXPECT_EQ(window->shpBox->Outline().size(), QSize(44, 55))
+        << "the frame loses its extra 3 pixels";
 }
 
 TEST_F(Scaling, WideScreensCentreTheTiles) {

@@ -27,7 +27,7 @@ TEST_F(Startup, FirstStartOnAFreshMachine) {
     EXPECT_EQ(w.Surfaces().picBoardOld.pixel(1, 1), qRgb(0, 64, 64));
     EXPECT_EQ(State().TileWidth, 44.0f);
     EXPECT_EQ(State().TileHeight, 55.0f);
-    EXPECT_EQ(w.shpBox->size(), QSize(47, 58));
+    EXPECT_EQ(w.shpBox->Outline().size(), QSize(47, 58));
     EXPECT_EQ(w.picBoard->geometry(), QRect(16, 8, 609, 417));
     // Nothing is written just by starting.
     EXPECT_TRUE(Store().allKeys().isEmpty());
@@ -54,6 +54,20 @@ TEST_F(Startup, StoredChoicesComeBack) {
     Open();
     EXPECT_EQ(State().TileCount, 84);
     EXPECT_FALSE(window->mnuShuffle->isEnabled());
+    // In Rivers the caption and the count stand side by side at one top, and so does their text.
+    StoreSetting("BackGround", " 0");
+    Open();
+    const QImage board = window->picBoard->grab().toImage();
+    auto inkTop = [&board](QRect area) {
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (board.pixel(x, y) != qRgb(0, 0, 0)) return y;
+        return -1;
+    };
+    EXPECT_EQ(window->lblMessage->y(), window->lblScore->y());
+    QRect caption = window->lblMessage->geometry();
+    caption.setRight(window->lblScore->x() - 1);  // the count may reach into the caption's box
+    EXPECT_LE(std::abs(inkTop(caption) - inkTop(window->lblScore->geometry())), 1);
 }
 
 TEST_F(Startup, NonsenseInTheSettingsReadsAsZero) {

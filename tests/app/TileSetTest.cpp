@@ -208,6 +208,7 @@ TEST_F(TileSets, WhiteBackgroundIsRememberedAndShowsInTheCorners) {
     });
     w.mnuBackground->trigger();
     EXPECT_EQ(StoredSetting("BackGround").toString(), " 16777215");
+    EXPECT_EQ(QColorDialog::customColor(0), QColor(Qt::black)) << "custom colours start black";
     EXPECT_EQ(w.form->palette().color(QPalette::Window), QColor(Qt::white));
     const TileRec& corner = State().Tiles[13];  // the far end of the top row: nothing beneath
     EXPECT_EQ(w.picBoard->Picture().pixel(corner.X, corner.Y), qRgb(255, 255, 255))
@@ -217,11 +218,17 @@ TEST_F(TileSets, WhiteBackgroundIsRememberedAndShowsInTheCorners) {
     StoreSetting("BackGround", "  4210688 ");
     OnNextModal<QColorDialog>([](QColorDialog* dialog) {
         dialog->setCurrentColor(Qt::red);
+        QColorDialog::setCustomColor(3, Qt::red);  // the player adds a custom colour
         dialog->reject();
     });
     w.mnuBackground->trigger();
     EXPECT_EQ(StoredSetting("BackGround").toString(), "  4210688 ") << "cancel writes nothing";
     EXPECT_EQ(w.form->palette().color(QPalette::Window), QColor(Qt::white));
+
+    // Custom colours last for the run and are written nowhere, not even when the window goes.
+    window.reset();
+    EXPECT_EQ(QColorDialog::customColor(3), QColor(Qt::red));
+    EXPECT_FALSE(QFile::exists(qEnvironmentVariable("XDG_CONFIG_HOME") + "/QtProject.conf"));
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ protected:
     frmVarnel& Open(QSize screen = QSize(640, 480), float pixelRatio = 1) {
         VarnelEnvironment environment;
         environment.pixelRatio = pixelRatio;
-        environment.appPath = appDir.path();
+        environment.appPath = appPath.isEmpty() ? appDir.path() : appPath;
         environment.dataPath = DataFolder();
         environment.canWriteIn = canWriteIn;
         environment.screenSize = [screen] { return screen; };
@@ -80,6 +80,7 @@ protected:
     }
 
     QTemporaryDir appDir;
+    QString appPath;  // the program's folder: appDir unless the test picks another
     QTemporaryDir dataDir;
     FolderCheck canWriteIn = CanWriteIn;  // a test may play a program folder owned by root
     std::unique_ptr<frmVarnel> window;

@@ -2,7 +2,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
+#include <QScreen>
 #include <QTimer>
 #include <deque>
 #include <vector>
@@ -16,7 +19,19 @@ public:
         QString caption, text;
         QMessageBox::Icon icon;
         QMessageBox::StandardButtons buttons;
+        bool plainText;  // shown as spelt, never read as markup
+        bool wholeText;  // the text has all the room it needs, and the box fits the screen
     };
+
+    static bool ShowsWholeText(const QMessageBox* box) {
+        const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        if (!label) return false;
+        const QSize given = label->size();
+        const bool across = label->wordWrap() || label->sizeHint().width() <= given.width();
+        const bool down = label->heightForWidth(given.width()) <= given.height();
+        const QRect screen = box->screen()->availableGeometry();
+        return across && down && box->width() <= screen.width() && box->height() <= screen.height();
+    }
 
     // Buttons to press, in order; once they run out, the box's escape button (OK or No).
     explicit ModalAnswerer(std::deque<QMessageBox::StandardButton> answers = {})
@@ -32,7 +47,8 @@ private:
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || box == handled_) return;
         handled_ = box;
-        seen.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
+        seen.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+                        box->textFormat() == Qt::PlainText, ShowsWholeText(box)});
         QAbstractButton* button = box->escapeButton();
         if (!answers_.empty()) {
             button = box->button(answers_.front());
@@ -44,7 +60,7 @@ private:
 
     std::deque<QMessageBox::StandardButton> answers_;
     QTimer timer_;
-    QMessageBox* handled_ = nullptr;
+    QPointer<QMessageBox> handled_;  // cleared when it closes: the next box may reuse its address
 };
 
 }  // namespace varnel::testing
