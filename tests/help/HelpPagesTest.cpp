@@ -8,6 +8,9 @@
 #include <QMap>
 #include <QSet>
 #include <QTextBlock>
+#include <QTextCursor>
+#include <QTextLayout>
+#include <QTextTable>
 #include <QTextBrowser>
 #include <QXmlStreamReader>
 
@@ -118,6 +121,26 @@ TEST(HelpPagesTest, EveryPageIsWellFormedTitledAndReachableAndEveryLinkResolves)
     }
 }
 
+TEST(HelpPagesTest, NoWordInATableIsBrokenAcrossLines) {
+    for (const QString& name : ReadAllPages().keys()) {
+        const auto browser = Rendered(name);
+        browser->resize(640, 540);  // the help window's size
+        QTextDocument* document = browser->document();
+        document->setTextWidth(browser->viewport()->width());
+        document->size();  // lays the page out
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+            if (!QTextCursor(block).currentTable()) continue;
+            const QString text = block.text();
+            const QTextLayout* layout = block.layout();
+            for (int i = 1; i < layout->lineCount(); ++i) {
+                const int start = layout->lineAt(i).textStart();
+                EXPECT_TRUE(text[start - 1].isSpace() || text[start - 1] == QChar::LineSeparator)
+                    << name.toStdString() << ": \"" << text.toStdString() << "\"";
+            }
+        }
+    }
+}
+
 TEST(HelpPagesTest, EveryMenuEntryAndMessageIsExplained) {
     QString allText;
     for (const QString& name : ReadAllPages().keys()) {
@@ -133,7 +156,8 @@ TEST(HelpPagesTest, EveryMenuEntryAndMessageIsExplained) {
           "Help", "About Varnel...", "Contents", "How To Play",
           "Sound Off", "Alt+F4", "Tiles Left:", "Return to Game", "Matches Remain",
           "You Won! Do you want to play again?",
-          "0 Matching Tiles Remaining. Do you want to play again?", "varnel.sav", "varnel.bmp"}) {
+          "0 Matching Tiles Remaining. Do you want to play again?", "varnel.sav", "varnel.bmp",
+          "Alt+U"}) {
         EXPECT_TRUE(allText.contains(QString::fromLatin1(words))) << words;
     }
 }
