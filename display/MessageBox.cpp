@@ -2,6 +2,10 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QtMath>
+#include <QScreen>
 
 namespace varnel {
 namespace {
@@ -20,6 +24,11 @@ public:
     }
 
 protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);  // sizes the box, wrapping beyond half the screen
+        KeepShortTextOnOneLine();
+    }
+
     void keyPressEvent(QKeyEvent* event) override {
         if (answerOnly_ && event->matches(QKeySequence::Cancel)) return;
         QMessageBox::keyPressEvent(event);
@@ -35,6 +44,23 @@ protected:
     }
 
 private:
+    // On a small screen Qt wraps a text wider than half the screen, even a one-line question;
+    // a text that fits on one line within three quarters of the screen stays on one line.
+    void KeepShortTextOnOneLine() {
+        auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        if (!label || !label->wordWrap() || !screen()) return;
+        const int margins = label->width() - label->contentsRect().width();
+        const int oneLine =
+            qCeil(QFontMetricsF(label->font()).horizontalAdvance(label->text())) + margins + 1;
+        const int extra = oneLine - label->width();
+        if (extra <= 0 || width() + extra > screen()->availableGeometry().width() * 3 / 4) return;
+        label->setWordWrap(false);
+        label->setMinimumWidth(oneLine);
+        layout()->activate();
+        setFixedSize(width() + extra, layout()->totalMinimumSize().height());
+        move(x() - extra / 2, y());  // still centred where Qt placed it
+    }
+
     const bool answerOnly_;
 };
 
