@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <set>
+#include <vector>
 
 #include "DragonLayout.h"
 #include "PyramidLayout.h"
@@ -12,103 +12,50 @@ struct Place {
     int16_t tile, x, y;
 };
 
-GameState Geometry(int boardWidth, float width, float height, float scale) {
-    GameState state;
-    state.BoardScaleWidth = boardWidth;
-    state.TileWidth = width;
-    state.TileHeight = height;
-    state.BoardScale = scale;
-    return state;
-}
+// Board widths and tile sizes: the design board, a wider one, 800 x 600 (scale 1.25) and
+// 1024 x 768 (scale 1.6).
+struct Size {
+    int boardWidth;
+    float tileWidth, tileHeight, scale;
+};
+constexpr Size kDesign{609, 44, 55, 1}, kWide{800, 44, 55, 1}, k800{761, 55, 68.75f, 1.25f},
+    k1024{974, 44 * 1.6f, 55 * 1.6f, 1.6f};
 
-void ExpectPlaces(const GameState& state, std::initializer_list<Place> places) {
-    for (const Place& p : places) {
-        EXPECT_EQ(state.Tiles[p.tile].X, p.x) << "X of tile " << p.tile;
-        EXPECT_EQ(state.Tiles[p.tile].Y, p.y) << "Y of tile " << p.tile;
+// Worked places: neighbours overlap by five pixels; at 1.25 a step of 48.75 from a rounded
+// value always lands on .25 and rounds down (49 pixels a step); halves round to even; in single
+// precision 5S at 1.6 is exactly 8, which puts the end pieces at CInt(298.5) = 298.
+TEST(LayoutGeometry, WorkedPlaces) {
+    const struct {
+        void (*build)(GameState&);
+        Size size;
+        std::vector<Place> places;
+    } cases[] = {
+        {BuildDragon, kDesign,
+         {{0, 555, 180}, {1, 516, 180}, {2, 477, 5}, {13, 48, 5}, {32, 477, 155}, {44, 477, 205},
+          {86, 9, 180}, {143, 284, 160}}},
+        {BuildDragon, kWide,
+         {{0, 746, 180}, {2, 668, 5}, {13, 239, 5}, {86, 200, 180}, {87, 556, 50}, {143, 475, 160}}},
+        {BuildDragon, k800,
+         {{2, 596, 6}, {3, 547, 6}, {6, 400, 6}, {13, 57, 6}, {0, 694, 229}, {1, 645, 229},
+          {14, 498, 69}, {86, 11, 229}, {87, 456, 62}, {143, 355, 200}}},
+        {BuildDragon, k1024, {{0, 888, 298}, {1, 826, 298}, {86, 14, 298}}},
+        {BuildPyramid, kDesign, {{0, 399, 5}, {7, 126, 5}, {56, 399, 355}, {119, 258, 190}}},
+        {BuildPyramid, kWide,
+         {{0, 590, 5}, {7, 317, 5}, {64, 556, 50}, {100, 522, 95}, {116, 488, 140}}},
+        {BuildPyramid, k800, {{0, 498, 6}, {1, 449, 6}, {64, 456, 62}, {116, 371, 175}}},
+    };
+    for (const auto& c : cases) {
+        GameState state;
+        state.BoardScaleWidth = c.size.boardWidth;
+        state.TileWidth = c.size.tileWidth;
+        state.TileHeight = c.size.tileHeight;
+        state.BoardScale = c.size.scale;
+        c.build(state);
+        for (const Place& p : c.places) {
+            EXPECT_EQ(state.Tiles[p.tile].X, p.x) << "X of tile " << p.tile << " at " << c.size.scale;
+            EXPECT_EQ(state.Tiles[p.tile].Y, p.y) << "Y of tile " << p.tile << " at " << c.size.scale;
+        }
     }
-}
-
-std::set<int> FreeTiles(const GameState& state, int count) {
-    std::set<int> free;
-    for (int i = 0; i < count; ++i)
-        if (state.Tiles[i].Free == kTrue) free.insert(i);
-    return free;
-}
-
-TEST(DragonGeometry, WorkedPositionsOnAWideBoard) {
-    GameState state = Geometry(800, 44, 55, 1);
-    BuildDragon(state);
-    ExpectPlaces(state, {{0, 746, 180}, {2, 668, 5}, {13, 239, 5}, {86, 200, 180},
-                         {87, 556, 50}, {143, 475, 160}});
-}
-
-TEST(DragonGeometry, DesignBoardNeighboursOverlapByFivePixels) {
-    GameState state = Geometry(609, 44, 55, 1);
-    BuildDragon(state);
-    ExpectPlaces(state, {{0, 555, 180}, {1, 516, 180}, {2, 477, 5}, {13, 48, 5}, {32, 477, 155},
-                         {44, 477, 205}, {86, 9, 180}, {143, 284, 160}});
-    // End pieces half-way between rows 3 and 4 at the design scale.
-    EXPECT_EQ(state.Tiles[0].Y - state.Tiles[32].Y, state.Tiles[44].Y - state.Tiles[0].Y);
-}
-
-TEST(DragonGeometry, ScaledBoardRoundsAtEveryStep) {
-    // 800 x 600: tiles 55 x 68.75, scale 1.25, board 761 pixels wide. A step of 48.75 from a
-    // rounded value always lands on .25 and rounds down: 49 pixels a step, not 48.75.
-    GameState state = Geometry(761, 55, 68.75f, 1.25f);
-    BuildDragon(state);
-    ExpectPlaces(state, {{2, 596, 6}, {3, 547, 6}, {6, 400, 6}, {13, 57, 6},
-                         {0, 694, 229},  // 693.5 rounds to even
-                         {1, 645, 229},  {14, 498, 69},  // 498.5 rounds to even
-                         {86, 11, 229},  {87, 456, 62},  // 62.5 rounds to even
-                         {143, 355, 200}});
-    // The end pieces sit a few pixels below half-way between rows 3 and 4.
-    const int halfway = (state.Tiles[32].Y + state.Tiles[44].Y) / 2;
-    EXPECT_GT(state.Tiles[0].Y, halfway);
-    EXPECT_LT(state.Tiles[0].Y, halfway + 6);
-}
-
-TEST(DragonGeometry, PlacesWorkedInSinglePrecision) {
-    // 1024 x 768: S = 1.6 as a Single. 5S is 8 in single precision (8.0000001 in double), so
-    // the end pieces lie at CInt(298.5) = 298, not 299.
-    const float scale = 1.6f;
-    GameState state = Geometry(974, 44 * scale, 55 * scale, scale);
-    BuildDragon(state);
-    for (const int16_t tile : {0, 1, 86}) EXPECT_EQ(state.Tiles[tile].Y, 298) << tile;
-}
-
-TEST(DragonGeometry, ThirtyFiveTilesFreeAtTheStart) {
-    GameState state;
-    BuildDragon(state);
-    const std::set<int> expected = {0,   2,   13,  14,  21,  22,  31,  56,  65,  66,  73,  74,
-                                    85,  86,  87,  92,  93,  98,  99,  104, 105, 110, 111, 116,
-                                    117, 122, 123, 126, 127, 130, 131, 134, 135, 138, 143};
-    EXPECT_EQ(FreeTiles(state, 144), expected);
-}
-
-TEST(PyramidGeometry, WorkedPositions) {
-    GameState state = Geometry(800, 44, 55, 1);
-    BuildPyramid(state);
-    ExpectPlaces(state, {{0, 590, 5}, {7, 317, 5}, {64, 556, 50}, {100, 522, 95}, {116, 488, 140}});
-
-    GameState design = Geometry(609, 44, 55, 1);
-    BuildPyramid(design);
-    ExpectPlaces(design, {{0, 399, 5}, {7, 126, 5}, {56, 399, 355}, {119, 258, 190}});
-
-    GameState scaled = Geometry(761, 55, 68.75f, 1.25f);
-    BuildPyramid(scaled);
-    ExpectPlaces(scaled, {{0, 498, 6}, {1, 449, 6}, {64, 456, 62}, {116, 371, 175}});
-}
-
-TEST(PyramidGeometry, FortyTilesFreeAtTheStart) {
-    GameState state;
-    BuildPyramid(state);
-    std::set<int> expected;
-    for (int row = 0; row < 8; ++row) expected.insert({8 * row, 8 * row + 7});
-    for (int row = 0; row < 6; ++row) expected.insert({64 + 6 * row, 69 + 6 * row});
-    for (int row = 0; row < 4; ++row) expected.insert({100 + 4 * row, 103 + 4 * row});
-    expected.insert({116, 117, 118, 119});
-    EXPECT_EQ(expected.size(), 40u);
-    EXPECT_EQ(FreeTiles(state, 120), expected);
 }
 
 TEST(LayoutBuild, PlacingLeavesFacesAndOtherFlagsAlone) {
