@@ -24,41 +24,32 @@ std::map<int16_t, int> FaceCounts(const GameState& state, int count) {
     return faces;
 }
 
-// A deal starts from whatever the last game left: flags set in play, faces beyond the layout.
-TEST(Deal, EveryFaceOfTheDeckExactlyFourTimesOnBlockedTiles) {
+// Every deal holds each face of its deck four times, on blocked tiles, whatever the last game
+// left (flags set in play, faces beyond the layout). And every face is as likely on every tile:
+// over many deals the count of each face on each tile stays near its expectation. A chi-square
+// sum over all tiles and faces has a mean of its degrees of freedom and a spread of the square
+// root of twice that; a biased deal (a card never drawn until the end, a slot favoured) lands
+// far outside.
+TEST(Deal, EachFaceFourTimesAndEquallyLikelyOnEachTile) {
     for (const int16_t count : {144, 120, 84}) {
-        for (uint32_t seed = 0; seed < 20; ++seed) {
-            GameState state;
-            Random random = SeededRandom(seed);
-            for (TileRec& tile : state.Tiles) tile.Free = kTrue;
-            state.Tiles[count].Face = 7;  // beyond the layout: must stay untouched
-            DealFaces(state, random, count, DealMode::NewFaces);
-            const auto faces = FaceCounts(state, count);
-            ASSERT_EQ(faces.size(), static_cast<size_t>(count / 4)) << count;
-            for (const auto& [face, n] : faces) {
-                EXPECT_GE(face, 0);
-                EXPECT_LT(face, count / 4);
-                EXPECT_EQ(n, 4) << "face " << face << " in a deal of " << count;
-            }
-            for (int i = 0; i < count; ++i) EXPECT_EQ(state.Tiles[i].Free, kFalse);
-            EXPECT_EQ(state.Tiles[count].Face, 7);
-        }
-    }
-}
-
-// Every face is as likely on every tile: over many deals the count of each face on each tile
-// stays near its expectation. A chi-square sum over all tiles and faces has a mean of its
-// degrees of freedom and a spread of the square root of twice that; a biased deal (a card never
-// drawn until the end, a slot favoured) lands far outside.
-TEST(Deal, EachFaceEquallyLikelyOnEachTile) {
-    for (const int16_t count : {144, 84}) {
         const int faces = count / 4, deals = 40 * faces;
         std::vector<int> seen(static_cast<size_t>(count * faces));
         for (int deal = 0; deal < deals; ++deal) {
             GameState state;
+            for (TileRec& tile : state.Tiles) tile.Free = kTrue;
+            state.Tiles[count].Face = 7;
             Random random = SeededRandom(static_cast<uint32_t>(deal * 7919));
             DealFaces(state, random, count, DealMode::NewFaces);
-            for (int i = 0; i < count; ++i) ++seen[static_cast<size_t>(i * faces + state.Tiles[i].Face)];
+            std::vector<int> dealt(static_cast<size_t>(faces));
+            for (int i = 0; i < count; ++i) {
+                const TileRec& tile = state.Tiles[i];
+                ASSERT_TRUE(tile.Face >= 0 && tile.Face < faces) << tile.Face;
+                ++dealt[static_cast<size_t>(tile.Face)];
+                ++seen[static_cast<size_t>(i * faces + tile.Face)];
+                EXPECT_EQ(tile.Free, kFalse);
+            }
+            EXPECT_EQ(dealt, std::vector<int>(static_cast<size_t>(faces), 4));
+            EXPECT_EQ(state.Tiles[count].Face, 7) << "beyond the layout";
         }
         const double expected = static_cast<double>(deals) / faces;
         double chiSquare = 0;
