@@ -52,6 +52,7 @@ mkdir -p "$src" "$log"
 if command -v ccache >/dev/null; then
     export CMAKE_CXX_COMPILER_LAUNCHER=ccache
     export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$(dirname "$top")}
+    export CCACHE_NOHASHDIR=true  # debug builds would otherwise never share a compile
 fi
 
 # Brings the scratch copy level with the source. Only files that differ are copied, with a
