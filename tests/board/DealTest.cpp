@@ -59,30 +59,6 @@ TEST(Deal, EachFaceFourTimesAndEquallyLikelyOnEachTile) {
     }
 }
 
-TEST(Deal, KeptDealChangesNoFaceNorFlagButRedrawsThePictures) {
-    GameState state;
-    Random random = SeededRandom(5);
-    DealPyramid(state, random, DealMode::NewFaces);
-    state.Tiles[3].Face = kNoFace;
-    state.Tiles[4].Free = kTrue;
-    const TileTable before = state.Tiles;
-
-    state.TileWidth = 55.0f;
-    state.TileHeight = 68.75f;
-    DealPyramid(state, random, DealMode::KeepFaces);
-    for (int i = 0; i < 120; ++i) {
-        EXPECT_EQ(state.Tiles[i].Face, before[i].Face);
-        EXPECT_EQ(state.Tiles[i].Free, before[i].Free);
-    }
-    // A face in sheet row 1 now starts at the rounded scaled height.
-    for (int i = 0; i < 120; ++i) {
-        if (state.Tiles[i].Face == 9) {
-            EXPECT_EQ(state.Tiles[i].PicY, 69);
-        }
-    }
-    EXPECT_EQ(state.Tiles[3].PicX, before[3].PicX);  // removed tiles keep what they had
-}
-
 TEST(TilePicture, CellOfEachFaceWithRoundingPerRow) {
     struct Case {
         int16_t face;
@@ -168,22 +144,6 @@ TEST(Shuffle, EveryArrangementEquallyLikelyWhateverTheGaps) {
         for (int face = 0; face < 8; ++face)
             EXPECT_NEAR(landed[k][face], kShuffles / 8, 150)
                 << "tile " << tiles[k] << " face " << face;
-}
-
-TEST(Shuffle, LastPairStaysAsItWas) {
-    GameState state;
-    state.TileCount = 120;
-    state.Tiles[0].Face = kNoFace;
-    state.Tiles[17] = TileRec{kTrue, 10, 20, 55, 44, 10};
-    state.Tiles[119] = TileRec{kFalse, 30, 40, 55, 44, 10};
-    for (int i = 0; i < 120; ++i)
-        if (i != 17 && i != 119) state.Tiles[i].Face = kNoFace;
-    const TileTable before = state.Tiles;
-    for (uint32_t seed = 0; seed < 30; ++seed) {
-        Random random = SeededRandom(seed);
-        ShuffleBoard(state, random);
-        EXPECT_EQ(state.Tiles, before);
-    }
 }
 
 }  // namespace
