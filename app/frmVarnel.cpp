@@ -59,9 +59,11 @@ frmVarnel::frmVarnel(VarnelEnvironment environment, QWidget* parent)
     CreateControls();
     CreateMenus();
     ConnectMenus();
-    // The music waits for the first board: the window comes first, then the synthesiser.
+    // The music waits for the first board: the window comes first, then the synthesiser. A
+    // window that is never painted (started minimized) lets it go after a second anyway.
     MMControl1.HoldStart(true);
     picBoard->installEventFilter(this);
+    QTimer::singleShot(1000, this, [this] { MMControl1.HoldStart(false); });
     Form_Load();
 }
 
