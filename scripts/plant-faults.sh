@@ -57,16 +57,22 @@ fi
 
 # Brings the scratch copy level with the source. Only files that differ are copied, with a
 # fresh time stamp, so that the build sees them change (a planted fault left behind by an
-# interrupted run is replaced too).
+# interrupted run is replaced too); files the source no longer has go.
 sync_copy() {
     local path
+    local -A wanted_files=()
     while IFS= read -r -d '' path; do
         [[ -f $top/$path ]] || continue
+        wanted_files[$path]=1
         if ! cmp -s "$top/$path" "$src/$path"; then
             mkdir -p "$(dirname "$src/$path")"
             cp "$top/$path" "$src/$path"
         fi
     done < <(git -C "$top" ls-files -z --cached --others --exclude-standard)
+    while IFS= read -r -d '' path; do
+        path=${path#"$src"/}
+        [[ -n ${wanted_files[$path]:-} ]] || rm -f "$src/$path"
+    done < <(find "$src" -path "$build" -prune -o -type f -print0)
 }
 
 # The suite's test programs, the quickest first. Each runs whole in one process (the tests
@@ -136,67 +142,73 @@ parse_list() {
     done <"$list"
 }
 
-parse_list
-if $check_only; then
-    status=0
-    for i in "${!names[@]}"; do
-        wanted "${names[i]}" || continue
-        target=$top/${files[i]} find=${finds[i]}
-        count=0
-        if [[ -n $find && -f $target ]]; then
-            original=$(cat "$target"; printf x)
-            others=${original//"$find"/}
-            count=$(((${#original} - ${#others}) / ${#find}))
-        fi
-        if ((count != 1)); then
-            printf '%-14s %s (%s, found %d times)\n' "bad text" "${names[i]}" "${files[i]}" "$count"
-            status=1
-        fi
-    done
-    echo "${#names[@]} faults listed"
-    exit $status
-fi
-sync_copy
-cmake -S "$src" -B "$build" -DVARNEL_BUILD_TESTS=ON >"$log/configure" 2>&1 ||
-    { echo "configure failed, see $log/configure" >&2; exit 2; }
-
-echo "baseline: building and running the suite without a fault"
-build_and_test baseline
-case $? in
-    0) ;;
-    1) echo "the suite fails without a fault; see $log/baseline.test" >&2; exit 2 ;;
-    2) echo "the source does not build; see $log/baseline.build" >&2; exit 2 ;;
-esac
-
-caught=0 missed=0
-for i in "${!names[@]}"; do
-    name=${names[i]} file=${files[i]} find=${finds[i]} with=${withs[i]}
-    wanted "$name" || continue
-    target=$src/$file
-    if [[ -z $find || ! -f $target ]]; then
-        printf '%-14s %s (%s)\n' "not found" "$name" "$file"; missed=$((missed + 1)); continue
+# All of the run is read before it starts, so that editing this script meanwhile is safe.
+main() {
+    parse_list
+    if $check_only; then
+        status=0
+        for i in "${!names[@]}"; do
+            wanted "${names[i]}" || continue
+            target=$top/${files[i]} find=${finds[i]}
+            count=0
+            if [[ -n $find && -f $target ]]; then
+                original=$(cat "$target"; printf x)
+                others=${original//"$find"/}
+                count=$(((${#original} - ${#others}) / ${#find}))
+            fi
+            if ((count != 1)); then
+                printf '%-14s %s (%s, found %d times)\n' "bad text" "${names[i]}" "${files[i]}" "$count"
+                status=1
+            fi
+        done
+        echo "${#names[@]} faults listed"
+        exit $status
     fi
-    original=$(cat "$target"; printf x)
-    original=${original%x}
-    others=${original//"$find"/}
-    count=$(((${#original} - ${#others}) / ${#find}))
-    if ((count != 1)); then
-        status="not found"; ((count > 1)) && status="ambiguous"
-        printf '%-14s %s (%s)\n' "$status" "$name" "$file"; missed=$((missed + 1)); continue
-    fi
+    sync_copy
+    cmake -S "$src" -B "$build" -DVARNEL_BUILD_TESTS=ON >"$log/configure" 2>&1 ||
+        { echo "configure failed, see $log/configure" >&2; exit 2; }
 
-    printf '%s' "${original/"$find"/"$with"}" >"$target"
-    build_and_test "$name"
-    result=$?
-    printf '%s' "$original" >"$target"  # a fresh time stamp: the next build takes it back
-
-    case $result in
-        0) printf '%-14s %s\n' "SURVIVED" "$name"; missed=$((missed + 1)) ;;
-        1) printf '%-14s %s  [%s]\n' "caught" "$name" "$(first_failures "$name")"
-           caught=$((caught + 1)) ;;
-        2) printf '%-14s %s\n' "build broken" "$name"; missed=$((missed + 1)) ;;
+    echo "baseline: building and running the suite without a fault"
+    build_and_test baseline
+    case $? in
+        0) ;;
+        1) echo "the suite fails without a fault; see $log/baseline.test" >&2; exit 2 ;;
+        2) echo "the source does not build; see $log/baseline.build" >&2; exit 2 ;;
     esac
-done
 
-echo "caught $caught of $((caught + missed)); logs in $log"
-((missed == 0))
+    caught=0 missed=0
+    for i in "${!names[@]}"; do
+        name=${names[i]} file=${files[i]} find=${finds[i]} with=${withs[i]}
+        wanted "$name" || continue
+        target=$src/$file
+        if [[ -z $find || ! -f $target ]]; then
+            printf '%-14s %s (%s)\n' "not found" "$name" "$file"; missed=$((missed + 1)); continue
+        fi
+        original=$(cat "$target"; printf x)
+        original=${original%x}
+        others=${original//"$find"/}
+        count=$(((${#original} - ${#others}) / ${#find}))
+        if ((count != 1)); then
+            status="not found"; ((count > 1)) && status="ambiguous"
+            printf '%-14s %s (%s)\n' "$status" "$name" "$file"; missed=$((missed + 1)); continue
+        fi
+
+        printf '%s' "${original/"$find"/"$with"}" >"$target"
+        build_and_test "$name"
+        result=$?
+        printf '%s' "$original" >"$target"  # a fresh time stamp: the next build takes it back
+
+        case $result in
+            0) printf '%-14s %s\n' "SURVIVED" "$name"; missed=$((missed + 1)) ;;
+            1) printf '%-14s %s  [%s]\n' "caught" "$name" "$(first_failures "$name")"
+               caught=$((caught + 1)) ;;
+            2) printf '%-14s %s\n' "build broken" "$name"; missed=$((missed + 1)) ;;
+        esac
+    done
+
+    echo "caught $caught of $((caught + missed)); logs in $log"
+    ((missed == 0))
+}
+
+main "$@"
+exit $?
