@@ -118,6 +118,16 @@ TEST_F(PlayTest, CommandsInTheWrongStateAreRefused) {
              t.game.mnuShuffle_Click();
          },
          [](PlayTest& t) { t.game.mnuUndo_Click(); }},
+        {"undo of the game put away by a restore", kDragon,
+         [](PlayTest& t) {
+             t.KeepOnly({{2, 4, true}, {14, 4, true}, {13, 6, true}, {21, 6, true}});
+             t.Click(2);
+             t.Click(14);
+             std::vector<SavedTile> saved(144, SavedTile{kFalse, kNoFace});
+             saved[13] = saved[21] = SavedTile{kTrue, 6};
+             ASSERT_TRUE(t.game.RestoreGame(kDragon, 2, saved));
+         },
+         [](PlayTest& t) { t.game.mnuUndo_Click(); }},
         {"shuffle in Rivers", kRivers, nullptr, [](PlayTest& t) { t.game.mnuShuffle_Click(); }},
         {"hint on a stuck board", kDragon, stuck, [](PlayTest& t) { t.game.mnuHint_Click(); }},
         {"shuffle on a stuck board", kDragon, stuck,
