@@ -103,6 +103,31 @@ TEST_F(Drawing, TilesHalfOffTheBoardAreClipped) {
     EXPECT_EQ(surfaces.picBoardOld.size(), QSize(300, 200));
 }
 
+// A copy of a 4 x 4 picture placed anywhere, partly off either surface, against a plain model:
+// a pixel of the destination takes the source pixel under it when both lie inside their
+// surfaces and inside the copied rectangle, and keeps its own otherwise.
+TEST(RasterOps, CopiesClipOnEverySideOfBothSurfaces) {
+    QImage source = MakeSurface(4, 4);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x) source.setPixel(x, y, qRgb(10 + x, 20 + y, 30));
+    const int places[][4] = {{1, 1, 0, 0},  {-2, 0, 0, 0}, {0, -3, 0, 0}, {0, 0, -2, 0},
+                             {3, 1, 0, -3}, {4, 5, 1, 1},  {1, 2, 2, 3},  {6, 6, 0, 0}};
+    for (const auto& [x, y, sx, sy] : places) {
+        QImage destination = MakeSurface(6, 6, kTeal);
+        BitBlt(destination, x, y, 4, 4, source, sx, sy, RasterOp::Copy);
+        for (int dy = 0; dy < 6; ++dy) {
+            for (int dx = 0; dx < 6; ++dx) {
+                const int u = dx - x, v = dy - y;  // within the copied rectangle
+                const bool copied = u >= 0 && u < 4 && v >= 0 && v < 4 && sx + u >= 0 &&
+                                    sx + u < 4 && sy + v >= 0 && sy + v < 4;
+                EXPECT_EQ(destination.pixel(dx, dy), copied ? source.pixel(sx + u, sy + v) : kTeal)
+                    << "copy to " << x << "," << y << " from " << sx << "," << sy << " at " << dx
+                    << "," << dy;
+            }
+        }
+    }
+}
+
 TEST(Scaling, StretchedPicturesStayCleanForTheRasterOps) {
     BoardSurfaces surfaces;
     surfaces.picTile.fill(TestSheet());
