@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QtMath>
+#include <algorithm>
 #include <QScreen>
 
 namespace varnel {
@@ -27,6 +28,7 @@ protected:
     void showEvent(QShowEvent* event) override {
         QMessageBox::showEvent(event);  // sizes the box, wrapping beyond half the screen
         KeepShortTextOnOneLine();
+        WidenForCaption();
     }
 
     void keyPressEvent(QKeyEvent* event) override {
@@ -59,6 +61,23 @@ private:
         layout()->activate();
         setFixedSize(width() + extra, layout()->totalMinimumSize().height());
         move(x() - extra / 2, y());  // still centred where Qt placed it
+    }
+
+    // A short message makes a narrow box, and the window manager then cuts its caption
+    // ("Var...ire"): leave room for the caption in a bold title font beside the title buttons.
+    // The label holds the width, so that Qt's later re-sizing of the box keeps it.
+    void WidenForCaption() {
+        auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        if (!label || !screen()) return;
+        QFont titleFont = font();
+        titleFont.setBold(true);
+        const QFontMetricsF metrics(titleFont);
+        const int wanted = qCeil(metrics.horizontalAdvance(windowTitle()) + 8 * metrics.height());
+        const int extra = std::min(wanted, screen()->availableGeometry().width()) - width();
+        if (extra <= 0) return;
+        label->setMinimumWidth(label->width() + extra);
+        setFixedSize(width() + extra, height());
+        move(x() - extra / 2, y());
     }
 
     const bool answerOnly_;

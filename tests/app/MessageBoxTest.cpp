@@ -32,10 +32,12 @@ TEST_F(MessageBoxes, LongPathsAndOddNamesAreShownWholeAndAsSpelt) {
         chooser->cmdCancel->click();
     });
     w.mnuTile->trigger();
+    w.mnuRemain->trigger();  // a short message: the box must still show its caption whole
 
-    ASSERT_EQ(answerer.seen.size(), 4u);
+    ASSERT_EQ(answerer.seen.size(), 5u);
     for (const ModalAnswerer::Seen& box : answerer.seen) {
-        EXPECT_TRUE(box.text.contains(QString(200, 'v'))) << box.text.toStdString();
+        EXPECT_TRUE(box.text.contains(QString(200, 'v')) || &box == &answerer.seen.back())
+            << box.text.toStdString();
         EXPECT_TRUE(box.wholeText) << box.text.toStdString();
         EXPECT_TRUE(box.plainText) << box.text.toStdString();
     }

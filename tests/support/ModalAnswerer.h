@@ -20,7 +20,7 @@ public:
         QMessageBox::Icon icon;
         QMessageBox::StandardButtons buttons;
         bool plainText;  // shown as spelt, never read as markup
-        bool wholeText;  // the text has all the room it needs, and the box fits the screen
+        bool wholeText;  // text and caption have all the room they need, the box fits the screen
     };
 
     static bool ShowsWholeText(const QMessageBox* box) {
@@ -30,7 +30,15 @@ public:
         const bool across = label->wordWrap() || label->sizeHint().width() <= given.width();
         const bool down = label->heightForWidth(given.width()) <= given.height();
         const QRect screen = box->screen()->availableGeometry();
-        return across && down && box->width() <= screen.width() && box->height() <= screen.height();
+        // The caption in a bold title font, with room beside it for the window icon and three
+        // title-bar buttons with their margins.
+        QFont titleFont = box->font();
+        titleFont.setBold(true);
+        const QFontMetrics title(titleFont);
+        const bool caption =
+            box->width() >= title.horizontalAdvance(box->windowTitle()) + 6 * title.height();
+        return across && down && caption && box->width() <= screen.width() &&
+               box->height() <= screen.height();
     }
 
     // Buttons to press, in order; once they run out, the box's escape button (OK or No).
