@@ -84,7 +84,6 @@ void frmVarnel::CreateControls() {
     surfaces_.picBoard = MakeSurface(board.width(), board.height());
     surfaces_.picBoardOld = surfaces_.picBoard;
     surfaces_.picHold = MakeSurface(CLng(design::kTileWidth * r), CLng(design::kTileHeight * r));
-    surfaces_.picWork = MakeSurface(CLng(design::kTileWidth * r), CLng(design::kTileHeight * r));
 
     picBoard = new BoardWidget(form);
     picBoard->setFocusPolicy(Qt::ClickFocus);  // its keys go on to the window

@@ -23,7 +23,6 @@ struct Board {
     explicit Board(int screen) : table(kDragon, 7) {
         surfaces.picBoard = MakeSurface(design::kBoardWidth, design::kBoardHeight);
         surfaces.picHold = MakeSurface(design::kTileWidth, design::kTileHeight);
-        surfaces.picWork = MakeSurface(design::kTileWidth, design::kTileHeight);
         surfaces.picMask = LoadTileMask();
         GameState& state = table.state;
         if (screen != 0) {

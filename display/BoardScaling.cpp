@@ -86,7 +86,6 @@ void FormResize(const ScreenScale& scale, GameState& state, WindowGeometry& geom
     const QSizeF sheetSize(geometry.sheetWidth, geometry.sheetHeight);
     surfaces.sheetGrid = BoardSheetGrid(state, sheetSize, r);
     surfaces.picMask = MakeTileMask(surfaces.sheetGrid.shape);
-    surfaces.picWork = MakeSurface(surfaces.sheetGrid.width, surfaces.sheetGrid.height);
     for (std::size_t slot = 0; slot < surfaces.picTile.size(); ++slot) {
         QImage& sheet = surfaces.picTile[slot];
         if (surfaces.builtIn[slot])

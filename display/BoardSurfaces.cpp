@@ -1,7 +1,6 @@
 #include "BoardSurfaces.h"
 
 #include <cmath>
-#include <utility>
 
 #include "Conversions.h"
 #include "DrawnArt.h"
@@ -17,11 +16,10 @@ const QImage& BoardSurfaces::Sheet(int slot) {
 
 void BoardSurfaces::DisplayBoard(const GameState& state, int currentTileSet) {
     const QImage& sheet = Sheet(currentTileSet);
-    // The last picture is on show (the front surface shares it); compose the new one in the
-    // other buffer, so that clearing the back surface never has to copy the front first.
-    std::swap(picBoard, spareBoard);
-    if (picBoard.size() != spareBoard.size())
-        picBoard = MakeSurface(spareBoard.width(), spareBoard.height());
+    // The front surface shares the back surface's pixels rather than keeping a copy of the
+    // board. It lets go of them while the board is composed, so that the back surface is drawn
+    // in place; nothing is painted on screen before the redraw is over.
+    picBoardOld = QImage();
     picBoard.fill(background);
     for (int i = 0; i < state.TileCount; ++i)
         if (IsPresent(state.Tiles[i])) DrawTile(state, state.Tiles[i], sheet);

@@ -5,12 +5,16 @@
 
 namespace varnel {
 
-BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent) {
+namespace {
+const QImage kNoPicture;
+}
+
+BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent), front_(&kNoPicture) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void BoardWidget::ShowPicture(const QImage& front, float pixelRatio) {
-    front_ = front;
+    front_ = &front;
     pixelRatio_ = pixelRatio;
     update();
 }
@@ -19,7 +23,7 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect area = event->rect();
     const qreal r = pixelRatio_;
-    painter.drawImage(QRectF(area), front_,
+    painter.drawImage(QRectF(area), *front_,
                       QRectF(area.x() * r, area.y() * r, area.width() * r, area.height() * r));
 }
 

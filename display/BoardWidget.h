@@ -14,9 +14,11 @@ public:
     explicit BoardWidget(QWidget* parent = nullptr);
 
     // The picture is in device pixels, pixelRatio to a pixel of the widget, and is shown at
-    // that resolution rather than enlarged.
+    // that resolution rather than enlarged. The widget paints straight from the caller's image,
+    // which lives as long as the widget, and holds no copy of its own: a board at the size of
+    // the screen is several megabytes.
     void ShowPicture(const QImage& front, float pixelRatio = 1);
-    const QImage& Picture() const { return front_; }
+    const QImage& Picture() const { return *front_; }
 
     // While the board is rebuilt, or a hint or the winning blink waits, clicks are ignored.
     // (The widget itself stays enabled so that its labels are not drawn greyed.)
@@ -32,7 +34,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    QImage front_;
+    const QImage* front_;
     float pixelRatio_ = 1;
     bool acceptsClicks_ = true;
 };

@@ -1,7 +1,6 @@
 #include "DrawnArt.h"
 
 #include <algorithm>
-#include <memory>
 
 #include "BuiltinArt.h"
 #include "Conversions.h"
@@ -16,12 +15,6 @@ bool IsDesignSize(const art::SheetGrid& grid) {
     return grid.scale == 1 && grid.shape.width == art::kTileWidth &&
            grid.shape.height == art::kTileHeight && grid.width == art::kSheetWidth &&
            grid.height == art::kSheetHeight;
-}
-
-// The typefaces some sets letter their faces with, read once, when a sheet first needs them.
-const art::Typefaces& Typefaces() {
-    static const auto typefaces = std::make_unique<art::Typefaces>();
-    return *typefaces;
 }
 
 }  // namespace
@@ -47,7 +40,11 @@ art::SheetGrid BoardSheetGrid(const GameState& state, QSizeF sheetSize, float pi
 
 QImage MakeBuiltinSheet(int slot, const art::SheetGrid& grid) {
     if (IsDesignSize(grid)) return LoadBuiltinSheet(slot);
-    if (Typefaces().Error().empty()) {
+    // The typefaces some sets letter their faces with are two megabytes of font files: read for
+    // each sheet drawn and let go after it, since sheets are drawn seldom (at the first
+    // maximize and when a set is first chosen).
+    const art::Typefaces typefaces;
+    if (typefaces.Error().empty()) {
         const auto& sets = art::BuiltInTileSets();
         if (slot >= 0 && slot < static_cast<int>(sets.size()))
             return art::ToQImage(art::RenderSheet(sets[slot].paintFace, grid));
