@@ -41,7 +41,6 @@ MatchPanel::MatchPanel(QWidget* parent)
 
     lblTitle->setGeometry(0, 0, 361, 33);
     lblTitle->setAlignment(Qt::AlignCenter);
-    lblTitle->setFont(TitleFont(lblTitle->text(), lblTitle->size()));
     lblTitle->setAutoFillBackground(true);
     lblTitle->setStyleSheet(QStringLiteral("color: #00ffff; background: #0000ff;"));
 
@@ -52,6 +51,16 @@ MatchPanel::MatchPanel(QWidget* parent)
         buttons[i]->setFont(PanelFont(12, true));
     }
     hide();
+}
+
+void MatchPanel::showEvent(QShowEvent* event) {
+    // Fitting the title loads the panel's face at several sizes: done when the panel is first
+    // shown rather than at every start.
+    if (!titleFitted_) {
+        titleFitted_ = true;
+        lblTitle->setFont(TitleFont(lblTitle->text(), lblTitle->size()));
+    }
+    QFrame::showEvent(event);
 }
 
 }  // namespace varnel

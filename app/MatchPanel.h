@@ -16,6 +16,12 @@ public:
     QPushButton* cmdMatchNew;
     QPushButton* cmdMatchShuffle;
     QPushButton* cmdMatchQuit;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    bool titleFitted_ = false;
 };
 
 }  // namespace varnel

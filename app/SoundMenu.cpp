@@ -38,12 +38,19 @@ void frmVarnel::OpenMusic() {
 
 bool frmVarnel::eventFilter(QObject* watched, QEvent* event) {
     // Once the first board has been painted (and, after this turn of the event loop, shown),
-    // the music may start.
+    // the music and the rest of the start may follow.
     if (watched == picBoard && event->type() == QEvent::Paint) {
         picBoard->removeEventFilter(this);
-        QTimer::singleShot(0, this, [this] { MMControl1.HoldStart(false); });
+        QTimer::singleShot(0, this, [this] { AfterFirstBoard(); });
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void frmVarnel::AfterFirstBoard() {
+    if (firstBoardShown_) return;
+    firstBoardShown_ = true;
+    MMControl1.HoldStart(false);
+    emit FirstBoardShown();
 }
 
 void frmVarnel::MMControl1_StatusUpdate() {

@@ -40,6 +40,7 @@ VarnelEnvironment ProgramEnvironment() {
     VarnelEnvironment environment;
     environment.appPath = QCoreApplication::applicationDirPath();
     environment.dataPath = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    environment.cachePath = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     environment.screenSize = [] {
         const QScreen* screen = QGuiApplication::primaryScreen();
         return screen ? screen->geometry().size() : QSize(640, 480);
@@ -63,7 +64,7 @@ frmVarnel::frmVarnel(VarnelEnvironment environment, QWidget* parent)
     // window that is never painted (started minimized) lets it go after a second anyway.
     MMControl1.HoldStart(true);
     picBoard->installEventFilter(this);
-    QTimer::singleShot(1000, this, [this] { MMControl1.HoldStart(false); });
+    QTimer::singleShot(1000, this, [this] { AfterFirstBoard(); });
     Form_Load();
 }
 
@@ -80,6 +81,7 @@ void frmVarnel::CreateControls() {
     // slots until they are first drawn with.
     const float r = environment_.pixelRatio;
     surfaces_.pixelRatio = r;
+    surfaces_.sheetCache = SheetCache(environment_.cachePath);
     const QSize board = BoardDeviceSize(design::kBoardWidth, design::kBoardHeight, r);
     surfaces_.picBoard = MakeSurface(board.width(), board.height());
     surfaces_.picBoardOld = surfaces_.picBoard;

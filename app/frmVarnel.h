@@ -27,6 +27,7 @@ namespace varnel {
 struct VarnelEnvironment {
     QString appPath;                    // the program's folder
     QString dataPath;                   // the player's data folder, for a save made elsewhere
+    QString cachePath;                  // drawn tile sets kept between runs; empty: none kept
     FolderCheck canWriteIn;             // empty: the player's own permissions decide
     std::function<QSize()> screenSize;  // the screen, in pixels
     float pixelRatio = 1;               // device pixels per pixel of the window
@@ -130,6 +131,11 @@ public:
     QAction* mnuHelpContents = nullptr;
     QAction* mnuHelpPlay = nullptr;
 
+signals:
+    // The first board is on screen (or a second has passed without it, for a window started
+    // minimized): what is not needed for the first picture starts now.
+    void FirstBoardShown();
+
 protected:
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -148,6 +154,7 @@ private:
     void OpenMusic();
     void OpenMusicDevice();
     void MMControl1_StatusUpdate();
+    void AfterFirstBoard();
     void StopMusicForShutdown();
     void ShowWarning(const QString& text);
     int MessageBox(QMessageBox::Icon icon, const QString& caption, const QString& text,
@@ -172,6 +179,7 @@ private:
     bool FirstMaximize_ = true;
     bool busy_ = false;
     bool ending_ = false;
+    bool firstBoardShown_ = false;
 };
 
 }  // namespace varnel

@@ -9,7 +9,7 @@ namespace {
 // The design size the outlines are taken at; they are scaled from there without hinting.
 constexpr qreal kDesignSize = 100.0;
 
-const char* const kFiles[] = {
+constexpr std::array<const char*, 3> kFiles = {
     "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
     "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf",
     "/usr/share/fonts/truetype/dejavu/DejaVuSerif-Bold.ttf",
@@ -23,6 +23,8 @@ qreal CapHeight(const QRawFont& font) {
 }
 
 }  // namespace
+
+const std::array<const char*, 3>& TypefaceFiles() { return kFiles; }
 
 Typefaces::Typefaces() {
     for (std::size_t i = 0; i < fonts_.size(); ++i) {

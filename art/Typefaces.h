@@ -30,6 +30,9 @@ class Typefaces {
     std::string error_;
 };
 
+// The font files the faces are read from.
+const std::array<const char*, 3>& TypefaceFiles();
+
 // Outline of a line of text with capitals capHeight tall, baseline at y = 0, starting at x = 0.
 QPainterPath TextOutline(Typeface face, const QString& text, qreal capHeight);
 

@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "BuiltinArt.h"
+#include "FirstBoard.h"
 #include "FirstPaint.h"
 #include "ResidentMemory.h"
 #include "frmVarnel.h"
@@ -14,11 +14,12 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Varnel Solitaire"));
-    QApplication::setWindowIcon(varnel::ProgramIcon());
     varnel::VarnelEnvironment environment = varnel::ProgramEnvironment();
     if (argc > 1) environment.appPath = QString::fromLocal8Bit(argv[1]);
     const bool memory = argc > 2 && QByteArray(argv[2]) == "--memory";
     varnel::frmVarnel window(environment);
+    QObject::connect(&window, &varnel::frmVarnel::FirstBoardShown, &window,
+                     [] { varnel::AfterFirstBoardShown(); });
     window.showMaximized();
     // Once the board is on screen, stop; or measure once the music plays.
     const AfterFirstPaint firstBoard(window.picBoard, [&window, memory] {

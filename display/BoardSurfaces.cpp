@@ -10,7 +10,13 @@ namespace varnel {
 
 const QImage& BoardSurfaces::Sheet(int slot) {
     QImage& sheet = picTile[slot];
-    if (sheet.isNull() && builtIn[slot]) sheet = MakeBuiltinSheet(slot, sheetGrid);
+    if (!sheet.isNull() || !builtIn[slot]) return sheet;
+    if (IsDesignSize(sheetGrid)) return sheet = MakeBuiltinSheet(slot, sheetGrid);
+    sheet = sheetCache.Load(slot, sheetGrid);
+    if (sheet.isNull()) {
+        sheet = MakeBuiltinSheet(slot, sheetGrid);
+        sheetCache.Store(slot, sheetGrid, sheet);
+    }
     return sheet;
 }
 

@@ -5,6 +5,7 @@
 
 #include "GameState.h"
 #include "Sheet.h"
+#include "SheetCache.h"
 
 namespace varnel {
 
@@ -23,6 +24,7 @@ struct BoardSurfaces {
     art::SheetGrid sheetGrid = art::SheetGrid::Design();  // where the built-in sets' cells lie
     float pixelRatio = 1;
     QRgb background = qRgb(0, 64, 64);
+    SheetCache sheetCache;  // built-in sets drawn at the board's size in an earlier run
 
     // The sheet of a slot, its built-in set made first if it is not yet.
     const QImage& Sheet(int slot);

@@ -9,15 +9,12 @@
 #include "Typefaces.h"
 
 namespace varnel {
-namespace {
 
 bool IsDesignSize(const art::SheetGrid& grid) {
     return grid.scale == 1 && grid.shape.width == art::kTileWidth &&
            grid.shape.height == art::kTileHeight && grid.width == art::kSheetWidth &&
            grid.height == art::kSheetHeight;
 }
-
-}  // namespace
 
 art::SheetGrid BoardSheetGrid(const GameState& state, QSizeF sheetSize, float pixelRatio) {
     const float r = pixelRatio;

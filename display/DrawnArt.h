@@ -15,6 +15,9 @@ namespace varnel {
 // least sheetSize (in the window's pixels) big.
 art::SheetGrid BoardSheetGrid(const GameState& state, QSizeF sheetSize, float pixelRatio);
 
+// True for the grid of the committed sheets (44 x 55 cells, no scaling).
+bool IsDesignSize(const art::SheetGrid& grid);
+
 // The built-in set of a slot for the grid: the committed sheet at the design size, otherwise
 // drawn at the grid's size (or, should its typefaces be missing, the committed sheet stretched).
 QImage MakeBuiltinSheet(int slot, const art::SheetGrid& grid);

@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "BoardSurfaces.h"
+#include "DrawnArt.h"
+#include "SheetCache.h"
+
+namespace varnel {
+namespace {
+
+// A sheet kept by one run comes back only for the same slot and grid, and only whole.
+TEST(SheetCache, KeptSheetComesBackOnlyForItsOwnGridAndWhole) {
+    QTemporaryDir folder;
+    const SheetCache cache(folder.path());
+    GameState state;
+    state.TileWidth *= 2, state.TileHeight *= 2, state.BoardScale = 2;
+    const art::SheetGrid grid = BoardSheetGrid(state, QSizeF(792, 440), 1);
+    QImage sheet(grid.width, grid.height, QImage::Format_RGB32);
+    sheet.fill(qRgb(10, 20, 30));
+    sheet.setPixel(3, 4, qRgb(200, 0, 0));
+
+    EXPECT_TRUE(cache.Load(0, grid).isNull()) << "nothing kept yet";
+    cache.Store(0, grid, sheet);
+    EXPECT_EQ(cache.Load(0, grid), sheet);
+    EXPECT_TRUE(cache.Load(1, grid).isNull()) << "another set";
+    art::SheetGrid wider = grid;
+    wider.columnLeft[8] += 1;
+    EXPECT_TRUE(cache.Load(0, wider).isNull()) << "another grid";
+
+    // The board takes a kept sheet instead of drawing the set.
+    BoardSurfaces surfaces;
+    surfaces.sheetCache = cache;
+    surfaces.sheetGrid = grid;
+    EXPECT_EQ(surfaces.Sheet(0), sheet);
+
+    QFile file(folder.filePath("sheet-0.rgb"));
+    ASSERT_TRUE(file.resize(file.size() - 1));
+    EXPECT_TRUE(cache.Load(0, grid).isNull()) << "a damaged file";
+    ASSERT_TRUE(file.remove() && QDir(folder.path()).mkdir("sheet-0.rgb"));
+    EXPECT_TRUE(cache.Load(0, grid).isNull()) << "a folder in its place";
+    EXPECT_TRUE(SheetCache().Load(0, grid).isNull()) << "no folder: nothing kept";
+}
+
+}  // namespace
+}  // namespace varnel
