@@ -24,7 +24,9 @@ qreal CapHeight(const QRawFont& font) {
 
 }  // namespace
 
-const std::array<const char*, 3>& TypefaceFiles() { return kFiles; }
+const std::array<const char*, 3>& TypefaceFiles() {
+    return kFiles;
+}
 
 Typefaces::Typefaces() {
     for (std::size_t i = 0; i < fonts_.size(); ++i) {

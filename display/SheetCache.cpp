@@ -36,8 +36,8 @@ void AddFile(QByteArray& stamp, const QString& path) {
 std::array<char, 16> KeyOf(int slot, const art::SheetGrid& grid) {
     QByteArray stamp = QByteArray::number(slot) + ' ' + qVersion() + '\n';
     const art::TileShape& shape = grid.shape;
-    for (int n : {shape.width, shape.height, shape.depth, shape.line, shape.bone, grid.width,
-                  grid.height})
+    for (int n :
+         {shape.width, shape.height, shape.depth, shape.line, shape.bone, grid.width, grid.height})
         stamp += QByteArray::number(n) + ' ';
     for (int left : grid.columnLeft) stamp += QByteArray::number(left) + ' ';
     for (int top : grid.rowTop) stamp += QByteArray::number(top) + ' ';
@@ -50,7 +50,9 @@ std::array<char, 16> KeyOf(int slot, const art::SheetGrid& grid) {
     return key;
 }
 
-qint64 RowBytes(const art::SheetGrid& grid) { return qint64{grid.width} * 4; }
+qint64 RowBytes(const art::SheetGrid& grid) {
+    return qint64{grid.width} * 4;
+}
 
 }  // namespace
 
@@ -74,8 +76,7 @@ QImage SheetCache::Load(int slot, const art::SheetGrid& grid) const {
         return {};
     QImage sheet(grid.width, grid.height, QImage::Format_RGB32);
     for (int y = 0; y < grid.height; ++y)
-        if (file.read(reinterpret_cast<char*>(sheet.scanLine(y)), RowBytes(grid)) !=
-            RowBytes(grid))
+        if (file.read(reinterpret_cast<char*>(sheet.scanLine(y)), RowBytes(grid)) != RowBytes(grid))
             return {};
     return sheet;
 }

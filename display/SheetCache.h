@@ -13,7 +13,7 @@ namespace varnel {
 // one. A kept sheet is used only for the same set, grid, program build, Qt and fonts; anything
 // else (or a damaged file) reads as nothing, and the set is drawn again.
 class SheetCache {
-public:
+  public:
     SheetCache() = default;  // keeps nothing
     explicit SheetCache(QString folder) : folder_(std::move(folder)) {}
 
@@ -22,7 +22,7 @@ public:
     // Keeps the sheet for the next run; a folder that cannot be written keeps nothing.
     void Store(int slot, const art::SheetGrid& grid, const QImage& sheet) const;
 
-private:
+  private:
     QString PathOf(int slot) const;
 
     QString folder_;
