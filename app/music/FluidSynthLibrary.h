@@ -21,6 +21,9 @@ namespace varnel {
     X(delete_fluid_synth)              \
     X(fluid_is_soundfont)              \
     X(fluid_synth_sfload)              \
+    X(new_fluid_defsfloader)           \
+    X(fluid_sfloader_set_callbacks)    \
+    X(fluid_synth_add_sfloader)        \
     X(fluid_synth_write_float)         \
     X(fluid_synth_system_reset)        \
     X(fluid_synth_all_sounds_off)      \

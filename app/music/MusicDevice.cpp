@@ -15,7 +15,9 @@
 #include <thread>
 
 #include "FluidSynthLibrary.h"
+#include "SoundFontLoader.h"
 #include "TuneFile.h"
+#include "TunePresets.h"
 
 namespace varnel {
 
@@ -252,12 +254,18 @@ bool MusicDevice::StartJob::Build() {
         failure = QStringLiteral("FluidSynth could not make a synthesiser");
         return false;
     }
+    const auto presets = PresetsOfTune(*tune);
     const bool haveFont = std::any_of(soundFonts.begin(), soundFonts.end(), [&](const auto& path) {
         // Only files that say they are sound fonts go to the loader, which complains aloud
         // about anything else.
-        return QFileInfo(QFile::decodeName(path.c_str())).isFile() &&
-               fs.fluid_is_soundfont(path.c_str()) &&
-               fs.fluid_synth_sfload(synth, path.c_str(), 1) != FLUID_FAILED;
+        if (!QFileInfo(QFile::decodeName(path.c_str())).isFile() ||
+            !fs.fluid_is_soundfont(path.c_str()))
+            return false;
+        // Only the tune's instruments are loaded: the rest of a General MIDI font would take
+        // megabytes for nothing.
+        if (auto subset = presets ? SoundFontSubset::Make(path, *presets) : nullptr)
+            LoadAsSubset(fs, settings, synth, std::move(subset));
+        return fs.fluid_synth_sfload(synth, path.c_str(), 1) != FLUID_FAILED;
     });
     if (!haveFont) {
         std::string tried;

@@ -1,0 +1,168 @@
+#include "SoundFontSubset.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <map>
+
+namespace varnel {
+namespace {
+
+uint32_t Le32(const char* p) {
+    uint32_t v = 0;
+    for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<uint8_t>(p[i]);
+    return v;
+}
+uint16_t Le16(const char* p) {
+    return static_cast<uint16_t>(static_cast<uint8_t>(p[0]) | static_cast<uint8_t>(p[1]) << 8);
+}
+void PutLe(std::vector<char>& out, uint32_t v, int bytes) {
+    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>(v >> (8 * i)));
+}
+void SetLe16(char* p, uint32_t v) {
+    p[0] = static_cast<char>(v);
+    p[1] = static_cast<char>(v >> 8);
+}
+
+bool ReadAt(std::FILE* file, int64_t at, void* into, int64_t count) {
+    return std::fseek(file, static_cast<long>(at), SEEK_SET) == 0 &&
+           std::fread(into, 1, static_cast<size_t>(count), file) == static_cast<size_t>(count);
+}
+
+// The nine tables of the preset data, in the order the format lays them down, with the size of
+// one record of each.
+constexpr std::array<std::pair<const char*, int>, 9> kTables = {{{"phdr", 38},
+                                                                 {"pbag", 4},
+                                                                 {"pmod", 10},
+                                                                 {"pgen", 4},
+                                                                 {"inst", 22},
+                                                                 {"ibag", 4},
+                                                                 {"imod", 10},
+                                                                 {"igen", 4},
+                                                                 {"shdr", 46}}};
+
+using Table = std::vector<char>;
+
+// Whole records from..to of a table (the last record of each is a terminal one).
+void CopyRecords(Table& to, const Table& from, int size, uint32_t first, uint32_t end) {
+    to.insert(to.end(), from.begin() + first * size, from.begin() + end * size);
+}
+
+}  // namespace
+
+std::unique_ptr<const SoundFontSubset> SoundFontSubset::Make(
+    const std::string& path, const std::set<PresetNumber>& presets) {
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
+                                                         &std::fclose);
+    if (!file || std::fseek(file.get(), 0, SEEK_END) != 0) return nullptr;
+    const int64_t fileSize = std::ftell(file.get());
+    char head[12];
+    if (!ReadAt(file.get(), 0, head, 12) || std::memcmp(head, "RIFF", 4) != 0 ||
+        std::memcmp(head + 8, "sfbk", 4) != 0)
+        return nullptr;
+
+    // Find the preset data: the last LIST of the file.
+    int64_t at = 12;
+    uint32_t pdtaLength = 0;
+    for (char chunk[12]; at + 12 <= fileSize; at += 8 + Le32(chunk + 4) + (Le32(chunk + 4) & 1)) {
+        if (!ReadAt(file.get(), at, chunk, 12)) return nullptr;
+        if (std::memcmp(chunk, "LIST", 4) == 0 && std::memcmp(chunk + 8, "pdta", 4) == 0) {
+            pdtaLength = Le32(chunk + 4);
+            break;
+        }
+    }
+    if (pdtaLength < 4 || at + 8 + pdtaLength > fileSize || at + 8 + pdtaLength + 1 < fileSize)
+        return nullptr;
+    std::vector<char> pdta(pdtaLength - 4);
+    if (!ReadAt(file.get(), at + 12, pdta.data(), static_cast<int64_t>(pdta.size())))
+        return nullptr;
+
+    std::map<std::string, Table> tables;
+    for (size_t p = 0; p + 8 <= pdta.size();) {
+        const uint32_t length = Le32(pdta.data() + p + 4);
+        if (p + 8 + length > pdta.size()) return nullptr;
+        tables[std::string(pdta.data() + p, 4)].assign(pdta.begin() + p + 8,
+                                                       pdta.begin() + p + 8 + length);
+        p += 8 + length;
+    }
+    for (const auto& [id, size] : kTables)
+        if (tables[id].empty() || tables[id].size() % size != 0) return nullptr;
+
+    // The kept presets, each with its zones (bags) and their generators and modulators; the
+    // instruments and samples stay as they are, unused ones included, so no index changes.
+    const Table &phdr = tables["phdr"], &pbag = tables["pbag"], &pmod = tables["pmod"],
+                &pgen = tables["pgen"];
+    const uint32_t presetCount = phdr.size() / 38 - 1, bagCount = pbag.size() / 4 - 1;
+    Table newPhdr, newPbag, newPmod, newPgen;
+    std::set<PresetNumber> found;
+    auto bagOf = [&](uint32_t preset) { return Le16(phdr.data() + preset * 38 + 24); };
+    for (uint32_t p = 0; p < presetCount; ++p) {
+        const char* record = phdr.data() + p * 38;
+        const PresetNumber number{Le16(record + 22), Le16(record + 20)};
+        if (!presets.contains(number) || found.contains(number)) continue;
+        const uint32_t firstBag = bagOf(p), endBag = bagOf(p + 1);
+        if (firstBag > endBag || endBag > bagCount) return nullptr;
+        found.insert(number);
+        CopyRecords(newPhdr, phdr, 38, p, p + 1);
+        SetLe16(newPhdr.data() + newPhdr.size() - 38 + 24, newPbag.size() / 4);
+        for (uint32_t b = firstBag; b < endBag; ++b) {
+            const char* bag = pbag.data() + b * 4;
+            const uint32_t gen = Le16(bag), genEnd = Le16(bag + 4);
+            const uint32_t mod = Le16(bag + 2), modEnd = Le16(bag + 6);
+            if (gen > genEnd || genEnd * 4 > pgen.size() - 4 || mod > modEnd ||
+                modEnd * 10 > pmod.size() - 10)
+                return nullptr;
+            PutLe(newPbag, newPgen.size() / 4, 2);
+            PutLe(newPbag, newPmod.size() / 10, 2);
+            CopyRecords(newPgen, pgen, 4, gen, genEnd);
+            CopyRecords(newPmod, pmod, 10, mod, modEnd);
+        }
+    }
+    if (found != presets) return nullptr;
+    // The terminal records close each table, pointing one past the last entry.
+    CopyRecords(newPhdr, phdr, 38, presetCount, presetCount + 1);
+    SetLe16(newPhdr.data() + newPhdr.size() - 38 + 24, newPbag.size() / 4);
+    PutLe(newPbag, newPgen.size() / 4, 2);
+    PutLe(newPbag, newPmod.size() / 10, 2);
+    CopyRecords(newPmod, pmod, 10, pmod.size() / 10 - 1, pmod.size() / 10);
+    CopyRecords(newPgen, pgen, 4, pgen.size() / 4 - 1, pgen.size() / 4);
+    tables["phdr"] = std::move(newPhdr);
+    tables["pbag"] = std::move(newPbag);
+    tables["pmod"] = std::move(newPmod);
+    tables["pgen"] = std::move(newPgen);
+
+    auto subset = std::make_unique<SoundFontSubset>();
+    subset->path_ = path;
+    subset->pdtaStart_ = at;
+    std::vector<char>& out = subset->pdta_;
+    out.insert(out.end(), {'L', 'I', 'S', 'T', 0, 0, 0, 0, 'p', 'd', 't', 'a'});
+    for (const auto& [id, size] : kTables) {
+        out.insert(out.end(), id, id + 4);
+        PutLe(out, tables[id].size(), 4);
+        out.insert(out.end(), tables[id].begin(), tables[id].end());
+    }
+    std::vector<char> length;
+    PutLe(length, out.size() - 8, 4);
+    std::copy(length.begin(), length.end(), out.begin() + 4);
+    subset->riffHeader_.assign(head, head + 12);
+    length.clear();
+    PutLe(length, static_cast<uint32_t>(subset->Size() - 8), 4);
+    std::copy(length.begin(), length.end(), subset->riffHeader_.begin() + 4);
+    return subset;
+}
+
+bool SoundFontSubset::Read(std::FILE* file, int64_t at, void* into, int64_t count) const {
+    if (at < 0 || count < 0 || at + count > Size()) return false;
+    auto* out = static_cast<char*>(into);
+    // Three stretches: our header, the original's information and samples, our preset data.
+    for (; count > 0 && at < 12; --count) *out++ = riffHeader_[at++];
+    if (count > 0 && at < pdtaStart_) {
+        const int64_t n = std::min(count, pdtaStart_ - at);
+        if (!ReadAt(file, at, out, n)) return false;
+        out += n, at += n, count -= n;
+    }
+    if (count > 0) std::memcpy(out, pdta_.data() + (at - pdtaStart_), static_cast<size_t>(count));
+    return true;
+}
+
+}  // namespace varnel

@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryFile>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "FluidSynthLibrary.h"
+#include "MusicDevice.h"
+#include "SoundFontLoader.h"
+#include "SoundFontSubset.h"
+#include "TunePresets.h"
+
+namespace varnel {
+namespace {
+
+std::vector<uint8_t> TuneBytes() {
+    QFile file(QStringLiteral(VARNEL_TUNE_PATH));
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return {bytes.begin(), bytes.end()};
+}
+
+// The first seconds of the tune as the game renders them, from the whole font or from the
+// part of it holding the tune's instruments, and how many presets the synthesiser holds.
+std::vector<float> Render(const std::vector<uint8_t>& tune, const std::string& font,
+                          std::shared_ptr<const SoundFontSubset> subset, int seconds,
+                          int* presets) {
+    const FluidSynthLibrary& fs = *LoadFluidSynth();
+    fluid_settings_t* settings = fs.new_fluid_settings();
+    fs.fluid_settings_setnum(settings, "synth.sample-rate", MusicDevice::SampleRate);
+    fs.fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
+    fluid_synth_t* synth = fs.new_fluid_synth(settings);
+    if (subset) LoadAsSubset(fs, settings, synth, std::move(subset));
+    fluid_player_t* player = fs.new_fluid_player(synth);
+    std::vector<float> left(MusicDevice::SampleRate * seconds), right(left.size());
+    if (fs.fluid_synth_sfload(synth, font.c_str(), 1) != FLUID_FAILED &&
+        fs.fluid_player_add_mem(player, tune.data(), tune.size()) == FLUID_OK &&
+        fs.fluid_player_play(player) == FLUID_OK) {
+        fluid_sfont_t* loaded = fluid_synth_get_sfont(synth, 0);
+        fluid_sfont_iteration_start(loaded);
+        for (*presets = 0; fluid_sfont_iteration_next(loaded) != nullptr;) ++*presets;
+        for (std::size_t at = 0; at < left.size(); at += 1024) {
+            const int n = static_cast<int>(std::min<std::size_t>(1024, left.size() - at));
+            fs.fluid_synth_write_float(synth, n, &left[at], 0, 1, &right[at], 0, 1);
+        }
+    }
+    fs.delete_fluid_player(player);
+    fs.delete_fluid_synth(synth);
+    fs.delete_fluid_settings(settings);
+    left.insert(left.end(), right.begin(), right.end());
+    return left;
+}
+
+TEST(SoundFontSubset, TheTuneSoundsTheSameFromItsOwnInstrumentsAlone) {
+    ASSERT_NE(LoadFluidSynth(), nullptr);
+    const std::vector<uint8_t> tune = TuneBytes();
+    const auto presets = PresetsOfTune(tune);
+    ASSERT_TRUE(presets);
+    EXPECT_EQ(*presets, (std::set<PresetNumber>{{0, 0}, {0, 32}, {0, 46}, {0, 49}}))
+        << "piano, bass, harp and strings";
+    const std::string font = MusicDevice::DefaultSoundFonts().first().toStdString();
+    std::shared_ptr<const SoundFontSubset> subset = SoundFontSubset::Make(font, *presets);
+    ASSERT_TRUE(subset);
+    int wholePresets = 0, subsetPresets = 0;
+    const std::vector<float> whole = Render(tune, font, nullptr, 20, &wholePresets);
+    EXPECT_GT(*std::max_element(whole.begin(), whole.end()), 0.05F) << "the tune sounds";
+    EXPECT_TRUE(Render(tune, font, subset, 20, &subsetPresets) == whole) << "sample for sample";
+    EXPECT_EQ(subsetPresets, 4);
+    EXPECT_GT(wholePresets, 100);
+
+    // A preset the font lacks, a file that is no sound font: no subset, the whole font is used.
+    EXPECT_FALSE(SoundFontSubset::Make(font, {{0, 0}, {7, 7}}));
+    EXPECT_FALSE(SoundFontSubset::Make(VARNEL_TUNE_PATH, *presets));
+    // A tune that picks its own banks is not cut down to guesses.
+    std::vector<uint8_t> banked = tune;
+    const uint8_t volume[] = {0xB0, 7};  // the piano's volume, set at the start
+    auto control = std::search(banked.begin(), banked.end(), volume, volume + 2);
+    ASSERT_NE(control, banked.end());
+    control[1] = 0;  // now a bank select
+    EXPECT_FALSE(PresetsOfTune(banked));
+}
+
+}  // namespace
+}  // namespace varnel
