@@ -2,10 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QImage>
+#include <QString>
 #include <string>
 #include <vector>
-
-#include "BmpReader.h"
 
 namespace varnel::assets_test {
 
@@ -21,27 +22,44 @@ constexpr bool OutsideTile(int x, int y) {
     return x + y < kDepth || (kCellWidth - 1 - x) + (kCellHeight - 1 - y) < kDepth;
 }
 
-// Pixel (x, y) of the cell of a face: row face / 9, column face % 9 of the sheet.
-inline const Colour& CellPixel(const Bmp8& sheet, int face, int x, int y) {
-    return sheet.At(face % 9 * kCellWidth + x, face / 9 * kCellHeight + y);
-}
-
 constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 
-std::string AssetPath(const std::string& relative);
-std::string IconFile(int size);
+inline std::string IconFile(int size) {
+    return "icons/varnel-" + std::to_string(size) + ".png";
+}
 
-// The five built-in sheets in the order of the Tiles menu, then the program's own picture.
-const std::vector<std::string>& SheetFiles();
+// The five built-in sheets in the order of the Tiles menu.
+inline const std::vector<std::string> kSheetFiles{"sheets/traditional.bmp", "sheets/alphabet.bmp",
+                                                  "sheets/flower-power.bmp", "sheets/egyptian.bmp",
+                                                  "sheets/creepy-crawlers.bmp"};
+
+inline QString AssetPath(const std::string& relative) {
+    return QStringLiteral(VARNEL_ASSETS_DIR "/") + QString::fromStdString(relative);
+}
+
+inline QByteArray ReadBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A committed 8-bit bitmap with its colour table, as the game reads it.
+inline QImage LoadIndexed(const std::string& relative) {
+    QImage image(AssetPath(relative), "BMP");
+    EXPECT_EQ(image.format(), QImage::Format_Indexed8) << relative;
+    return image;
+}
+
+// Pixel (x, y) of the cell of a face: row face / 9, column face % 9 of the sheet.
+inline QRgb CellPixel(const QImage& sheet, int face, int x, int y) {
+    return sheet.pixel(face % 9 * kCellWidth + x, face / 9 * kCellHeight + y);
+}
 
 // A test name made of the letters and digits of a file name.
-std::string FileTestName(const ::testing::TestParamInfo<std::string>& info);
-
-// Loads a committed bitmap; one that cannot be read fails the current test and comes back empty.
-Bmp8 LoadBmp(const std::string& relative);
-
-// Checks the headers of an uncompressed 8-bit picture whose rows need no padding: "BM", 1078
-// bytes before the pixels, a 40-byte info header, one plane, and sizes that add up.
-void ExpectEightBitLayout(const Bmp8& bmp, int width, int height);
+inline std::string FileTestName(const ::testing::TestParamInfo<std::string>& info) {
+    std::string name;
+    for (char c : info.param)
+        if (std::isalnum(static_cast<unsigned char>(c))) name += c;
+    return name;
+}
 
 }  // namespace varnel::assets_test

@@ -1,7 +1,5 @@
-// The tile sheets and the program's picture file: the exact bitmap layout the game expects, a
-// black surround where the board must show through, and tiles that read as tiles.
-#include <gtest/gtest.h>
-
+// The built-in tile sheets: a black surround where the board must show through, and tiles
+// that read as tiles.
 #include <algorithm>
 #include <cstdlib>
 
@@ -10,60 +8,50 @@
 namespace varnel::assets_test {
 namespace {
 
-double Lightness(const Colour& c) {
-    return 0.299 * c[0] + 0.587 * c[1] + 0.114 * c[2];
-}
-
-// The mean lightness of cell 0 over columns x0..x1 and rows y0..y1, the last ones excluded.
-double MeanLightness(const Bmp8& sheet, int x0, int x1, int y0, int y1) {
-    double sum = 0;
-    for (int y = y0; y < y1; ++y)
-        for (int x = x0; x < x1; ++x) sum += Lightness(sheet.At(x, y));
-    return sum / ((x1 - x0) * (y1 - y0));
+double Lightness(QRgb c) {
+    return 0.299 * qRed(c) + 0.587 * qGreen(c) + 0.114 * qBlue(c);
 }
 
 class EachSheet : public ::testing::TestWithParam<std::string> {
   protected:
     // A sheet of another size fails here and skips the test, so the loops stay in the picture.
     void SetUp() override {
-        sheet_ = LoadBmp(GetParam());
-        ASSERT_EQ(sheet_.width, 9 * kCellWidth);
-        ASSERT_EQ(sheet_.height, 4 * kCellHeight);
+        sheet_ = LoadIndexed(GetParam());
+        ASSERT_EQ(sheet_.size(), QSize(9 * kCellWidth, 4 * kCellHeight));
     }
-    Bmp8 sheet_;
+
+    // The mean lightness of cell 0 over columns x0..x1 and rows y0..y1, the last ones excluded.
+    double MeanLightness(int x0, int x1, int y0, int y1) const {
+        double sum = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x) sum += Lightness(sheet_.pixel(x, y));
+        return sum / ((x1 - x0) * (y1 - y0));
+    }
+
+    QImage sheet_;
 };
 
-// 88198 bytes, of which 87120 are the pixels.
-TEST_P(EachSheet, HasTheExactBitmapLayout) {
-    ExpectEightBitLayout(sheet_, 396, 220);
-}
-
-// The game ORs each cell onto the board where the mask has cleared it; anything but black in
-// the cut corners would tint the board beneath.
-TEST_P(EachSheet, IsBlackWhereverTheMaskIsClear) {
-    for (int face = 0; face < kFaces; ++face) {
-        int stray = 0;
-        for (int y = 0; y < kCellHeight; ++y)
-            for (int x = 0; x < kCellWidth; ++x)
-                stray += OutsideTile(x, y) && CellPixel(sheet_, face, x, y) != Colour{0, 0, 0};
-        EXPECT_EQ(stray, 0) << "face " << face;
-    }
-}
-
-// Every cell is the same tile: the side, the outline and the rim of the face match cell 0's
-// pixel for pixel, so pictures never spill over the edge of the face.
-TEST_P(EachSheet, EveryCellHasTheSameTileBody) {
+// The game ORs each cell onto the board where the mask has cleared it: anything but black in
+// the cut corners would tint the board beneath. And the side, the outline and the rim of the
+// face match cell 0's pixel for pixel, so pictures never spill over the edge of the face.
+TEST_P(EachSheet, EveryCellIsTheSameTileInABlackSurround) {
     auto onBody = [](int x, int y) {
         const bool side = x < kDepth || y >= kCellHeight - kDepth;
         const bool edge =
             y == 0 || x == kCellWidth - 1 || x == kDepth || y == kCellHeight - kDepth - 1;
-        return !OutsideTile(x, y) && (side || edge);
+        return side || edge;
     };
-    for (int face = 1; face < kFaces; ++face) {
-        int differing = 0;
+    for (int face = 0; face < kFaces; ++face) {
+        int stray = 0, differing = 0;
         for (int y = 0; y < kCellHeight; ++y)
-            for (int x = 0; x < kCellWidth; ++x)
-                differing += onBody(x, y) && CellPixel(sheet_, face, x, y) != sheet_.At(x, y);
+            for (int x = 0; x < kCellWidth; ++x) {
+                const QRgb pixel = CellPixel(sheet_, face, x, y);
+                if (OutsideTile(x, y))
+                    stray += pixel != qRgb(0, 0, 0);
+                else if (onBody(x, y))
+                    differing += pixel != sheet_.pixel(x, y);
+            }
+        EXPECT_EQ(stray, 0) << "face " << face;
         EXPECT_EQ(differing, 0) << "face " << face;
     }
 }
@@ -79,8 +67,8 @@ TEST_P(EachSheet, SideIsShadedDarkerThanTheFace) {
                 face.push_back(Lightness(CellPixel(sheet_, f, x, y)));
     std::nth_element(face.begin(), face.begin() + face.size() * 4 / 5, face.end());
     const double ground = face[face.size() * 4 / 5];
-    const double left = MeanLightness(sheet_, 1, kDepth, 9, 45);
-    const double bottom = MeanLightness(sheet_, 9, 35, kCellHeight - kDepth, kCellHeight - 1);
+    const double left = MeanLightness(1, kDepth, 9, 45);
+    const double bottom = MeanLightness(9, 35, kCellHeight - kDepth, kCellHeight - 1);
     EXPECT_GT(ground, 215.0);
     EXPECT_GT(ground - left, 30.0);
     EXPECT_GT(left - bottom, 15.0);
@@ -91,27 +79,20 @@ TEST_P(EachSheet, SideIsShadedDarkerThanTheFace) {
 TEST_P(EachSheet, EveryFaceCarriesAPicture) {
     const int left = kDepth + 2, right = kCellWidth - 2, top = 2, bottom = kCellHeight - kDepth - 2;
     for (int face = 0; face < kFaces; ++face) {
-        const Colour& ground = CellPixel(sheet_, face, left, top);
+        const QRgb ground = CellPixel(sheet_, face, left, top);
         int inked = 0;
         for (int y = top; y < bottom; ++y)
             for (int x = left; x < right; ++x) {
-                const Colour& p = CellPixel(sheet_, face, x, y);
-                inked += std::abs(p[0] - ground[0]) + std::abs(p[1] - ground[1]) +
-                             std::abs(p[2] - ground[2]) >
+                const QRgb p = CellPixel(sheet_, face, x, y);
+                inked += std::abs(qRed(p) - qRed(ground)) + std::abs(qGreen(p) - qGreen(ground)) +
+                             std::abs(qBlue(p) - qBlue(ground)) >
                          90;
             }
         EXPECT_GT(inked, (right - left) * (bottom - top) / 12) << "face " << face;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllSheets, EachSheet, ::testing::ValuesIn(SheetFiles()), FileTestName);
-
-// The Creepy Crawlers entry of the Tiles menu loads the program's own picture file, so that
-// file carries the same set.
-TEST(ProgramPicture, IsTheCreepyCrawlersSheet) {
-    EXPECT_TRUE(ReadBytes(AssetPath("varnel.bmp")) ==
-                ReadBytes(AssetPath("sheets/creepy-crawlers.bmp")));
-}
+INSTANTIATE_TEST_SUITE_P(BuiltInSets, EachSheet, ::testing::ValuesIn(kSheetFiles), FileTestName);
 
 }  // namespace
 }  // namespace varnel::assets_test

@@ -6,6 +6,7 @@
 #include "Conversions.h"
 #include "DrawnArt.h"
 #include "RasterOps.h"
+#include "TilePicture.h"
 
 namespace varnel {
 namespace {
@@ -46,9 +47,8 @@ struct Drawing : ::testing::Test {
     }
     void Put(int index, int face, int x, int y, int16_t free = kFalse) {
         TileRec& tile = state.Tiles[index];
-        tile = TileRec{free, static_cast<int16_t>(x), static_cast<int16_t>(y),
-                       static_cast<int16_t>(face / 9 * 55), static_cast<int16_t>(face % 9 * 44),
-                       static_cast<int16_t>(face)};
+        tile = TileRec{free, int16_t(x), int16_t(y), int16_t(face / 9 * 55), int16_t(face % 9 * 44),
+                       int16_t(face)};
     }
     QRgb At(int x, int y) const { return surfaces.picBoardOld.pixel(x, y); }
 
@@ -56,23 +56,28 @@ struct Drawing : ::testing::Test {
     GameState state;
 };
 
-TEST_F(Drawing, EmptyBoardIsPlainBackground) {
-    surfaces.picBoard.fill(kWhite);  // whatever was there before
-    Put(0, 3, 10, 10);
-    state.Tiles[0].Face = kNoFace;
+// Tiles apart from each other: each shows its face inside its outline, clipped at the board's
+// edges, and the board shows everywhere else, whatever was there before.
+TEST_F(Drawing, EachTileShowsItsFaceInsideItsOutlineAndTheBoardElsewhere) {
+    surfaces.picBoard.fill(kWhite);
+    Put(0, 3, 100, 100);
+    state.Tiles[0].Face = kNoFace;  // removed
+    Put(1, 12, 20, 30);
+    Put(2, 4, 280, 180);
+    Put(3, 5, -20, -30);
+    state.TileCount = 4;
     surfaces.DisplayBoard(state, 0);
+    ASSERT_EQ(surfaces.picBoardOld.size(), QSize(300, 200));
     for (int y = 0; y < 200; ++y)
-        for (int x = 0; x < 300; ++x) ASSERT_EQ(At(x, y), kTeal) << x << "," << y;
-}
-
-TEST_F(Drawing, CornersShowTheBackgroundAndTheFaceFillsTheOutline) {
-    Put(0, 12, 20, 30);
-    surfaces.DisplayBoard(state, 0);
-    for (int y = 0; y < 55; ++y)
-        for (int x = 0; x < 44; ++x)
-            ASSERT_EQ(At(20 + x, 30 + y), Transparent(x, y) ? kTeal : FaceColour(12)) << x << "," << y;
-    EXPECT_EQ(At(19, 30), kTeal);
-    EXPECT_EQ(At(64, 84), kTeal);
+        for (int x = 0; x < 300; ++x) {
+            QRgb expected = kTeal;
+            for (int i = 1; i < 4; ++i) {
+                const int u = x - state.Tiles[i].X, v = y - state.Tiles[i].Y;
+                if (u >= 0 && u < 44 && v >= 0 && v < 55 && !Transparent(u, v))
+                    expected = FaceColour(state.Tiles[i].Face);
+            }
+            ASSERT_EQ(At(x, y), expected) << x << "," << y;
+        }
 }
 
 TEST_F(Drawing, HigherIndexCoversTheLowerAndItsCornersShowIt) {
@@ -92,15 +97,6 @@ TEST_F(Drawing, HigherIndexCoversTheLowerAndItsCornersShowIt) {
     // Its bottom-right corner lies over the background.
     EXPECT_EQ(At(153, 114), kTeal);
     EXPECT_EQ(At(150, 111), FaceColour(3));
-}
-
-TEST_F(Drawing, TilesHalfOffTheBoardAreClipped) {
-    Put(0, 4, 280, 180);
-    Put(1, 5, -20, -30);
-    surfaces.DisplayBoard(state, 0);
-    EXPECT_EQ(At(299, 199), FaceColour(4));
-    EXPECT_EQ(At(0, 0), FaceColour(5));
-    EXPECT_EQ(surfaces.picBoardOld.size(), QSize(300, 200));
 }
 
 // A copy of a 4 x 4 picture placed anywhere, partly off either surface, against a plain model:
@@ -160,13 +156,14 @@ TEST(Scaling, StretchedPicturesStayCleanForTheRasterOps) {
     }
 }
 
-// On the tile, next to a pixel outside it.
-bool OnEdge(const QImage& mask, int x, int y) {
+// On the tile, within the outline's width of a pixel outside it.
+bool OnOutline(const QImage& mask, int x, int y, int width) {
     auto clear = [&](int px, int py) {
         return !mask.rect().contains(px, py) || mask.pixel(px, py) == kWhite;
     };
-    return !clear(x, y) &&
-           (clear(x - 1, y) || clear(x + 1, y) || clear(x, y - 1) || clear(x, y + 1));
+    for (int k = 1; k <= width && !clear(x, y); ++k)
+        if (clear(x - k, y) || clear(x + k, y) || clear(x, y - k) || clear(x, y + k)) return true;
+    return false;
 }
 
 // Where the board's tile size is not whole, a cell may overlap its neighbour by a pixel.
@@ -179,6 +176,8 @@ bool InAnotherCell(const art::SheetGrid& grid, int face, int x, int y) {
     return false;
 }
 
+// Each face is drawn where the board's picture offsets look for it, black wherever the mask is
+// clear, and outlined. The cut corners and the outline grow with the tile.
 TEST(DrawnArt, BuiltInSetsAreDrawnAtTheBoardsScaleInsideTheirMask) {
     EXPECT_EQ(MakeTileMask(art::TileShape{}), LoadTileMask()) << "the committed mask at scale 1";
     const QRgb outline = qRgb(52, 40, 30);
@@ -190,18 +189,23 @@ TEST(DrawnArt, BuiltInSetsAreDrawnAtTheBoardsScaleInsideTheirMask) {
         const art::SheetGrid grid = BoardSheetGrid(state, QSizeF(396 * scale, 220 * scale), 1);
         const QImage mask = MakeTileMask(grid.shape);
         ASSERT_EQ(mask.size(), QSize(CLng(state.TileWidth), CLng(state.TileHeight)));
+        const int depth = CInt(5 * scale), line = CInt(scale);
+        EXPECT_EQ(mask.pixel(depth - 1, 0), kWhite) << scale;
+        EXPECT_EQ(mask.pixel(depth, 0), kBlack) << scale;
         for (int slot = 0; slot < 5; ++slot) {
             const QImage sheet = MakeBuiltinSheet(slot, grid);
             ASSERT_EQ(sheet.size(), QSize(CLng(396 * scale), CLng(220 * scale)));
-            for (int face = 0; face < 36; ++face) {
-                const int left = grid.columnLeft[face % 9], top = grid.rowTop[face / 9];
+            for (int16_t face = 0; face < 36; ++face) {
+                TileRec tile;
+                tile.Face = face;
+                SetPictureOffsets(tile, state.TileWidth, state.TileHeight);
                 for (int y = 0; y < mask.height(); ++y)
                     for (int x = 0; x < mask.width(); ++x) {
-                        const QRgb pixel = sheet.pixel(left + x, top + y);
+                        const QRgb pixel = sheet.pixel(tile.PicX + x, tile.PicY + y);
                         if (mask.pixel(x, y) == kWhite) {
                             ASSERT_EQ(pixel, kBlack) << scale << " " << slot << " " << face;
-                        } else if (OnEdge(mask, x, y) &&
-                                   !InAnotherCell(grid, face, left + x, top + y)) {
+                        } else if (OnOutline(mask, x, y, line) &&
+                                   !InAnotherCell(grid, face, tile.PicX + x, tile.PicY + y)) {
                             ASSERT_EQ(pixel, outline) << scale << " " << slot << " " << face;
                         }
                     }

@@ -1,19 +1,18 @@
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
 #include <QSet>
 #include <QTextBlock>
+#include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextLayout>
-#include <QTextTable>
-#include <QTextBrowser>
 #include <QXmlStreamReader>
+#include <memory>
 
+// The committed help pages as the player reads them.
 namespace varnel {
 namespace {
 
@@ -33,35 +32,29 @@ QMap<QString, Page> ReadAllPages() {
     for (const QString& name : HelpFolder.entryList({QStringLiteral("*.html")}, QDir::Files)) {
         Page& page = pages[name];
         QFile file(HelpFolder.filePath(name));
-        if (!file.open(QIODevice::ReadOnly)) {
-            page.error = QStringLiteral("cannot be opened");
-            continue;
-        }
+        if (!file.open(QIODevice::ReadOnly)) page.error = QStringLiteral("cannot be opened");
         QXmlStreamReader xml(&file);
         while (!xml.atEnd()) {
-            if (xml.readNext() != QXmlStreamReader::StartElement) {
-                continue;
-            }
-            for (const char* linkAttribute : {"href", "src"}) {
-                if (xml.attributes().hasAttribute(QLatin1String(linkAttribute))) {
-                    page.links << xml.attributes().value(QLatin1String(linkAttribute)).toString();
-                }
-            }
-            if (xml.name() == QLatin1String("title")) {
+            if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+            for (const char* attribute : {"href", "src"})
+                if (xml.attributes().hasAttribute(QLatin1String(attribute)))
+                    page.links << xml.attributes().value(QLatin1String(attribute)).toString();
+            if (xml.name() == QLatin1String("title"))
                 page.title = xml.readElementText().simplified();
-            }
         }
-        if (xml.hasError()) {
+        if (xml.hasError())
             page.error = QStringLiteral("line %1: %2").arg(xml.lineNumber()).arg(xml.errorString());
-        }
     }
     return pages;
 }
 
-// The page as the help window shows it.
+// The page as the help window shows it, laid out at the window's size.
 std::unique_ptr<QTextBrowser> Rendered(const QString& pageName) {
     auto browser = std::make_unique<QTextBrowser>();
     browser->setSource(QUrl::fromLocalFile(HelpFolder.absoluteFilePath(pageName)));
+    browser->resize(640, 540);
+    browser->document()->setTextWidth(browser->viewport()->width());
+    browser->document()->size();
     return browser;
 }
 
@@ -69,13 +62,10 @@ std::unique_ptr<QTextBrowser> Rendered(const QString& pageName) {
 QSet<QString> RenderedAnchors(const QString& pageName) {
     const auto browser = Rendered(pageName);
     QSet<QString> anchors;
-    for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            for (const QString& anchor : it.fragment().charFormat().anchorNames()) {
+    for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            for (const QString& anchor : it.fragment().charFormat().anchorNames())
                 anchors << anchor;
-            }
-        }
-    }
     return anchors;
 }
 
@@ -85,7 +75,8 @@ TEST(HelpPagesTest, EveryPageIsWellFormedTitledAndReachableAndEveryLinkResolves)
     QMap<QString, QSet<QString>> anchors;
     int linksChecked = 0;
     for (auto it = pages.begin(); it != pages.end(); ++it) {
-        EXPECT_TRUE(it->error.isEmpty()) << it.key().toStdString() << ": " << it->error.toStdString();
+        EXPECT_TRUE(it->error.isEmpty())
+            << it.key().toStdString() << ": " << it->error.toStdString();
         EXPECT_FALSE(it->title.isEmpty()) << it.key().toStdString();
         for (const QString& link : it->links) {
             const std::string where = it.key().toStdString() + " -> " + link.toStdString();
@@ -97,38 +88,28 @@ TEST(HelpPagesTest, EveryPageIsWellFormedTitledAndReachableAndEveryLinkResolves)
             ASSERT_TRUE(targetFile.isFile()) << where;
             EXPECT_EQ(targetFile.absoluteDir(), HelpFolder) << where;
             ++linksChecked;
-            if (url.hasFragment()) {
-                if (!anchors.contains(target)) {
-                    anchors.insert(target, RenderedAnchors(target));
-                }
-                EXPECT_TRUE(anchors[target].contains(url.fragment())) << where;
-            }
+            if (!url.hasFragment()) continue;
+            if (!anchors.contains(target)) anchors.insert(target, RenderedAnchors(target));
+            EXPECT_TRUE(anchors[target].contains(url.fragment())) << where;
         }
     }
     EXPECT_GT(linksChecked, 20);
     // A page the contents do not lead to, however indirectly, is one the player never finds.
     QStringList reached{QStringLiteral("index.html")};
-    for (qsizetype i = 0; i < reached.size(); ++i) {
+    for (qsizetype i = 0; i < reached.size(); ++i)
         for (const QString& link : pages.value(reached[i]).links) {
             const QString target = QUrl(link).path();
-            if (target.endsWith(".html") && !reached.contains(target)) {
-                reached << target;
-            }
+            if (target.endsWith(".html") && !reached.contains(target)) reached << target;
         }
-    }
-    for (const QString& name : pages.keys()) {
+    for (const QString& name : pages.keys())
         EXPECT_TRUE(reached.contains(name)) << name.toStdString() << " cannot be reached";
-    }
 }
 
 TEST(HelpPagesTest, NoWordInATableIsBrokenAcrossLines) {
     for (const QString& name : ReadAllPages().keys()) {
         const auto browser = Rendered(name);
-        browser->resize(640, 540);  // the help window's size
-        QTextDocument* document = browser->document();
-        document->setTextWidth(browser->viewport()->width());
-        document->size();  // lays the page out
-        for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (QTextBlock block = browser->document()->begin(); block.isValid();
+             block = block.next()) {
             if (!QTextCursor(block).currentTable()) continue;
             const QString text = block.text();
             const QTextLayout* layout = block.layout();
@@ -143,23 +124,23 @@ TEST(HelpPagesTest, NoWordInATableIsBrokenAcrossLines) {
 
 TEST(HelpPagesTest, EveryMenuEntryAndMessageIsExplained) {
     QString allText;
-    for (const QString& name : ReadAllPages().keys()) {
+    for (const QString& name : ReadAllPages().keys())
         allText += Rendered(name)->toPlainText() + '\n';
-    }
     // Each entry of the menu bar as the player sees it (without the access keys), then the
     // program's own words, quoted exactly so that the player recognises them.
-    for (const char* words :
-         {"Game", "New Game", "Save Game", "Restore Game", "Software Catalog", "Exit",
-          "Customize", "Sound On", "Background Color", "Layouts", "Dragon Layout",
-          "Rivers Layout", "Pyramid Layout", "Tiles", "Load Tileset", "Traditional", "Alphabet",
-          "Flower Power", "Egyptian", "Creepy Crawlers", "Shuffle", "Remaining", "Undo", "Hint",
-          "Help", "About Varnel...", "Contents", "How To Play",
-          "Sound Off", "Alt+F4", "Tiles Left:", "Return to Game", "Matches Remain",
-          "You Won! Do you want to play again?",
-          "0 Matching Tiles Remaining. Do you want to play again?", "varnel.sav", "varnel.bmp",
-          "Alt+U"}) {
+    // clang-format off
+    const char* const explained[] = {
+        "Game", "New Game", "Save Game", "Restore Game", "Software Catalog", "Exit", "Customize",
+        "Sound On", "Background Color", "Layouts", "Dragon Layout", "Rivers Layout",
+        "Pyramid Layout", "Tiles", "Load Tileset", "Traditional", "Alphabet", "Flower Power",
+        "Egyptian", "Creepy Crawlers", "Shuffle", "Remaining", "Undo", "Hint", "Help",
+        "About Varnel...", "Contents", "How To Play", "Sound Off", "Alt+F4", "Tiles Left:",
+        "Return to Game", "Matches Remain", "You Won! Do you want to play again?",
+        "0 Matching Tiles Remaining. Do you want to play again?", "varnel.sav", "varnel.bmp",
+        "Alt+U"};
+    // clang-format on
+    for (const char* words : explained)
         EXPECT_TRUE(allText.contains(QString::fromLatin1(words))) << words;
-    }
 }
 
 }  // namespace

@@ -15,33 +15,50 @@
 namespace varnel {
 namespace {
 
-const QString ContentsPage = QStringLiteral(VARNEL_ASSETS_DIR "/help/index.html");
-
+// Help pages of the test's own in a program folder of its own.
 class HelpWindowTest : public ::testing::Test {
   protected:
+    void SetUp() override { ASSERT_TRUE(app.mkdir(QStringLiteral("help"))); }
     void TearDown() override { CloseHelp(); }
+
+    // A page whose one link leads to href.
+    void WritePage(const QString& name, const QString& title, const QString& href = "") {
+        QFile page(app.filePath(name));
+        ASSERT_TRUE(page.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        page.write(QStringLiteral("<html><head><title>%1</title></head><body><a href=\"%2\">go"
+                                  "</a></body></html>")
+                       .arg(title, href)
+                       .toUtf8());
+    }
+
+    QTemporaryDir appFolder;
+    QDir app{appFolder.path()};
+    const QString helpFile = app.filePath(QStringLiteral("help/index.html"));
 };
 
 TEST_F(HelpWindowTest, EveryCallShowsTheOneFreeStandingWindowAtTheContents) {
     QWidget game;
     game.show();
-    const QUrl contents = QUrl::fromLocalFile(QFileInfo(ContentsPage).absoluteFilePath());
-    ShowHelp(ContentsPage, HelpDisplayContents);
+    WritePage("help/index.html", "Contents");
+    WritePage("help/other.html", "Other");
+    ShowHelp(helpFile, HelpDisplayContents);
     HelpWindow* window = CurrentHelpWindow();
     ASSERT_NE(window, nullptr);
+    const QUrl contents = window->Browser()->source();
 
-    // The player wanders off to another page, then closes the window; each call brings
-    // the same window back at the contents.
-    window->Browser()->setSource(QUrl(QStringLiteral("dragon.html")));
+    // The player wanders off to another page, then closes the window; each call brings the
+    // same window back at the contents, read again from the disk.
+    window->Browser()->setSource(QUrl(QStringLiteral("other.html")));
     ASSERT_NE(window->Browser()->source(), contents);
-    ShowHelp(ContentsPage, HelpDisplayContents);
+    ShowHelp(helpFile, HelpDisplayContents);
     window->close();
-    ShowHelp(ContentsPage, HelpDisplayContents);
+    WritePage("help/index.html", "Changed");
+    ShowHelp(helpFile, HelpDisplayContents);
 
     EXPECT_EQ(CurrentHelpWindow(), window);
     EXPECT_EQ(window->Browser()->source(), contents);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->windowTitle(), "Varnel Solitaire Help - Contents");
+    EXPECT_EQ(window->windowTitle(), "Varnel Solitaire Help - Changed");
 
     // It stands beside the game without an owner and without blocking it.
     EXPECT_EQ(window->parentWidget(), nullptr);
@@ -50,37 +67,17 @@ TEST_F(HelpWindowTest, EveryCallShowsTheOneFreeStandingWindowAtTheContents) {
     EXPECT_TRUE(game.isEnabled());
     // Closing the game must not wait for the help window to be closed too.
     EXPECT_FALSE(window->testAttribute(Qt::WA_QuitOnClose));
-}
 
-TEST_F(HelpWindowTest, MissingPagesLeaveANoteInTheWindowAndNoMessageBox) {
-    QTemporaryDir appFolder;
-    ASSERT_TRUE(appFolder.isValid());
-    const QString helpFile = appFolder.filePath(QStringLiteral("help/index.html"));
-    const auto writePage = [&](const char* title) {
-        QFile page(helpFile);
-        ASSERT_TRUE(page.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        page.write(QByteArray("<html><head><title>") + title + "</title></head></html>");
-    };
-
-    // A message box would wait for the player here; the call returns and the game goes on.
+    // The pages gone: a note in the window says where they were expected, with no way back to
+    // pages that went with them, and no message box waits for the player.
+    window->Browser()->setSource(QUrl(QStringLiteral("other.html")));
+    ASSERT_TRUE(QDir(app.filePath("help")).removeRecursively());
     ShowHelp(helpFile, HelpDisplayContents);
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    HelpWindow* window = CurrentHelpWindow();
-    ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(CurrentHelpWindow(), window);
     const QString text = window->Browser()->toPlainText();
     EXPECT_TRUE(text.contains(QDir::toNativeSeparators(helpFile))) << text.toStdString();
     EXPECT_FALSE(window->Browser()->isBackwardAvailable());
-
-    // Once the pages are there, the same window shows them, and a page changed on disk
-    // is read again rather than served from memory.
-    ASSERT_TRUE(QDir(appFolder.path()).mkdir(QStringLiteral("help")));
-    for (const char* title : {"Here now", "Changed"}) {
-        writePage(title);
-        ShowHelp(helpFile, HelpDisplayContents);
-        EXPECT_EQ(CurrentHelpWindow(), window);
-        EXPECT_EQ(window->Browser()->documentTitle(), title);
-    }
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 // Stands in for the desktop's browser: records the links handed to it.
@@ -104,29 +101,17 @@ class DesktopBrowser : public QObject {
 
 // The help shows its own pages and nothing else; the web is left to the desktop's browser.
 TEST_F(HelpWindowTest, OnlyItsOwnPagesAreShown) {
-    QTemporaryDir appFolder;
-    QDir app(appFolder.path());
-    ASSERT_TRUE(app.mkdir(QStringLiteral("help")));
-    const auto writePage = [&](const QString& name, const QString& title, const QString& href) {
-        QFile page(app.filePath(name));
-        ASSERT_TRUE(page.open(QIODevice::WriteOnly));
-        page.write(QStringLiteral("<html><head><title>%1</title></head><body><a href=\"%2\">go</a>"
-                                  "</body></html>")
-                       .arg(title, href)
-                       .toUtf8());
-    };
-    writePage(QStringLiteral("secret.html"), QStringLiteral("Secret"), QString());
-    writePage(QStringLiteral("help/other.html"), QStringLiteral("Other"),
-              QStringLiteral("index.html"));
-    QFile::link(QStringLiteral("../secret.html"), app.filePath(QStringLiteral("help/round.html")));
-    const QString helpFile = app.filePath(QStringLiteral("help/index.html"));
+    // A folder beside the help whose name begins like it, and a link inside the help to it.
+    ASSERT_TRUE(app.mkdir(QStringLiteral("help-private")));
+    WritePage("help-private/secret.html", "Secret");
+    QFile::link(QStringLiteral("../help-private/secret.html"), app.filePath("help/round.html"));
+    WritePage("help/other.html", "Other", "index.html");
 
     DesktopBrowser desktop;
-    // Out of the folder, also by a link inside it; other files; other places; the web.
     const QString away[] = {
-        QStringLiteral("../secret.html"),
+        QStringLiteral("../help-private/secret.html"),
         QStringLiteral("round.html"),
-        QUrl::fromLocalFile(app.filePath(QStringLiteral("secret.html"))).toString(),
+        QUrl::fromLocalFile(app.filePath("help-private/secret.html")).toString(),
         QStringLiteral("file:///etc/passwd"),
         QStringLiteral("missing.html"),
         QStringLiteral("ftp://example.org/file"),
@@ -135,7 +120,7 @@ TEST_F(HelpWindowTest, OnlyItsOwnPagesAreShown) {
     };
     for (const QString& href : away) {
         SCOPED_TRACE(href.toStdString());
-        writePage(QStringLiteral("help/index.html"), QStringLiteral("Contents"), href);
+        WritePage("help/index.html", "Contents", href);
         ShowHelp(helpFile, HelpDisplayContents);
         HelpBrowser* browser = CurrentHelpWindow()->Browser();
         const QUrl contents = browser->source();
@@ -144,7 +129,6 @@ TEST_F(HelpWindowTest, OnlyItsOwnPagesAreShown) {
         QTest::keyClick(browser, Qt::Key_Return);
         EXPECT_EQ(browser->source(), contents);
         EXPECT_EQ(browser->documentTitle(), "Contents");
-        EXPECT_FALSE(browser->isBackwardAvailable());
     }
     EXPECT_EQ(desktop.opened, QList<QUrl>({QUrl(QStringLiteral("https://example.org/varnel")),
                                            QUrl(QStringLiteral("mailto:player@example.org"))}));

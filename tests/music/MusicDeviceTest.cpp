@@ -5,7 +5,10 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
 #include <tuple>
+#include <vector>
 
 #include "MusicDevice.h"
 
@@ -32,17 +35,14 @@ class MusicDeviceTest : public ::testing::Test {
         device_.Open();
     }
 
-    // Plays until the device stops by itself, checking that the tune sounds at once; returns
-    // the milliseconds that took.
-    int PlayToTheEnd() {
+    // Plays until the device stops by itself; returns the loudest sample of each step.
+    std::vector<float> PlayToTheEnd() {
         device_.Play();
         EXPECT_EQ(device_.Mode(), MusicDevice::Playing);
-        EXPECT_GT(device_.RenderMilliseconds(200), 0.01F);
-        int ms = 200;
-        for (; device_.Mode() == MusicDevice::Playing && ms < 90'000; ms += kStep) {
-            device_.RenderMilliseconds(kStep);
-        }
-        return ms;
+        std::vector<float> peaks;
+        while (device_.Mode() == MusicDevice::Playing && peaks.size() < 90'000 / kStep)
+            peaks.push_back(device_.RenderMilliseconds(kStep));
+        return peaks;
     }
 
     MusicDevice device_;
@@ -59,10 +59,10 @@ TEST_F(MusicDeviceTest, PlaysToAnEndSeenByPositionAndRewindsToStartOver) {
     EXPECT_EQ(device_.PositionTicks(), 0);
     EXPECT_FALSE(device_.SynthesiserLoaded());
 
-    const int wholeTune = PlayToTheEnd();
+    const std::vector<float> tune = PlayToTheEnd();
     // Stopped in the very step that reached the last tick, not seconds later.
     ASSERT_EQ(device_.Mode(), MusicDevice::Stopped);
-    const double ticksPerStep = double(device_.LengthTicks()) * kStep / wholeTune;
+    const double ticksPerStep = double(device_.LengthTicks()) / tune.size();
     EXPECT_GE(device_.PositionTicks(), device_.LengthTicks());
     EXPECT_LT(device_.PositionTicks(), device_.LengthTicks() + ticksPerStep + 1);
     // Without a rewind there is nothing left to play.
@@ -83,7 +83,30 @@ TEST_F(MusicDeviceTest, PlaysToAnEndSeenByPositionAndRewindsToStartOver) {
     EXPECT_EQ(device_.PositionTicks(), stoppedAt);
     device_.Prev();
     EXPECT_EQ(device_.PositionTicks(), 0);
-    EXPECT_NEAR(PlayToTheEnd(), wholeTune, kStep);
+    EXPECT_NEAR(double(PlayToTheEnd().size()), double(tune.size()), 1);
+}
+
+// The tune lasts about a minute, with headroom below full scale yet loud enough to hear. It
+// loops without a gap: sound within the first 50 ms, the closing chord still sounding in the
+// last three seconds and faded by the last tick, so that the restart does not cut it off.
+TEST_F(MusicDeviceTest, TheTuneLoopsCleanlyAtSaneLevels) {
+    Open();
+    const std::vector<float> tune = PlayToTheEnd();
+    const std::size_t n = tune.size();
+    ASSERT_GT(n, 300U);
+    auto loudest = [&tune](std::size_t from, std::size_t to) {
+        return *std::max_element(tune.begin() + from, tune.begin() + to);
+    };
+    const float peak = loudest(0, n);
+    std::printf("varnel.mid: %.2f s, peak %.3f, last 3 s %.3f, last 0.1 s %.4f\n",
+                n * kStep / 1000.0, peak, loudest(n - 300, n - 100), loudest(n - 10, n));
+    EXPECT_GT(n * kStep, 50'000U);
+    EXPECT_LT(n * kStep, 70'000U);
+    EXPECT_LT(peak, 0.7F);
+    EXPECT_GT(peak, 0.1F);
+    EXPECT_GT(loudest(0, 5), 0.01F);
+    EXPECT_GT(loudest(n - 300, n - 100), 0.05F);
+    EXPECT_LT(loudest(n - 10, n), peak / 16);
 }
 
 TEST_F(MusicDeviceTest, StatusReportsFollowTheIntervalAndZeroStopsThem) {
@@ -137,24 +160,27 @@ TEST_F(MusicDeviceTest, BrokenOrAbsentTuneOrSoundFontLeavesItNotReady) {
     const QString pipe = dir.filePath("pipe.mid");
     ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
 
+    // Open already refuses what is not a tune file the game can read; the rest fails at Play.
     // Only a missing sound font is the sound system's fault, worth its one line; the tune is
     // the game's own.
     const QStringList fonts = MusicDevice::DefaultSoundFonts();
-    const std::tuple<QString, QStringList, int> cases[] = {
-        {write("truncated.mid", tune.left(tune.size() / 2)), fonts, 0},
-        {write("bad-event.mid", badEvent), fonts, 0},
-        {write("no-length.mid", noLength), fonts, 0},
-        {dir.filePath("absent.mid"), fonts, 0},
-        {pipe, fonts, 0},
-        {dir.path(), fonts, 0},
-        {kTune, {"/nonexistent/TimGM6mb.sf2"}, 1},
-        {kTune, {kTune}, 1},  // a file that is there but is no sound font
+    const std::tuple<QString, QStringList, bool, int> cases[] = {
+        {write("truncated.mid", tune.left(tune.size() / 2)), fonts, true, 0},
+        {write("huge.mid", tune + QByteArray(5 << 20, '\0')), fonts, true, 0},
+        {dir.filePath("absent.mid"), fonts, true, 0},
+        {pipe, fonts, true, 0},
+        {dir.path(), fonts, true, 0},
+        {write("bad-event.mid", badEvent), fonts, false, 0},
+        {write("no-length.mid", noLength), fonts, false, 0},
+        {kTune, {"/nonexistent/TimGM6mb.sf2"}, false, 1},
+        {kTune, {kTune}, false, 1},  // a file that is there but is no sound font
     };
-    for (const auto& [file, soundFonts, lines] : cases) {
+    for (const auto& [file, soundFonts, refusedAtOpen, lines] : cases) {
         SCOPED_TRACE((file + " with " + soundFonts.join(", ")).toStdString());
         reports_.clear();
         device_.SetSoundFonts(soundFonts);
         Open(file);
+        EXPECT_EQ(device_.Mode() == MusicDevice::NotReady, refusedAtOpen);
         ExpectNotReady(device_);
         EXPECT_EQ(reports_.size(), lines) << reports_.join("\n").toStdString();
     }
@@ -176,13 +202,11 @@ TEST_F(MusicDeviceTest, AnAudioDriverRunsOnlyWhilePlayingAndWithoutOneItIsNotRea
     EXPECT_EQ(device_.Mode(), MusicDevice::Playing);
     device_.WaitUntilStarted();
     EXPECT_TRUE(device_.AudioOutputActive());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return device_.PositionTicks() > 0; }));
     device_.Stop();
     EXPECT_FALSE(device_.AudioOutputActive());
-    device_.Play();
-    device_.WaitUntilStarted();
-    device_.Prev();
-    EXPECT_FALSE(device_.AudioOutputActive());
-    // Switched off while still starting: the output it opened is let go as it arrives.
+    // Switched off while starting again: the output it opened is let go as it arrives, and the
+    // tune is back at its start.
     device_.Play();
     device_.Stop();
     device_.Prev();
@@ -193,6 +217,10 @@ TEST_F(MusicDeviceTest, AnAudioDriverRunsOnlyWhilePlayingAndWithoutOneItIsNotRea
     device_.Play();
     device_.WaitUntilStarted();
     EXPECT_TRUE(device_.AudioOutputActive());
+    device_.Prev();
+    EXPECT_FALSE(device_.AudioOutputActive());
+    device_.Play();
+    device_.WaitUntilStarted();
     // Closing while the driver renders must take it down first.
     device_.Close();
     EXPECT_FALSE(device_.AudioOutputActive());

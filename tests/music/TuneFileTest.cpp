@@ -1,5 +1,9 @@
+// The tune file: the check of its layout, and the committed tune being what the generator makes.
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -68,6 +72,18 @@ TEST(MidiFileCheck, AcceptsPlayableLayoutsAndRefusesDamagedOnes) {
     for (std::size_t cut = 1; cut <= track.size(); ++cut) {
         EXPECT_FALSE(IsWellFormedMidiFile(Bytes(twoTracks.begin(), twoTracks.end() - cut))) << cut;
     }
+}
+
+TEST(Tune, GeneratorReproducesTheCommittedFile) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QProcess tunegen;
+    tunegen.start(QStringLiteral(VARNEL_TUNEGEN_PATH), {dir.filePath("varnel.mid")});
+    ASSERT_TRUE(tunegen.waitForFinished(30'000));
+    ASSERT_EQ(tunegen.exitCode(), 0);
+    QFile made(dir.filePath("varnel.mid")), committed(VARNEL_TUNE_PATH);
+    ASSERT_TRUE(made.open(QIODevice::ReadOnly) && committed.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(made.readAll() == committed.readAll());
 }
 
 }  // namespace
