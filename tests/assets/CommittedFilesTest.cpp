@@ -1,6 +1,12 @@
 // The committed pictures: the bitmaps in the exact layout the game expects, read field by field
 // from their bytes so that a forgiving picture reader cannot hide a fault of the writer; the
-// mask; and the window icons.
+// mask; the window icons; and all of them exactly what artgen draws today.
+#include <QDir>
+#include <QDirIterator>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <set>
+
 #include "AssetFiles.h"
 
 namespace varnel::assets_test {
@@ -71,6 +77,32 @@ TEST(Icons, AreClearRoundTheTileAndShowTheRingAtEverySize) {
             }
         EXPECT_GT(opaque, size * size / 2) << name;
         EXPECT_GT(blue, size * size / 25) << name;
+    }
+}
+
+// Run artgen into a fresh folder and compare every file byte for byte: a change to the drawing
+// code without regenerated assets fails here.
+TEST(Regeneration, ArtgenDrawsTheCommittedFilesByteForByte) {
+    const QTemporaryDir temporary;
+    ASSERT_TRUE(temporary.isValid());
+    QProcess artgen;
+    artgen.start(QStringLiteral(VARNEL_ARTGEN), {temporary.path()});
+    ASSERT_TRUE(artgen.waitForFinished(120'000));
+    ASSERT_EQ(artgen.exitCode(), 0);
+
+    std::set<std::string> expected{"mask.bmp", "contact-sheet.png", "varnel.bmp"};
+    expected.insert(kSheetFiles.begin(), kSheetFiles.end());
+    for (int size : kIconSizes) expected.insert(IconFile(size));
+    std::set<std::string> written;
+    const QDir folder(temporary.path());
+    for (QDirIterator it(folder.path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+        written.insert(folder.relativeFilePath(it.next()).toStdString());
+    EXPECT_EQ(written, expected);
+
+    for (const std::string& name : expected) {
+        const QByteArray fresh = ReadBytes(folder.filePath(QString::fromStdString(name)));
+        EXPECT_TRUE(fresh == ReadBytes(AssetPath(name)))
+            << name << " differs from what artgen draws now; run artgen into assets/ and commit";
     }
 }
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <map>
+#include <tuple>
 #include <vector>
 
 #include "Deal.h"
@@ -15,13 +15,6 @@ namespace {
 
 Random SeededRandom(uint32_t first) {
     return Random([n = first]() mutable { return n++; });
-}
-
-std::map<int16_t, int> FaceCounts(const GameState& state, int count) {
-    std::map<int16_t, int> faces;
-    for (int i = 0; i < count; ++i)
-        if (IsPresent(state.Tiles[i])) ++faces[state.Tiles[i].Face];
-    return faces;
 }
 
 // Every deal holds each face of its deck four times, on blocked tiles, whatever the last game
@@ -81,54 +74,17 @@ TEST(TilePicture, CellOfEachFaceWithRoundingPerRow) {
     EXPECT_EQ(beyond.PicY, 22);
 }
 
-TEST(Shuffle, MovesFacesAmongPresentTilesOnly) {
-    for (uint32_t seed = 0; seed < 50; ++seed) {
-        GameState state;
-        Random random = SeededRandom(seed);
-        DealDragon(state, random, DealMode::NewFaces);
-        state.TileCount = 144;
-        // Remove a few pairs and mark some tiles free, as play would.
-        for (int i = 0; i < 144; i += 5) state.Tiles[i].Free = kTrue;
-        for (int16_t face = 0; face < 36; face += 3) {
-            int removed = 0;
-            for (int i = 0; i < 144 && removed < 2; ++i) {
-                if (state.Tiles[i].Face == face) {
-                    state.Tiles[i].Face = kNoFace;
-                    ++removed;
-                }
-            }
-        }
-        const GameState before = state;
-        ShuffleBoard(state, random);
-
-        EXPECT_EQ(FaceCounts(state, 144), FaceCounts(before, 144));
-        bool moved = false;
-        for (int i = 0; i < 144; ++i) {
-            const TileRec& now = state.Tiles[i];
-            const TileRec& was = before.Tiles[i];
-            EXPECT_EQ(now.Free, was.Free);
-            EXPECT_EQ(now.X, was.X);
-            EXPECT_EQ(now.Y, was.Y);
-            EXPECT_EQ(IsPresent(now), IsPresent(was)) << "tile " << i;
-            // The picture goes with the face: two tiles that look alike must pair.
-            if (IsPresent(now)) {
-                EXPECT_EQ(now.PicX, now.Face % 9 * 44) << "tile " << i;
-                EXPECT_EQ(now.PicY, now.Face / 9 * 55) << "tile " << i;
-            }
-            moved = moved || now.Face != was.Face;
-        }
-        EXPECT_TRUE(moved);
-    }
-}
-
-TEST(Shuffle, EveryArrangementEquallyLikelyWhateverTheGaps) {
-    // A late Dragon board: tiles 0..3 and 140..143 left, a long run of removed tiles between.
-    // Distinct faces let each tile's face be traced to where it came from.
+// A late Dragon board: tiles 0..3 and 140..143 left, a long run of removed tiles between. Each
+// face is traced to where it lands: its picture goes with it, nothing else of any tile moves,
+// and every arrangement is equally likely whatever the gaps.
+TEST(Shuffle, MovesFacesWithTheirPicturesAmongPresentTilesAllEquallyLikely) {
     const std::array<int16_t, 8> tiles{0, 1, 2, 3, 140, 141, 142, 143};
     GameState state;
     state.TileCount = 144;
-    for (int i = 0; i < 144; ++i) state.Tiles[i].Face = kNoFace;
-    for (int16_t k = 0; k < 8; ++k) state.Tiles[tiles[k]].Face = k;
+    for (int16_t i = 0; i < kTableSize; ++i)
+        state.Tiles[i] = TileRec{kFalse, i, int16_t(2 * i), 7, 9, i < 144 ? kNoFace : int16_t(3)};
+    for (int16_t k = 0; k < 8; ++k)
+        state.Tiles[tiles[k]] = TileRec{int16_t(-(k % 2)), k, 8, int16_t(10 * k), int16_t(20 * k), k};
 
     constexpr int kShuffles = 4000;
     std::array<std::array<int, 8>, 8> landed{};  // [tile][face]
@@ -136,14 +92,26 @@ TEST(Shuffle, EveryArrangementEquallyLikelyWhateverTheGaps) {
     for (int n = 0; n < kShuffles; ++n) {
         GameState shuffled = state;
         ShuffleBoard(shuffled, random);
-        for (int k = 0; k < 8; ++k) ++landed[k][shuffled.Tiles[tiles[k]].Face];
+        for (int i = 0; i < kTableSize; ++i) {
+            const TileRec& now = shuffled.Tiles[i];
+            const TileRec& was = state.Tiles[i];
+            if (i >= 144 || !IsPresent(was)) {
+                ASSERT_EQ(now, was) << "tile " << i;
+                continue;
+            }
+            ASSERT_TRUE(IsPresent(now)) << "tile " << i;
+            const TileRec& from = state.Tiles[tiles[now.Face]];
+            ASSERT_EQ(std::tie(now.Free, now.X, now.Y, now.PicY, now.PicX),
+                      std::tie(was.Free, was.X, was.Y, from.PicY, from.PicX))
+                << "tile " << i;
+            ++landed[was.X][now.Face];  // X tells the tile
+        }
     }
     // From one arrangement, each face lands on each tile 500 times in expectation (standard
     // deviation about 21).
     for (int k = 0; k < 8; ++k)
         for (int face = 0; face < 8; ++face)
-            EXPECT_NEAR(landed[k][face], kShuffles / 8, 150)
-                << "tile " << tiles[k] << " face " << face;
+            EXPECT_NEAR(landed[k][face], kShuffles / 8, 150) << "tile " << tiles[k] << " face " << face;
 }
 
 }  // namespace

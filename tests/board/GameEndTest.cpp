@@ -54,28 +54,19 @@ TEST_F(GameEnd, NewGameOrUndoDuringTheBlinkIsNotAWin) {
     EXPECT_EQ(state.TilesLeft, 2) << "the undo put the last pair back";
 }
 
-TEST_F(GameEnd, StuckDragonShowsThePanelAndClosesTheBoard) {
+// The panel closes the board and every command but its own buttons; a shuffle of its own that
+// opens a pair plays on, without undo across it.
+TEST_F(GameEnd, StuckDragonShowsThePanelUntilAShuffleOpensAPair) {
     Start(kDragon);
-    // Tile 87 lies on its own twin: a classic dead end once the other pair is gone.
-    KeepOnly({{87, 5, true}, {15, 5, false}, {2, 7, true}, {13, 7, true}});
-    Click(2);
-    Click(13);
-    EXPECT_TRUE(window.matchPanelVisible);
-    EXPECT_TRUE(window.questions.empty());
-    EXPECT_FALSE(window.available.Board);
-    EXPECT_FALSE(window.available.Undo);
-    EXPECT_FALSE(window.available.Hint);
-    EXPECT_FALSE(window.available.Shuffle);
-}
-
-TEST_F(GameEnd, PanelShuffleThatOpensAPairPlaysOn) {
-    Start(kDragon);
-    // Four tiles, two free: the shuffle is forced to deal them equal faces sooner or later.
+    // Tile 87 lies on its twin 15, 88 on 16: a dead end once the other pair is gone, until a
+    // shuffle deals the two free tiles equal faces.
     KeepOnly({{87, 5, true}, {15, 6, false}, {88, 6, true}, {16, 5, false}, {2, 7, true},
               {13, 7, true}});
     Click(2);
     Click(13);
-    ASSERT_TRUE(window.matchPanelVisible);
+    EXPECT_TRUE(window.matchPanelVisible);
+    EXPECT_TRUE(window.questions.empty());
+    EXPECT_EQ(window.available, Availability{}) << "no board, undo, hint or shuffle";
     game.mnuShuffle_Click();
     EXPECT_TRUE(window.matchPanelVisible) << "only the panel's own Shuffle goes on";
     for (int tries = 0; tries < 50 && window.matchPanelVisible; ++tries)
@@ -100,24 +91,35 @@ TEST_F(GameEnd, StuckPyramidAsksInsteadOfShowingThePanel) {
     EXPECT_EQ(window.exits, 1);
 }
 
-TEST_F(GameEnd, NewGameStartsCleanInEveryLayoutSetting) {
+// Choosing a layout deals it afresh: no selection, frame or panel left over, its tile count
+// shown, the labels in its places, Shuffle offered only where it may be used, the choice kept.
+TEST_F(GameEnd, ChoosingALayoutStartsItClean) {
+    const struct {
+        int16_t layout;
+        const char *tiles, *setting;
+        std::array<int16_t, 4> labels;  // message top, score top, score left, test top
+        bool shuffle;
+    } layouts[] = {{kPyramid, " 120", " 2", {80, 104, 16, 200}, true},
+                   {kRivers, " 84", " 1", {15, 15, 75, 370}, false},
+                   {kDragon, " 144", " 0", {80, 104, 16, 200}, true}};
     Start(kDragon);
-    Click(2);
-    window.matchPanelVisible = true;
-    state.CurrentLayout = kPyramid;
-    game.NewGame();
-    EXPECT_FALSE(state.TileSelected);
-    EXPECT_FALSE(window.frameVisible);
-    EXPECT_FALSE(window.matchPanelVisible);
-    EXPECT_EQ(state.TileCount, 120);
-    EXPECT_EQ(window.scoreCaption, " 120");
-    EXPECT_EQ((std::array{window.messageTop, window.scoreTop, window.scoreLeft, window.testTop}),
-              (std::array<int16_t, 4>{80, 104, 16, 200}));
-    EXPECT_TRUE(window.available.Hint);
-    EXPECT_TRUE(window.available.Shuffle);
-    EXPECT_FALSE(window.available.Undo);
-    EXPECT_TRUE(window.available.Board);
-    EXPECT_FALSE(window.busy);
+    for (const auto& c : layouts) {
+        SCOPED_TRACE(c.setting);
+        game.MoveCursor(CursorDirection::Left);
+        game.PressAtCursor();
+        ASSERT_TRUE(state.TileSelected);
+        window.matchPanelVisible = true;
+        game.mnuLayout_Click(c.layout);
+        EXPECT_FALSE(state.TileSelected);
+        EXPECT_FALSE(window.frameVisible);
+        EXPECT_FALSE(window.matchPanelVisible);
+        EXPECT_EQ(window.scoreCaption, c.tiles);
+        EXPECT_EQ((std::array{window.messageTop, window.scoreTop, window.scoreLeft, window.testTop}),
+                  c.labels);
+        EXPECT_EQ(window.available, (Availability{.Hint = true, .Shuffle = c.shuffle, .Board = true}));
+        EXPECT_EQ(window.settings["Layout"], c.setting);
+        EXPECT_FALSE(window.busy);
+    }
 }
 
 }  // namespace

@@ -38,9 +38,7 @@ TEST_F(Hint, FlashesTheHighestPairWithItsLowestPartner) {
 
 TEST_F(Hint, EndsCleanlyWhenACommandChangesTheBoard) {
     Start(kDragon);
-    KeepOnly({{2, 4, true}, {14, 4, true}, {13, 6, true}, {21, 6, true}});
-    Click(2);
-    Click(14);
+    TakeOnePairOfTwo();
     window.framesShown.clear();
     for (auto command : {&Game::mnuUndo_Click, &Game::mnuShuffle_Click, &Game::mnuNewGame_Click}) {
         game.mnuHint_Click();
@@ -69,7 +67,7 @@ TEST_F(Remaining, CountsEveryPairWithMultiplicity) {
 
 TEST_F(Undo, PutsTheLastPairBackWithItsNeighboursFlags) {
     Start(kDragon);
-    KeepOnly({{2, 4, true}, {14, 4, true}, {13, 6, true}, {21, 6, true}, {3, 7, false}});
+    ArrangeTwoPairs();
     const TileTable before = state.Tiles;
     Click(2);
     Click(14);
@@ -85,12 +83,6 @@ TEST_F(Undo, PutsTheLastPairBackWithItsNeighboursFlags) {
     EXPECT_FALSE(window.frameVisible);
 }
 
-}  // namespace
-}  // namespace varnel::testing
-
-namespace varnel::testing {
-namespace {
-
 // A command called when it is not available changes nothing at all, whatever calls it: a
 // shortcut, a stale menu, another front end.
 TEST_F(PlayTest, CommandsInTheWrongStateAreRefused) {
@@ -101,37 +93,35 @@ TEST_F(PlayTest, CommandsInTheWrongStateAreRefused) {
         std::function<void(PlayTest&)> command;
     };
     auto click = [](int16_t tile) { return [tile](PlayTest& t) { t.Click(tile); }; };
+    auto call = [](void (Game::*command)()) {
+        return [command](PlayTest& t) { (t.game.*command)(); };
+    };
+    const auto undo = call(&Game::mnuUndo_Click), shuffle = call(&Game::mnuShuffle_Click);
     auto stuck = [](PlayTest& t) {
         t.KeepOnly({{87, 5, true}, {15, 5, false}, {2, 7, true}, {13, 7, true}});
         t.Click(2);
         t.Click(13);
     };
-    auto hinting = [](PlayTest& t) { t.game.mnuHint_Click(); };
+    const auto hinting = call(&Game::mnuHint_Click);
     const Case cases[] = {
-        {"undo right after a new game", kDragon, nullptr,
-         [](PlayTest& t) { t.game.mnuUndo_Click(); }},
+        {"undo right after a new game", kDragon, nullptr, undo},
         {"undo after a shuffle", kDragon,
          [](PlayTest& t) {
-             t.KeepOnly({{2, 4, true}, {14, 4, true}, {13, 6, true}, {21, 6, true}});
-             t.Click(2);
-             t.Click(14);
+             t.TakeOnePairOfTwo();
              t.game.mnuShuffle_Click();
          },
-         [](PlayTest& t) { t.game.mnuUndo_Click(); }},
+         undo},
         {"undo of the game put away by a restore", kDragon,
          [](PlayTest& t) {
-             t.KeepOnly({{2, 4, true}, {14, 4, true}, {13, 6, true}, {21, 6, true}});
-             t.Click(2);
-             t.Click(14);
+             t.TakeOnePairOfTwo();
              std::vector<SavedTile> saved(144, SavedTile{kFalse, kNoFace});
              saved[13] = saved[21] = SavedTile{kTrue, 6};
              ASSERT_TRUE(t.game.RestoreGame(kDragon, 2, saved));
          },
-         [](PlayTest& t) { t.game.mnuUndo_Click(); }},
-        {"shuffle in Rivers", kRivers, nullptr, [](PlayTest& t) { t.game.mnuShuffle_Click(); }},
-        {"hint on a stuck board", kDragon, stuck, [](PlayTest& t) { t.game.mnuHint_Click(); }},
-        {"shuffle on a stuck board", kDragon, stuck,
-         [](PlayTest& t) { t.game.mnuShuffle_Click(); }},
+         undo},
+        {"shuffle in Rivers", kRivers, nullptr, shuffle},
+        {"hint on a stuck board", kDragon, stuck, hinting},
+        {"shuffle on a stuck board", kDragon, stuck, shuffle},
         {"a click on a stuck board", kDragon, stuck, click(87)},
         {"a click while the hint shows", kDragon, hinting, click(2)},
         {"Space while the hint shows", kDragon,
@@ -139,7 +129,7 @@ TEST_F(PlayTest, CommandsInTheWrongStateAreRefused) {
              t.game.MoveCursor(CursorDirection::Left);
              t.game.mnuHint_Click();
          },
-         [](PlayTest& t) { t.game.PressAtCursor(); }},
+         call(&Game::PressAtCursor)},
         {"a saved game that is not one of its layout", kDragon, nullptr,
          [](PlayTest& t) {
              const std::vector<SavedTile> rivers(84, SavedTile{kTrue, 3});

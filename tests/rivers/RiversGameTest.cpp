@@ -1,25 +1,13 @@
-#include <gtest/gtest.h>
-
-#include <array>
-#include <initializer_list>
-#include <string>
-#include <utility>
-#include <vector>
-
-#include "Game.h"
-#include "RecordingWindow.h"
+#include "PlayFixture.h"
 #include "RiversLayout.h"
 
 // The Rivers rules as the player meets them, through the play logic and a recording window.
 namespace varnel::testing {
 namespace {
 
-class RiversPlay : public ::testing::Test {
+class RiversPlay : public PlayTest {
   protected:
-    RiversPlay() {
-        state.CurrentLayout = kRivers;
-        game.NewGame();
-    }
+    void SetUp() override { Start(kRivers); }
 
     // A full board on which face f lies on tiles f, f + 21, f + 42 and f + 63: no two equal
     // tiles touch, so only the ring is free, and the equal pairs that can be taken are the six
@@ -34,43 +22,10 @@ class RiversPlay : public ::testing::Test {
         state.TilesLeft = 84;
     }
 
-    // Only the given tiles left, each of them free, as after a long game.
-    void KeepOnly(std::initializer_list<std::pair<int16_t, int16_t>> tilesAndFaces) {
-        for (int16_t i = 0; i < 84; ++i) state.Tiles[i].Face = kNoFace;
-        for (const auto& [tile, face] : tilesAndFaces) {
-            state.Tiles[tile].Face = face;
-            state.Tiles[tile].Free = kTrue;
-        }
-        state.TilesLeft = static_cast<int16_t>(tilesAndFaces.size());
-    }
-
-    void Click(int16_t tile) {
-        const TileRec& rec = state.Tiles[tile];
-        game.picBoard_MouseUp(1, rec.X + state.TileWidth / 2, rec.Y + state.TileHeight / 2);
-    }
-
     RecordingWindow::Frame HintFrame(int16_t tile) const {
         return {state.Tiles[tile].X, static_cast<int16_t>(state.Tiles[tile].Y - 5)};
     }
-
-    GameState state;
-    RecordingWindow window;
-    Random random{[n = 0u]() mutable { return n++; }};
-    Game game{state, window, random};
 };
-
-// The board cannot be shuffled, and the labels move to their Rivers places.
-TEST_F(RiversPlay, ANewGameDealsTheFlatBoardWithoutShuffle) {
-    EXPECT_FALSE(window.available.Shuffle);
-    EXPECT_EQ((std::array{window.messageTop, window.scoreTop, window.scoreLeft, window.testTop}),
-              (std::array<int16_t, 4>{15, 15, 75, 370}));
-
-    game.mnuLayout_Click(kDragon);
-    EXPECT_TRUE(window.available.Shuffle);
-    game.mnuLayout_Click(kRivers);
-    EXPECT_FALSE(window.available.Shuffle);
-    EXPECT_EQ(window.scoreLeft, 75);
-}
 
 // (56, 77) is equal but three turns apart: refused with a beep, nothing changes. (41, 83)
 // shares column 0: taken, and its neighbour 40 opens.
@@ -126,7 +81,8 @@ TEST_F(RiversPlay, CountingAndHintingLeaveTheSelectionAlone) {
 // nothing to show and keeps the selection. Taking the last connected pair leaves the game stuck:
 // it asks instead of showing the shuffle panel, and Yes deals a new Rivers board.
 TEST_F(RiversPlay, AStuckGameHintsNothingAndAsksToPlayAgain) {
-    KeepOnly({{0, 5}, {83, 5}, {1, 1}, {14, 2}, {82, 3}, {69, 4}, {40, 9}, {41, 9}});
+    KeepOnly({{0, 5, true}, {83, 5, true}, {1, 1, true}, {14, 2, true}, {82, 3, true},
+              {69, 4, true}, {40, 9, true}, {41, 9, true}});
     state.Tiles[40].Face = state.Tiles[41].Face = kNoFace;
     Click(1);
     window.framesShown.clear();

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <initializer_list>
 #include <numeric>
 #include <random>
 #include <string>
@@ -50,13 +49,6 @@ bool ConnectedByCorners(const TileTable& tiles, int16_t first, int16_t second) {
     return false;
 }
 
-TileTable FullBoardWithout(std::initializer_list<int16_t> taken) {
-    TileTable tiles{};
-    for (int16_t i = 0; i < 84; ++i) tiles[i].Face = static_cast<int16_t>(i % 21);
-    for (const int16_t i : taken) tiles[i].Face = kNoFace;
-    return tiles;
-}
-
 // A deal with a share of its tiles taken at random. The records past the board hold rubbish:
 // a rule that strays beyond tile 83 would see tiles there.
 TileTable RandomBoard(std::mt19937& rng, double takenShare) {
@@ -96,29 +88,6 @@ TEST(RiversPickTest, AgreesWithTheReferenceOnRandomBoardsInBothOrders) {
     }
     EXPECT_GT(pairs, 1'000'000);
     EXPECT_EQ(disagreements, 0) << "first: " << first;
-}
-
-// Readable cases for the failure a player would see first.
-TEST(RiversPickTest, WorkedCases) {
-    const struct {
-        const char* what;
-        std::initializer_list<int16_t> taken;
-        int16_t a, b;
-        bool connected;
-    } cases[] = {
-        {"opposite corners need three turns", {}, 0, 83, false},
-        {"neighbours in a row", {}, 20, 21, true},
-        {"two tiles of one edge, round the outside", {}, 1, 12, true},
-        {"one turn through the gap", {1}, 0, 15, true},
-        {"left, down, left", {17, 31}, 16, 32, true},
-        {"a detour needs the cells above both tiles", {15, 16, 17, 18}, 28, 33, false},
-        {"row 1 is not the top edge", {2}, 14, 16, false},
-    };
-    for (const auto& c : cases) {
-        const TileTable tiles = FullBoardWithout(c.taken);
-        EXPECT_EQ(RiversPick(tiles, c.a, c.b), c.connected) << c.what;
-        EXPECT_EQ(RiversPick(tiles, c.b, c.a), c.connected) << c.what << " (swapped)";
-    }
 }
 
 // A saved game or a stray click can hand the rule any index.
