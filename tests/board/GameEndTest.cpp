@@ -72,10 +72,8 @@ TEST_F(GameEnd, StuckDragonShowsThePanelUntilAShuffleOpensAPair) {
     for (int tries = 0; tries < 50 && window.matchPanelVisible; ++tries)
         game.cmdMatchShuffle_Click();
     EXPECT_FALSE(window.matchPanelVisible);
-    EXPECT_TRUE(window.available.Hint);
-    EXPECT_TRUE(window.available.Shuffle);
-    EXPECT_FALSE(window.available.Undo) << "no undo across a shuffle";
-    EXPECT_TRUE(window.available.Board);
+    EXPECT_EQ(window.available, (Availability{.Hint = true, .Shuffle = true, .Board = true}))
+        << "no undo across a shuffle";
 }
 
 // No to playing again ends the program.

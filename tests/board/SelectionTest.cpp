@@ -23,19 +23,6 @@ TEST_F(Selection, FirstClickFramesTheTileWithAnyButton) {
     EXPECT_EQ(window.beeps, 0);
 }
 
-TEST_F(Selection, EdgesAreOutsideTheTile) {
-    Start(kDragon);
-    const TileRec& tile = state.Tiles[143];  // nothing lies near its top-left corner
-    game.picBoard_MouseUp(1, tile.X, tile.Y + 20);
-    EXPECT_FALSE(state.TileSelected);
-    game.picBoard_MouseUp(1, tile.X + 10, tile.Y);
-    EXPECT_FALSE(state.TileSelected);
-    EXPECT_EQ(window.beeps, 2);
-    game.picBoard_MouseUp(1, tile.X + 0.5f, tile.Y + 0.5f);
-    EXPECT_TRUE(state.TileSelected);
-    EXPECT_EQ(state.SelectedTile, 143);
-}
-
 // A miss, a blocked tile or an unequal second tile: a beep (with sound on, which only -1
 // means), and no selection, the second tile not selected instead.
 TEST_F(Selection, RefusedClicksBeepAndDropTheSelection) {
@@ -68,8 +55,17 @@ TEST_F(Selection, RefusedClicksBeepAndDropTheSelection) {
     EXPECT_EQ(state.Tiles[13].Face, 5);
 }
 
-TEST_F(Selection, BlockedTilesLetTheClickThroughToAFreeOne) {
+// A click takes the topmost present, free tile whose rectangle holds the point strictly inside.
+TEST_F(Selection, AClickTakesTheTopmostFreeTileStrictlyUnderIt) {
     Start(kDragon);
+    const TileRec& top = state.Tiles[143];  // nothing lies near its top-left corner
+    game.picBoard_MouseUp(1, top.X, top.Y + 20);
+    game.picBoard_MouseUp(1, top.X + 10, top.Y);
+    EXPECT_FALSE(state.TileSelected) << "the edges lie outside the tile";
+    EXPECT_EQ(window.beeps, 2);
+    game.picBoard_MouseUp(1, top.X + 0.5f, top.Y + 0.5f);
+    EXPECT_EQ(state.SelectedTile, 143);
+    game.DropSelection();
     // Tiles 2 and 3 overlap by 5 pixels; 3 is drawn on top but is blocked.
     const TileRec& two = state.Tiles[2];
     game.picBoard_MouseUp(1, two.X + 2, two.Y + 20);

@@ -56,47 +56,34 @@ struct Drawing : ::testing::Test {
     GameState state;
 };
 
-// Tiles apart from each other: each shows its face inside its outline, clipped at the board's
-// edges, and the board shows everywhere else, whatever was there before.
-TEST_F(Drawing, EachTileShowsItsFaceInsideItsOutlineAndTheBoardElsewhere) {
+// Each tile shows its face inside its outline, clipped at the board's edges; a tile of a higher
+// index lies on those it overlaps, and its cut corners show what lies beneath, the board or
+// another tile. Whatever the surface held before is gone.
+TEST_F(Drawing, EachTileShowsItsFaceInsideItsOutlineOverTheOnesBefore) {
     surfaces.picBoard.fill(kWhite);
-    Put(0, 3, 100, 100);
+    Put(0, 3, 150, 100);
     state.Tiles[0].Face = kNoFace;  // removed
     Put(1, 12, 20, 30);
     Put(2, 4, 280, 180);
     Put(3, 5, -20, -30);
-    state.TileCount = 4;
+    // Neighbours overlapping by five pixels, as in a row, the later one to the left; then a
+    // tile one layer up, free or not drawn alike.
+    Put(4, 1, 160, 50);
+    Put(5, 2, 121, 50);
+    Put(6, 3, 170, 60, kTrue);
+    state.TileCount = 7;
     surfaces.DisplayBoard(state, 0);
     ASSERT_EQ(surfaces.picBoardOld.size(), QSize(300, 200));
     for (int y = 0; y < 200; ++y)
         for (int x = 0; x < 300; ++x) {
             QRgb expected = kTeal;
-            for (int i = 1; i < 4; ++i) {
+            for (int i = 1; i < state.TileCount; ++i) {
                 const int u = x - state.Tiles[i].X, v = y - state.Tiles[i].Y;
                 if (u >= 0 && u < 44 && v >= 0 && v < 55 && !Transparent(u, v))
                     expected = FaceColour(state.Tiles[i].Face);
             }
             ASSERT_EQ(At(x, y), expected) << x << "," << y;
         }
-}
-
-TEST_F(Drawing, HigherIndexCoversTheLowerAndItsCornersShowIt) {
-    // Neighbours overlapping by five pixels, as in a row; then a tile one layer up.
-    Put(0, 1, 100, 50);
-    Put(1, 2, 61, 50);  // to the left, drawn after: covers the first tile's left 5 pixels
-    Put(2, 3, 110, 60, kTrue);  // free or not, a tile is drawn alike
-    surfaces.DisplayBoard(state, 0);
-
-    EXPECT_EQ(At(101, 80), FaceColour(2)) << "the later tile lies on top in the overlap";
-    EXPECT_EQ(At(99, 80), FaceColour(2));
-    EXPECT_EQ(At(105, 80), FaceColour(1));
-    // The top tile's cut top-left corner shows the tile beneath, not the background.
-    EXPECT_EQ(At(110, 60), FaceColour(1));
-    EXPECT_EQ(At(112, 61), FaceColour(1));
-    EXPECT_EQ(At(115, 65), FaceColour(3));
-    // Its bottom-right corner lies over the background.
-    EXPECT_EQ(At(153, 114), kTeal);
-    EXPECT_EQ(At(150, 111), FaceColour(3));
 }
 
 // A copy of a 4 x 4 picture placed anywhere, partly off either surface, against a plain model:
