@@ -48,6 +48,11 @@ public:
         game.picBoard_MouseUp(button, rec.X + state.TileWidth / 2, rec.Y + state.TileHeight / 2);
     }
 
+    // The hint frame sits one pixel left of and above where the selection frame would.
+    RecordingWindow::Frame HintFrame(int16_t tile) const {
+        return {state.Tiles[tile].X, static_cast<int16_t>(state.Tiles[tile].Y - 5)};
+    }
+
     GameState state;
     RecordingWindow window;
     Random random{[n = 1u]() mutable { return n++; }};

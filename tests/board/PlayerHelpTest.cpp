@@ -9,13 +9,8 @@ using Undo = PlayTest;
 
 TEST_F(Hint, FlashesTheHighestPairWithItsLowestPartner) {
     Start(kDragon);
-    KeepOnly({{3, 1, true},
-              {7, 1, true},
-              {10, 2, true},
-              {20, 2, true},
-              {30, 2, false},
-              {12, 3, true},
-              {40, 3, false}});
+    KeepOnly({{3, 1, true}, {7, 1, true}, {10, 2, true}, {20, 2, true}, {30, 2, false},
+              {12, 3, true}, {40, 3, false}});
     Click(3);
     window.framesShown.clear();
     game.mnuHint_Click();
@@ -24,12 +19,7 @@ TEST_F(Hint, FlashesTheHighestPairWithItsLowestPartner) {
     EXPECT_TRUE(window.available.Hint && window.available.Shuffle) << "the menus do not";
     window.RunTimer(game);
 
-    const TileRec& ten = state.Tiles[10];
-    const TileRec& twenty = state.Tiles[20];
-    EXPECT_EQ(window.framesShown,
-              (std::vector<RecordingWindow::Frame>{{ten.X, static_cast<int16_t>(ten.Y - 5)},
-                                                   {twenty.X, static_cast<int16_t>(twenty.Y - 5)}}))
-        << "the hint frame sits one pixel left of and above the selection frame";
+    EXPECT_EQ(window.framesShown, (std::vector{HintFrame(10), HintFrame(20)}));
     EXPECT_EQ(window.timers, (std::vector<float>{1.2f, 1.2f}));
     EXPECT_FALSE(window.frameVisible);
     EXPECT_FALSE(state.TileSelected) << "a shown hint drops the pending selection";

@@ -14,35 +14,6 @@ void Deal(GameState& state, uint32_t seed, DealMode mode = DealMode::NewFaces) {
     RiversLayout().BuildLayout(state, random, mode);
 }
 
-void SetGeometry(GameState& state, int boardWidth, float tileWidth, float tileHeight, float scale) {
-    state.BoardScaleWidth = boardWidth;
-    state.TileWidth = tileWidth;
-    state.TileHeight = tileHeight;
-    state.BoardScale = scale;
-}
-
-// Each step along a row is rounded on its own: at 1.25 the step of 48.75 pixels becomes 49
-// every time, which puts tile 13 at 14, not at the 17 of one rounding at the end.
-TEST(RiversBoardTest, PlacesTheRowsRightToLeftWithOverlappingTiles) {
-    GameState state;
-    SetGeometry(state, 761, 55, 68.75f, 1.25f);
-    Deal(state, 1);
-    const int16_t places[][3] = {{0, 651, 69}, {1, 602, 69}, {13, 14, 69}, {83, 14, 381}};
-    for (const auto& [tile, x, y] : places) {
-        EXPECT_EQ(state.Tiles[tile].X, x) << "tile " << tile;
-        EXPECT_EQ(state.Tiles[tile].Y, y) << "tile " << tile;
-    }
-    // Tile 0 top right, 13 top left, 70 bottom right, 83 bottom left; every row and every column
-    // lines up.
-    for (int i = 0; i < 84; ++i) {
-        const TileRec& tile = state.Tiles[i];
-        EXPECT_EQ(tile.X, state.Tiles[i % 14].X) << i;
-        EXPECT_EQ(tile.Y, state.Tiles[i - i % 14].Y) << i;
-        EXPECT_TRUE(i % 14 == 0 || tile.X < state.Tiles[i - 1].X) << i;
-        EXPECT_TRUE(i < 14 || tile.Y > state.Tiles[i - 14].Y) << i;
-    }
-}
-
 // Free at the start: the outer ring, and inside it only tiles with an equal neighbour above,
 // below, left or right (not across a row end). The records past the board are left alone.
 TEST(RiversBoardTest, FreesTheRingAndTilesWithAnEqualNeighbour) {
@@ -88,7 +59,10 @@ TEST(RiversBoardTest, ATakenTileFreesItsNeighboursOnTheGridOnly) {
     }
 }
 
-// A restored game or a resized window rebuilds the board around the deal on the table.
+// A restored game or a resized window rebuilds the board around the deal on the table: faces
+// and flags stay, the pictures follow the new tile size, and the tiles move to their places.
+// Each step along a row is rounded on its own: at 1.25 the step of 48.75 pixels becomes 49
+// every time, which puts tile 13 at 14, not at the 17 of one rounding at the end.
 TEST(RiversBoardTest, AKeptDealKeepsFacesAndFlagsAndOnlyMoves) {
     GameState state;
     Deal(state, 3);
@@ -102,9 +76,11 @@ TEST(RiversBoardTest, AKeptDealKeepsFacesAndFlagsAndOnlyMoves) {
     state.Tiles[60].Free = state.Tiles[61].Free = kFalse;
     const TileTable before = state.Tiles;
 
-    SetGeometry(state, 761, 55, 68.75f, 1.25f);
+    state.BoardScaleWidth = 761;
+    state.TileWidth = 55;
+    state.TileHeight = 68.75f;
+    state.BoardScale = 1.25f;
     Deal(state, 99, DealMode::KeepFaces);
-
     for (int i = 0; i < 84; ++i) {
         const TileRec& tile = state.Tiles[i];
         EXPECT_EQ(tile.Face, before[i].Face) << i;
@@ -113,10 +89,18 @@ TEST(RiversBoardTest, AKeptDealKeepsFacesAndFlagsAndOnlyMoves) {
             EXPECT_EQ(tile.PicX, (tile.Face % 9) * 55) << i;
             EXPECT_EQ(tile.PicY, (tile.Face / 9) * 69) << i;
         }
+        // Tile 0 top right, 13 top left, 70 bottom right, 83 bottom left; every row and every
+        // column lines up.
+        EXPECT_EQ(tile.X, state.Tiles[i % 14].X) << i;
+        EXPECT_EQ(tile.Y, state.Tiles[i - i % 14].Y) << i;
+        EXPECT_TRUE(i % 14 == 0 || tile.X < state.Tiles[i - 1].X) << i;
+        EXPECT_TRUE(i < 14 || tile.Y > state.Tiles[i - 14].Y) << i;
     }
-    // Placed for the new size, as the placing test above lays it out.
-    EXPECT_EQ(state.Tiles[13].X, 14);
-    EXPECT_EQ(state.Tiles[83].Y, 381);
+    const int16_t places[][3] = {{0, 651, 69}, {1, 602, 69}, {13, 14, 69}, {83, 14, 381}};
+    for (const auto& [tile, x, y] : places) {
+        EXPECT_EQ(state.Tiles[tile].X, x) << "tile " << tile;
+        EXPECT_EQ(state.Tiles[tile].Y, y) << "tile " << tile;
+    }
 }
 
 }  // namespace

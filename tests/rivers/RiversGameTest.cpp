@@ -21,10 +21,6 @@ class RiversPlay : public PlayTest {
         BuildRivers(state);
         state.TilesLeft = 84;
     }
-
-    RecordingWindow::Frame HintFrame(int16_t tile) const {
-        return {state.Tiles[tile].X, static_cast<int16_t>(state.Tiles[tile].Y - 5)};
-    }
 };
 
 // (56, 77) is equal but three turns apart: refused with a beep, nothing changes. (41, 83)
@@ -70,8 +66,7 @@ TEST_F(RiversPlay, CountingAndHintingLeaveTheSelectionAlone) {
     window.framesShown.clear();
     game.mnuHint_Click();
     window.RunTimer(game);
-    EXPECT_EQ(window.framesShown,
-              (std::vector<RecordingWindow::Frame>{HintFrame(41), HintFrame(83)}));
+    EXPECT_EQ(window.framesShown, (std::vector{HintFrame(41), HintFrame(83)}));
     EXPECT_EQ(state.SelectedTile, 5);
     EXPECT_FALSE(state.TileSelected) << "a shown hint drops the pending selection";
     EXPECT_TRUE(window.available.Board);
