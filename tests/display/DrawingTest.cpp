@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "BoardScaling.h"
 #include "BoardSurfaces.h"
 #include "BuiltinArt.h"
@@ -40,7 +42,8 @@ struct Drawing : ::testing::Test {
         surfaces.picMask = MakeSurface(44, 55);
         for (int y = 0; y < 55; ++y)
             for (int x = 0; x < 44; ++x) surfaces.picMask.setPixel(x, y, Transparent(x, y) ? kWhite : kBlack);
-        surfaces.picTile.fill(TestSheet());
+        surfaces.picTile.fill(MakeSurface(396, 220));
+        surfaces.picTile[3] = TestSheet();  // the set in use
         surfaces.background = kTeal;
         state.TileCount = 3;
         for (TileRec& tile : state.Tiles) tile.Face = kNoFace;
@@ -72,7 +75,7 @@ TEST_F(Drawing, EachTileShowsItsFaceInsideItsOutlineOverTheOnesBefore) {
     Put(5, 2, 121, 50);
     Put(6, 3, 170, 60, kTrue);
     state.TileCount = 7;
-    surfaces.DisplayBoard(state, 0);
+    surfaces.DisplayBoard(state, 3);
     ASSERT_EQ(surfaces.picBoardOld.size(), QSize(300, 200));
     for (int y = 0; y < 200; ++y)
         for (int x = 0; x < 300; ++x) {
@@ -111,15 +114,43 @@ TEST(RasterOps, CopiesClipOnEverySideOfBothSurfaces) {
     }
 }
 
-// A picture file on a scaled board is stretched, and the fringe the smooth stretch leaves in the
-// cut corners of each cell goes back to black, so that the board shows through there.
-TEST(Scaling, StretchedPicturesAreBlackWhereTheMaskIsClear) {
+// A screen up to 648 pixels wide shows the design size; a larger one scales the design by its
+// height, no further than its width allows, and centres it across the screen.
+TEST(Scaling, TheScaleFollowsTheScreensHeightWithinItsWidth) {
+    EXPECT_FALSE(ScaleForScreen(648, 1024));
+    const float screens[][4] = {// width, height, scale, centring
+                                {649, 480, 1, 4.5f},
+                                {800, 600, 1.25f, 0},
+                                {1280, 1024, 2, 0},
+                                {1920, 1080, 2.25f, 240}};
+    for (const auto& [width, height, scale, centring] : screens) {
+        const std::optional<ScreenScale> s = ScaleForScreen(int(width), int(height));
+        ASSERT_TRUE(s) << width;
+        EXPECT_FLOAT_EQ(s->y, scale) << width;
+        EXPECT_FLOAT_EQ(s->centring, centring) << width;
+    }
+}
+
+// The whole design grows by the scale: the board, the labels on it, the frame's border and the
+// sheets. A picture file is stretched, a built-in set drawn afresh; in the cut corners of every
+// cell the sheets are black (the fringe of a smooth stretch too), so the board shows through.
+TEST(Scaling, TheDesignGrowsAndSheetsStayBlackWhereTheMaskIsClear) {
     BoardSurfaces surfaces;
     surfaces.picTile.fill(TestSheet());
     surfaces.builtIn.fill(false);
+    surfaces.builtIn[1] = true;
     GameState state;
     WindowGeometry geometry;
-    FormResize(ScreenScale{1.6f, 1.6f}, state, geometry, surfaces, 0);
+    // A screen of 1280 x 768: wider than 4:3, so the design follows its height, centred.
+    FormResize(ScreenScale{2.0f, 1.6f, 128}, state, geometry, surfaces, 0);
+    EXPECT_FLOAT_EQ(geometry.board.left, 16 * 1.6f + 128);
+    EXPECT_EQ(surfaces.picBoard.size(), QSize(974, 667));
+    const LabelPlaces& labels = state.Labels.Stacked;
+    EXPECT_EQ((std::array{labels.MessageTop, labels.ScoreTop, labels.ScoreLeft, labels.TestTop}),
+              (std::array<int16_t, 4>{128, 166, 26, 320}));
+    EXPECT_EQ(state.Labels.Rivers.ScoreLeft, 120);
+    EXPECT_EQ(geometry.frameBorder, 11);
+    surfaces.Sheet(1);
     const QImage& mask = surfaces.picMask;
     ASSERT_EQ(mask.size(), QSize(70, 88));
     for (const QImage& sheet : surfaces.picTile) {

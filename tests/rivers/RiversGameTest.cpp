@@ -23,10 +23,25 @@ class RiversPlay : public PlayTest {
     }
 };
 
-// (56, 77) is equal but three turns apart: refused with a beep, nothing changes. (41, 83)
-// shares column 0: taken, and its neighbour 40 opens.
-TEST_F(RiversPlay, OnlyAConnectedEqualPairIsTaken) {
+// Counting and the hint follow the path rule and leave a pending selection alone; the hint
+// skips the equal but unconnected (56, 77) and (55, 76) and shows the highest first tile of a
+// takeable pair with its lowest partner, then drops the selection. A click on (56, 77) is
+// refused with a beep and changes nothing; (41, 83) shares column 0: taken, and its neighbour
+// 40 opens.
+TEST_F(RiversPlay, OnlyAConnectedEqualPairIsCountedHintedAndTaken) {
     ArrangeStripes();
+    Click(5);
+    game.mnuRemain_Click();
+    EXPECT_EQ(window.messages.back(), "6 Matches Remain");
+    EXPECT_EQ(state.SelectedTile, 5);
+    ASSERT_TRUE(state.TileSelected);
+    window.framesShown.clear();
+    game.mnuHint_Click();
+    window.RunTimer(game);
+    EXPECT_EQ(window.framesShown, (std::vector{HintFrame(41), HintFrame(83)}));
+    EXPECT_FALSE(state.TileSelected);
+    EXPECT_TRUE(window.available.Board);
+
     const TileTable before = state.Tiles;
     const int redraws = window.redraws;
     Click(56);
@@ -49,27 +64,6 @@ TEST_F(RiversPlay, OnlyAConnectedEqualPairIsTaken) {
     // Five of the six pairs are left, and the cells just emptied join 40 to its equal 82:
     // right, down the outside, left along row 5.
     EXPECT_EQ(game.CountPairs(), 6);
-}
-
-TEST_F(RiversPlay, CountingAndHintingLeaveTheSelectionAlone) {
-    ArrangeStripes();
-    Click(5);
-    ASSERT_TRUE(state.TileSelected);
-    EXPECT_EQ(game.CountPairs(), 6);
-    game.mnuRemain_Click();
-    EXPECT_EQ(window.messages.back(), "6 Matches Remain");
-    EXPECT_TRUE(state.TileSelected);
-    EXPECT_EQ(state.SelectedTile, 5);
-
-    // The hint skips the equal but unconnected (56, 77) and (55, 76) and shows the highest
-    // first tile of a takeable pair with its lowest partner.
-    window.framesShown.clear();
-    game.mnuHint_Click();
-    window.RunTimer(game);
-    EXPECT_EQ(window.framesShown, (std::vector{HintFrame(41), HintFrame(83)}));
-    EXPECT_EQ(state.SelectedTile, 5);
-    EXPECT_FALSE(state.TileSelected) << "a shown hint drops the pending selection";
-    EXPECT_TRUE(window.available.Board);
 }
 
 // Tiles 0 and 83 are equal but boxed into their corners, three turns apart: the hint has
