@@ -81,10 +81,13 @@ TEST(Shuffle, MovesFacesWithTheirPicturesAmongPresentTilesAllEquallyLikely) {
     const std::array<int16_t, 8> tiles{0, 1, 2, 3, 140, 141, 142, 143};
     GameState state;
     state.TileCount = 144;
+    // The removed tiles, and a record past the layout that holds a face.
     for (int16_t i = 0; i < kTableSize; ++i)
         state.Tiles[i] = TileRec{kFalse, i, int16_t(2 * i), 7, 9, i < 144 ? kNoFace : int16_t(3)};
+    // Tile k of those left: face k, X k, some free and some not, a picture of its own.
     for (int16_t k = 0; k < 8; ++k)
-        state.Tiles[tiles[k]] = TileRec{int16_t(-(k % 2)), k, 8, int16_t(10 * k), int16_t(20 * k), k};
+        state.Tiles[tiles[k]] =
+            TileRec{int16_t(-(k % 2)), k, 8, int16_t(10 * k), int16_t(20 * k), k};
 
     constexpr int kShuffles = 4000;
     std::array<std::array<int, 8>, 8> landed{};  // [tile][face]
