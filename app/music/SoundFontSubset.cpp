@@ -48,6 +48,50 @@ void CopyRecords(Table& to, const Table& from, int size, uint32_t first, uint32_
     to.insert(to.end(), from.begin() + first * size, from.begin() + end * size);
 }
 
+// A header table (presets or instruments) cut down to the chosen records, each with its zones
+// (bags) and their generators and modulators, renumbered; each table closes with its terminal
+// record pointing one past its last entry. False when the indices do not hold together.
+constexpr int kGenSize = 4, kModSize = 10, kBagSize = 4;
+bool KeepZones(std::map<std::string, Table>& tables, const char* const (&names)[4], int size,
+               int bagField, const std::vector<uint32_t>& chosen) {
+    const Table &header = tables[names[0]], &bags = tables[names[1]], &mods = tables[names[2]],
+                &gens = tables[names[3]];
+    const uint32_t count = header.size() / size - 1;
+    auto bagOf = [&](uint32_t record) { return Le16(header.data() + record * size + bagField); };
+    Table newHeader, newBags, newMods, newGens;
+    auto closeRecord = [&](uint32_t record) {
+        CopyRecords(newHeader, header, size, record, record + 1);
+        SetLe16(newHeader.data() + newHeader.size() - size + bagField, newBags.size() / kBagSize);
+    };
+    for (uint32_t record : chosen) {
+        const uint32_t firstBag = bagOf(record), endBag = bagOf(record + 1);
+        if (record >= count || firstBag > endBag || endBag >= bags.size() / kBagSize) return false;
+        closeRecord(record);
+        for (uint32_t b = firstBag; b < endBag; ++b) {
+            const char* bag = bags.data() + b * kBagSize;
+            const uint32_t gen = Le16(bag), genEnd = Le16(bag + 4);
+            const uint32_t mod = Le16(bag + 2), modEnd = Le16(bag + 6);
+            if (gen > genEnd || genEnd >= gens.size() / kGenSize || mod > modEnd ||
+                modEnd >= mods.size() / kModSize)
+                return false;
+            PutLe(newBags, newGens.size() / kGenSize, 2);
+            PutLe(newBags, newMods.size() / kModSize, 2);
+            CopyRecords(newGens, gens, kGenSize, gen, genEnd);
+            CopyRecords(newMods, mods, kModSize, mod, modEnd);
+        }
+    }
+    closeRecord(count);
+    PutLe(newBags, newGens.size() / kGenSize, 2);
+    PutLe(newBags, newMods.size() / kModSize, 2);
+    CopyRecords(newMods, mods, kModSize, mods.size() / kModSize - 1, mods.size() / kModSize);
+    CopyRecords(newGens, gens, kGenSize, gens.size() / kGenSize - 1, gens.size() / kGenSize);
+    tables[names[0]] = std::move(newHeader);
+    tables[names[1]] = std::move(newBags);
+    tables[names[2]] = std::move(newMods);
+    tables[names[3]] = std::move(newGens);
+    return true;
+}
+
 }  // namespace
 
 std::unique_ptr<const SoundFontSubset> SoundFontSubset::Make(
@@ -88,48 +132,31 @@ std::unique_ptr<const SoundFontSubset> SoundFontSubset::Make(
     for (const auto& [id, size] : kTables)
         if (tables[id].empty() || tables[id].size() % size != 0) return nullptr;
 
-    // The kept presets, each with its zones (bags) and their generators and modulators; the
-    // instruments and samples stay as they are, unused ones included, so no index changes.
-    const Table &phdr = tables["phdr"], &pbag = tables["pbag"], &pmod = tables["pmod"],
-                &pgen = tables["pgen"];
-    const uint32_t presetCount = phdr.size() / 38 - 1, bagCount = pbag.size() / 4 - 1;
-    Table newPhdr, newPbag, newPmod, newPgen;
+    // The presets kept, then the instruments they play; the sample headers stay as they are,
+    // so the instruments' sample numbers hold.
+    const Table& phdr = tables["phdr"];
+    std::vector<uint32_t> chosen;
     std::set<PresetNumber> found;
-    auto bagOf = [&](uint32_t preset) { return Le16(phdr.data() + preset * 38 + 24); };
-    for (uint32_t p = 0; p < presetCount; ++p) {
-        const char* record = phdr.data() + p * 38;
-        const PresetNumber number{Le16(record + 22), Le16(record + 20)};
-        if (!presets.contains(number) || found.contains(number)) continue;
-        const uint32_t firstBag = bagOf(p), endBag = bagOf(p + 1);
-        if (firstBag > endBag || endBag > bagCount) return nullptr;
-        found.insert(number);
-        CopyRecords(newPhdr, phdr, 38, p, p + 1);
-        SetLe16(newPhdr.data() + newPhdr.size() - 38 + 24, newPbag.size() / 4);
-        for (uint32_t b = firstBag; b < endBag; ++b) {
-            const char* bag = pbag.data() + b * 4;
-            const uint32_t gen = Le16(bag), genEnd = Le16(bag + 4);
-            const uint32_t mod = Le16(bag + 2), modEnd = Le16(bag + 6);
-            if (gen > genEnd || genEnd * 4 > pgen.size() - 4 || mod > modEnd ||
-                modEnd * 10 > pmod.size() - 10)
-                return nullptr;
-            PutLe(newPbag, newPgen.size() / 4, 2);
-            PutLe(newPbag, newPmod.size() / 10, 2);
-            CopyRecords(newPgen, pgen, 4, gen, genEnd);
-            CopyRecords(newPmod, pmod, 10, mod, modEnd);
-        }
+    for (uint32_t p = 0; p + 1 < phdr.size() / 38; ++p) {
+        const PresetNumber number{Le16(phdr.data() + p * 38 + 22), Le16(phdr.data() + p * 38 + 20)};
+        if (presets.contains(number) && found.insert(number).second) chosen.push_back(p);
     }
-    if (found != presets) return nullptr;
-    // The terminal records close each table, pointing one past the last entry.
-    CopyRecords(newPhdr, phdr, 38, presetCount, presetCount + 1);
-    SetLe16(newPhdr.data() + newPhdr.size() - 38 + 24, newPbag.size() / 4);
-    PutLe(newPbag, newPgen.size() / 4, 2);
-    PutLe(newPbag, newPmod.size() / 10, 2);
-    CopyRecords(newPmod, pmod, 10, pmod.size() / 10 - 1, pmod.size() / 10);
-    CopyRecords(newPgen, pgen, 4, pgen.size() / 4 - 1, pgen.size() / 4);
-    tables["phdr"] = std::move(newPhdr);
-    tables["pbag"] = std::move(newPbag);
-    tables["pmod"] = std::move(newPmod);
-    tables["pgen"] = std::move(newPgen);
+    if (found != presets || !KeepZones(tables, {"phdr", "pbag", "pmod", "pgen"}, 38, 24, chosen))
+        return nullptr;
+    constexpr uint16_t kInstrumentGenerator = 41;
+    Table& pgen = tables["pgen"];
+    std::map<uint32_t, uint32_t> instruments;  // old number to new, in the old order
+    for (size_t g = 0; g < pgen.size(); g += kGenSize)
+        if (Le16(pgen.data() + g) == kInstrumentGenerator) instruments[Le16(pgen.data() + g + 2)];
+    chosen.clear();
+    for (auto& [old, renumbered] : instruments) {
+        renumbered = chosen.size();
+        chosen.push_back(old);
+    }
+    for (size_t g = 0; g < pgen.size(); g += kGenSize)
+        if (Le16(pgen.data() + g) == kInstrumentGenerator)
+            SetLe16(pgen.data() + g + 2, instruments[Le16(pgen.data() + g + 2)]);
+    if (!KeepZones(tables, {"inst", "ibag", "imod", "igen"}, 22, 20, chosen)) return nullptr;
 
     auto subset = std::make_unique<SoundFontSubset>();
     subset->path_ = path;
