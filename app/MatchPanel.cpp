@@ -37,12 +37,10 @@ MatchPanel::MatchPanel(QWidget* parent)
     setGeometry(224, 200, 361, 105);
     setFrameShape(QFrame::Box);
     setAutoFillBackground(true);
-    setStyleSheet(QStringLiteral("varnel--MatchPanel { background: #c0c0c0; border: 1px solid #404040; }"));
 
     lblTitle->setGeometry(0, 0, 361, 33);
     lblTitle->setAlignment(Qt::AlignCenter);
     lblTitle->setAutoFillBackground(true);
-    lblTitle->setStyleSheet(QStringLiteral("color: #00ffff; background: #0000ff;"));
 
     const int lefts[] = {16, 128, 240};
     QPushButton* buttons[] = {cmdMatchNew, cmdMatchShuffle, cmdMatchQuit};
@@ -54,10 +52,13 @@ MatchPanel::MatchPanel(QWidget* parent)
 }
 
 void MatchPanel::showEvent(QShowEvent* event) {
-    // Fitting the title loads the panel's face at several sizes: done when the panel is first
-    // shown rather than at every start.
-    if (!titleFitted_) {
-        titleFitted_ = true;
+    // The panel's colours (style sheets) and its title's fitting (the panel's face loaded at
+    // several sizes) are set up when the panel is first shown rather than at every start.
+    if (!dressed_) {
+        dressed_ = true;
+        setStyleSheet(QStringLiteral(
+            "varnel--MatchPanel { background: #c0c0c0; border: 1px solid #404040; }"));
+        lblTitle->setStyleSheet(QStringLiteral("color: #00ffff; background: #0000ff;"));
         lblTitle->setFont(TitleFont(lblTitle->text(), lblTitle->size()));
     }
     QFrame::showEvent(event);

@@ -21,7 +21,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    bool titleFitted_ = false;
+    bool dressed_ = false;
 };
 
 }  // namespace varnel
