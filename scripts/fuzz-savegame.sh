@@ -2,7 +2,8 @@
 # Builds the saved-game fuzzer with clang (libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer)
 # and runs it from the committed corpus for a bounded time: the first argument, in seconds
 # (60 unless given). Not part of the test suite. New inputs go to a work folder, never into the
-# committed corpus; a crash is written there as crash-* for adding to tests/savegame/corpus.
+# committed corpus; a crash is written there as crash-* for adding to tests/savegame/corpus
+# under a name that begins with what is wrong with the file (see SavedGameRefusalTest).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh clang libclang-rt-14-dev

@@ -21,9 +21,15 @@ TEST_F(MessageBoxes, LongPathsAndOddNamesAreShownWholeAndAsSpelt) {
     odd.close();
 
     frmVarnel& w = Open();
+    const auto [a, b] = FreePair();
+    ClickTile(a);
+    ClickTile(b);
+    ASSERT_TRUE(w.mnuUndo->isEnabled());
+    const TileTable before = State().Tiles;
     ModalAnswerer answerer;
     w.mnuSave->trigger();
     w.mnuRestore->trigger();
+    EXPECT_TRUE(w.mnuUndo->isEnabled()) << "a refused restore keeps the undo";
     w.mnuTileSet[4]->trigger();  // no "varnel.bmp" in the folder
     OnNextModal<frmFile>([&](frmFile* chooser) {
         chooser->SetFolder(appPath);
@@ -41,7 +47,11 @@ TEST_F(MessageBoxes, LongPathsAndOddNamesAreShownWholeAndAsSpelt) {
         EXPECT_TRUE(box.wholeText) << box.text.toStdString();
         EXPECT_TRUE(box.plainText) << box.text.toStdString();
     }
+    EXPECT_TRUE(answerer.seen[0].text.startsWith("Could not save the game to "));
+    EXPECT_TRUE(answerer.seen[1].text.startsWith("Could not restore the saved game from "));
+    EXPECT_EQ(answerer.seen[1].icon, QMessageBox::Warning);
     EXPECT_TRUE(answerer.seen[3].text.contains(oddName));
+    EXPECT_EQ(State().Tiles, before) << "none of it touched the game in progress";
 }
 
 TEST_F(MessageBoxes, AQuestionClosesOnlyWithAnAnswer) {

@@ -11,111 +11,87 @@ namespace {
 
 using Startup = WindowTest;
 
-TEST_F(Startup, FirstStartOnAFreshMachine) {
+TEST_F(Startup, FirstStartOnAFreshMachineWritesNothingUpToTheEnd) {
     frmVarnel& w = Open();
     EXPECT_EQ(w.windowTitle(),
               "Varnel Solitaire v2.0 - Copyright (C) 2026 The Varnel Solitaire developers");
-    EXPECT_EQ(State().CurrentLayout, kDragon);
-    EXPECT_EQ(State().TileCount, 144);
     EXPECT_EQ(w.lblScore->text(), " 144");
     EXPECT_EQ(w.lblMessage->text(), "Tiles Left:");
-    EXPECT_TRUE(w.mnuLayout[0]->isChecked());
-    EXPECT_TRUE(w.mnuTileSet[0]->isChecked());
     EXPECT_EQ(w.mnuSound->text(), "&Sound On");
     EXPECT_FALSE(w.mnuUndo->isEnabled());
     EXPECT_EQ(w.form->palette().color(QPalette::Window), QColor(0, 64, 64));
-    EXPECT_EQ(w.Surfaces().picBoardOld.pixel(1, 1), qRgb(0, 64, 64));
-    EXPECT_EQ(State().TileWidth, 44.0f);
-    EXPECT_EQ(State().TileHeight, 55.0f);
     EXPECT_EQ(w.shpBox->Outline().size(), QSize(47, 58));
     EXPECT_EQ(w.picBoard->geometry(), QRect(16, 8, 609, 417));
-    // Nothing is written just by starting.
+    // Exit and closing the window both end the program, and neither writes a setting.
+    w.mnuExit->trigger();
+    EXPECT_EQ(exits, 1);
+    Open().close();
+    EXPECT_EQ(exits, 2);
     EXPECT_TRUE(Store().allKeys().isEmpty());
 }
 
-TEST_F(Startup, StoredChoicesComeBack) {
-    StoreSetting("Layout", " 2");
-    StoreSetting("TileSet", " 3");
-    StoreSetting("Sound", " 0");
-    StoreSetting("BackGround", " 16777215");
-    frmVarnel& w = Open();
-    EXPECT_EQ(State().CurrentLayout, kPyramid);
-    EXPECT_EQ(State().TileCount, 120);
-    EXPECT_EQ(w.lblScore->text(), " 120");
-    EXPECT_TRUE(w.mnuLayout[2]->isChecked());
-    EXPECT_FALSE(w.mnuLayout[0]->isChecked());
-    EXPECT_TRUE(w.mnuTileSet[3]->isChecked());
-    EXPECT_FALSE(w.mnuTileSet[0]->isChecked());
-    EXPECT_EQ(w.CurrentTileSet(), 3);
-    EXPECT_EQ(w.mnuSound->text(), "S&ound Off");
-    EXPECT_EQ(w.Surfaces().picBoardOld.pixel(1, 1), qRgb(255, 255, 255));
-
-    StoreSetting("Layout", " 1");
-    Open();
-    EXPECT_EQ(State().TileCount, 84);
-    EXPECT_FALSE(window->mnuShuffle->isEnabled());
-    // In Rivers the caption and the count stand side by side at one top, and so does their text.
-    StoreSetting("BackGround", " 0");
-    Open();
-    const QImage board = window->picBoard->grab().toImage();
-    auto inkTop = [&board](QRect area) {
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x)
-                if (board.pixel(x, y) != qRgb(0, 0, 0)) return y;
-        return -1;
+// The four stored choices, each read as a number; anything out of range reads as zero.
+TEST_F(Startup, StoredChoicesComeBackAndNonsenseReadsAsZero) {
+    const struct {
+        const char *layout, *tileSet, *sound, *background;
+        int16_t tileCount, setShown;
+        const char* soundCaption;
+        QRgb backgroundShown;
+    } cases[] = {
+        {" 2", " 3", " 0", " 16777215", 120, 3, "S&ound Off", qRgb(255, 255, 255)},
+        {" 1", " 4", "-1", " 255", 84, 4, "&Sound On", qRgb(255, 0, 0)},
+        {"garbage", " 7", "loud", "-5", 144, 0, "S&ound Off", qRgb(0, 0, 0)},
+        {" 99999", "-1", " 1", " 16777216", 144, 0, "S&ound Off", qRgb(0, 0, 0)},
     };
-    EXPECT_EQ(window->lblMessage->y(), window->lblScore->y());
-    QRect caption = window->lblMessage->geometry();
-    caption.setRight(window->lblScore->x() - 1);  // the count may reach into the caption's box
-    EXPECT_LE(std::abs(inkTop(caption) - inkTop(window->lblScore->geometry())), 1);
-}
-
-TEST_F(Startup, NonsenseInTheSettingsReadsAsZero) {
-    StoreSetting("Layout", "garbage");
-    StoreSetting("TileSet", " 7");
-    StoreSetting("Sound", "loud");
-    StoreSetting("BackGround", "-5");
-    frmVarnel& w = Open();
-    EXPECT_EQ(State().CurrentLayout, kDragon);
-    EXPECT_TRUE(w.mnuLayout[0]->isChecked());
-    EXPECT_EQ(w.CurrentTileSet(), 0);
-    EXPECT_TRUE(w.mnuTileSet[0]->isChecked());
-    EXPECT_EQ(w.mnuSound->text(), "S&ound Off");
-    EXPECT_EQ(w.Surfaces().picBoardOld.pixel(1, 1), qRgb(0, 0, 0));
-
-    StoreSetting("Layout", " 99999");
-    StoreSetting("TileSet", "-1");
-    Open();
-    EXPECT_EQ(State().CurrentLayout, kDragon);
-    EXPECT_EQ(window->CurrentTileSet(), 0);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.layout);
+        StoreSetting("Layout", c.layout);
+        StoreSetting("TileSet", c.tileSet);
+        StoreSetting("Sound", c.sound);
+        StoreSetting("BackGround", c.background);
+        frmVarnel& w = Open();
+        EXPECT_EQ(State().TileCount, c.tileCount);
+        EXPECT_EQ(w.lblScore->text(), QString(" %1").arg(c.tileCount));
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(w.mnuLayout[i]->isChecked(), i == State().CurrentLayout);
+        for (int i = 0; i < 5; ++i) EXPECT_EQ(w.mnuTileSet[i]->isChecked(), i == c.setShown);
+        EXPECT_EQ(w.CurrentTileSet(), c.setShown);
+        EXPECT_EQ(w.mnuSound->text(), c.soundCaption);
+        EXPECT_EQ(w.Surfaces().picBoardOld.pixel(1, 1), c.backgroundShown);
+    }
 }
 
 TEST_F(Startup, LayoutChoiceIsWrittenAndDealt) {
+    StoreSetting("BackGround", " 0");
     frmVarnel& w = Open();
     w.mnuLayout[1]->trigger();
-    EXPECT_EQ(StoredSetting("Layout").toString(), " 1");
+    QFile file(Settings::FilePath());  // on the disk the moment it is chosen
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("Layout=\" 1\"\n"));
     EXPECT_TRUE(w.mnuLayout[1]->isChecked());
     EXPECT_FALSE(w.mnuLayout[0]->isChecked());
     EXPECT_EQ(State().TileCount, 84);
     EXPECT_EQ(w.lblScore->text(), " 84");
     EXPECT_FALSE(w.mnuShuffle->isEnabled());
     EXPECT_EQ(w.lblScore->pos(), QPoint(75, 15));
+    // In Rivers the caption and the count stand side by side at one top, and so does their text.
+    const QImage board = w.picBoard->grab().toImage();
+    auto inkTop = [&board](QRect area) {
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (board.pixel(x, y) != qRgb(0, 0, 0)) return y;
+        return -1;
+    };
+    EXPECT_EQ(w.lblMessage->y(), w.lblScore->y());
+    QRect caption = w.lblMessage->geometry();
+    caption.setRight(w.lblScore->x() - 1);  // the count may reach into the caption's box
+    EXPECT_LE(std::abs(inkTop(caption) - inkTop(w.lblScore->geometry())), 1);
 
     w.mnuLayout[1]->trigger();  // choosing the checked entry again keeps it checked
     EXPECT_TRUE(w.mnuLayout[1]->isChecked());
     w.mnuLayout[0]->trigger();
     EXPECT_TRUE(w.mnuShuffle->isEnabled());
     EXPECT_EQ(w.lblScore->pos(), QPoint(16, 104));
-}
-
-TEST_F(Startup, ExitAndCloseBothEndWithoutWritingAnything) {
-    frmVarnel& w = Open();
-    w.mnuExit->trigger();
-    EXPECT_EQ(exits, 1);
-    Open();
-    window->close();
-    EXPECT_EQ(exits, 2);
-    EXPECT_TRUE(Store().allKeys().isEmpty());
 }
 
 // Settings lines a file may hold around hostile parts: a Pyramid game on tile set 3.

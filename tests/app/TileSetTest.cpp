@@ -12,7 +12,7 @@ namespace varnel::testing {
 namespace {
 
 class TileSets : public WindowTest {
-protected:
+  protected:
     // Faces, flags and positions: what a change of look must never touch.
     static std::vector<std::array<int16_t, 4>> Game(const GameState& s) {
         std::vector<std::array<int16_t, 4>> tiles;
@@ -21,18 +21,28 @@ protected:
         return tiles;
     }
 
-    QString WritePicture(const QString& name, QSize size, QColor colour) {
+    QString WriteFile(const QString& name, const QByteArray& content) {
+        QFile file(pictures.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        return file.fileName();
+    }
+    QString WritePicture(const QString& name, QColor colour, QSize size = QSize(396, 220)) {
         QImage picture(size, QImage::Format_RGB32);
         picture.fill(colour);
-        const QString path = pictures.filePath(name);
-        EXPECT_TRUE(picture.save(path, "BMP"));
-        return path;
+        EXPECT_TRUE(picture.save(pictures.filePath(name), "BMP"));
+        return pictures.filePath(name);
+    }
+    // The colour inside the outline of the top tile of the Dragon.
+    QRgb TopTileColour() {
+        const TileRec& top = State().Tiles[143];
+        return window->picBoard->Picture().pixel(top.X + 20, top.Y + 20);
     }
 
     // Opens Load Tileset, picks a file in the folder and presses OK (or double-clicks it).
-    void ChooseInLoadTileset(const QString& folder, const QString& file, bool doubleClick = false) {
-        OnNextModal<frmFile>([=](frmFile* chooser) {
-            chooser->SetFolder(folder);
+    void ChooseInLoadTileset(const QString& file, bool doubleClick = false) {
+        OnNextModal<frmFile>([=, this](frmFile* chooser) {
+            chooser->SetFolder(pictures.path());
             const auto found = chooser->filList->findItems(file, Qt::MatchExactly);
             ASSERT_EQ(found.size(), 1) << file.toStdString();
             chooser->filList->setCurrentItem(found[0]);
@@ -52,118 +62,95 @@ protected:
 TEST_F(TileSets, ChoosingASetMovesTheCheckRedrawsAndRemembers) {
     frmVarnel& w = Open();
     const auto game = Game(State());
-    const QImage before = w.picBoard->Picture();
-    w.mnuTileSet[1]->trigger();
-    EXPECT_EQ(w.CurrentTileSet(), 1);
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(w.mnuTileSet[i]->isChecked(), i == 1);
-    EXPECT_EQ(StoredSetting("TileSet").toString(), " 1");
-    EXPECT_NE(w.picBoard->Picture(), before);
+    const QImage first = w.picBoard->Picture();
+    w.mnuTileSet[2]->trigger();
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(w.mnuTileSet[i]->isChecked(), i == 2);
+    EXPECT_EQ(StoredSetting("TileSet").toString(), " 2");
+    EXPECT_NE(w.picBoard->Picture(), first);
     EXPECT_EQ(Game(State()), game);
 
-    w.mnuTileSet[0]->trigger();
-    EXPECT_EQ(w.picBoard->Picture(), before);
-    EXPECT_EQ(StoredSetting("TileSet").toString(), " 0");
-}
-
-TEST_F(TileSets, FifthSetReadsTheProgramsOwnPictureFile) {
-    frmVarnel& w = Open();
-    w.mnuTileSet[2]->trigger();
-    const QImage before = w.picBoard->Picture();
+    // The fifth set is the program's own picture file: without one, a message and no redraw.
+    const QImage third = w.picBoard->Picture();
     {
         ModalAnswerer answerer;
-        w.mnuTileSet[4]->trigger();  // no "varnel.bmp" yet
+        w.mnuTileSet[4]->trigger();
         ASSERT_EQ(answerer.seen.size(), 1u);
         EXPECT_EQ(answerer.seen[0].text,
                   "Could not find picture file, " + w.AppPath() + "varnel.bmp");
         EXPECT_EQ(answerer.seen[0].caption, "Varnel Solitaire");
     }
     EXPECT_TRUE(w.mnuTileSet[4]->isChecked());
-    EXPECT_EQ(w.CurrentTileSet(), 4);
     EXPECT_EQ(StoredSetting("TileSet").toString(), " 2");
-    EXPECT_EQ(w.picBoard->Picture(), before) << "no redraw";
+    EXPECT_EQ(w.picBoard->Picture(), third);
 
-    WritePicture("varnel.bmp", QSize(396, 220), Qt::darkBlue);
-    QFile::copy(pictures.filePath("varnel.bmp"), appDir.filePath("varnel.bmp"));
+    QFile::copy(WritePicture("varnel.bmp", Qt::darkBlue), appDir.filePath("varnel.bmp"));
     w.mnuTileSet[4]->trigger();
     EXPECT_EQ(StoredSetting("TileSet").toString(), " 4");
-    // Every tile now shows the plain blue of that picture inside its outline.
-    const TileRec& top = State().Tiles[143];
-    EXPECT_EQ(w.picBoard->Picture().pixel(top.X + 20, top.Y + 20), QColor(Qt::darkBlue).rgb());
+    EXPECT_EQ(TopTileColour(), QColor(Qt::darkBlue).rgb());
+
+    w.mnuTileSet[0]->trigger();
+    EXPECT_EQ(w.picBoard->Picture(), first);
+    EXPECT_EQ(StoredSetting("TileSet").toString(), " 0");
 }
 
+// On a scaled board the picture is stretched to the sheet size, its corners cut to the outline.
 TEST_F(TileSets, LoadedPictureKeepsTheGameAndClearsTheChecks) {
-    const QString path = WritePicture("Mine.BMP", QSize(396, 220), Qt::darkRed);
-    frmVarnel& w = Open();
+    const QString path = WritePicture("Mine.BMP", Qt::darkRed);
+    frmVarnel& w = Open(QSize(1024, 768));
+    w.showMaximized();
     const auto [a, b] = FreePair();
     ClickTile(a);
     ClickTile(b);
     ASSERT_TRUE(w.mnuUndo->isEnabled() || w.GameLogic().CountPairs() == 0);
     const auto game = Game(State());
 
-    ChooseInLoadTileset(pictures.path(), "Mine.BMP", true);
+    ChooseInLoadTileset("Mine.BMP", true);
     EXPECT_EQ(Game(State()), game);
     EXPECT_FALSE(w.mnuUndo->isEnabled());
     for (QAction* entry : w.mnuTileSet) EXPECT_FALSE(entry->isChecked());
-    EXPECT_EQ(w.CurrentTileSet(), 4);
     EXPECT_EQ(w.PicturePath(), path);
     EXPECT_FALSE(StoredSetting("TileSet").isValid()) << "a chosen picture is not remembered";
-    const TileRec& top = State().Tiles[143];
-    EXPECT_EQ(w.picBoard->Picture().pixel(top.X + 20, top.Y + 20), QColor(Qt::darkRed).rgb());
-}
-
-TEST_F(TileSets, OnAScaledBoardAPictureIsStretchedToTheSheetSize) {
-    WritePicture("sheet.bmp", QSize(396, 220), Qt::darkGreen);
-    frmVarnel& w = Open(QSize(1024, 768));
-    w.showMaximized();
-    ChooseInLoadTileset(pictures.path(), "sheet.bmp");
-    EXPECT_EQ(w.Surfaces().picTile[4].size(), QSize(634, 352));
-    // Its corners are cut to the tile outline, so the background shows there.
-    EXPECT_EQ(w.Surfaces().picTile[4].pixel(0, 0), qRgb(0, 0, 0));
-    EXPECT_EQ(w.Surfaces().picTile[4].pixel(35, 44), QColor(Qt::darkGreen).rgb());
+    EXPECT_EQ(TopTileColour(), QColor(Qt::darkRed).rgb());
+    const QImage& sheet = w.Surfaces().picTile[4];
+    EXPECT_EQ(sheet.size(), QSize(634, 352));
+    EXPECT_EQ(sheet.pixel(0, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(sheet.pixel(35, 44), QColor(Qt::darkRed).rgb());
 }
 
 TEST_F(TileSets, BadPicturesGetAMessageAndChangeNothing) {
-    WritePicture("good.bmp", QSize(396, 220), Qt::darkCyan);
-    QFile good(pictures.filePath("good.bmp"));
+    QFile good(WritePicture("good.bmp", Qt::darkCyan));
     ASSERT_TRUE(good.open(QIODevice::ReadOnly));
     const QByteArray bytes = good.readAll();
-
-    auto write = [&](const QString& name, const QByteArray& content) {
-        QFile file(pictures.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    };
-    write("truncated.bmp", bytes.left(bytes.size() / 3));
-    write("letter.bmp", "Dear player, this is not a picture.\n");
-    write("empty.bmp", "");
+    WriteFile("truncated.bmp", bytes.left(bytes.size() / 3));
+    WriteFile("letter.bmp", "Dear player, this is not a picture.\n");
+    WriteFile("empty.bmp", "");
     QByteArray huge = bytes.left(54);
     qToLittleEndian<qint32>(200000, huge.data() + 18);  // width
     qToLittleEndian<qint32>(200000, huge.data() + 22);  // height
-    write("huge.bmp", huge);
+    WriteFile("huge.bmp", huge);
     qToLittleEndian<qint32>(0x7fffffff, huge.data() + 18);  // sizes whose product overflows
     qToLittleEndian<qint32>(0x7fffffff, huge.data() + 22);
     qToLittleEndian<quint16>(32, huge.data() + 28);
-    write("overflow.bmp", huge);
-    ASSERT_TRUE(QDir(pictures.path()).mkdir("folder.bmp"));
+    WriteFile("overflow.bmp", huge);
 
     frmVarnel& w = Open();
     w.mnuTileSet[3]->trigger();
-    const QImage board = w.picBoard->Picture();
-    const QImage sheet = w.Surfaces().picTile[4];
+    const QImage board = w.picBoard->Picture(), sheet = w.Surfaces().picTile[4];
     const auto game = Game(State());
     for (const char* name :
          {"truncated.bmp", "letter.bmp", "empty.bmp", "huge.bmp", "overflow.bmp"}) {
+        SCOPED_TRACE(name);
         ModalAnswerer answerer;
-        ChooseInLoadTileset(pictures.path(), name);
-        ASSERT_EQ(answerer.seen.size(), 1u) << name;
-        EXPECT_TRUE(answerer.seen[0].text.startsWith("Could not load picture file, ")) << name;
-        EXPECT_TRUE(w.mnuTileSet[3]->isChecked()) << name;
-        EXPECT_EQ(w.CurrentTileSet(), 3);
-        EXPECT_EQ(w.picBoard->Picture(), board) << name;
-        EXPECT_EQ(w.Surfaces().picTile[4], sheet) << name;
+        ChooseInLoadTileset(name);
+        ASSERT_EQ(answerer.seen.size(), 1u);
+        EXPECT_TRUE(answerer.seen[0].text.startsWith("Could not load picture file, "));
+        EXPECT_TRUE(w.mnuTileSet[3]->isChecked());
+        EXPECT_EQ(w.picBoard->Picture(), board);
+        EXPECT_EQ(w.Surfaces().picTile[4], sheet);
         EXPECT_EQ(Game(State()), game);
     }
     // A folder is never offered as a file; read directly, it is refused too.
+    ASSERT_TRUE(QDir(pictures.path()).mkdir("folder.bmp"));
     QString reason;
     EXPECT_TRUE(ReadPictureFile(pictures.filePath("folder.bmp"), &reason).isNull());
     EXPECT_FALSE(reason.isEmpty());
@@ -174,10 +161,7 @@ TEST_F(TileSets, BadPicturesGetAMessageAndChangeNothing) {
 }
 
 TEST_F(TileSets, ChooserListsBitmapsWhateverTheirCaseAndBeepsWithoutOne) {
-    WritePicture("a.bmp", QSize(8, 8), Qt::white);
-    WritePicture("B.BMP", QSize(8, 8), Qt::white);
-    WritePicture("c.Bmp", QSize(8, 8), Qt::white);
-    WritePicture("d.png", QSize(8, 8), Qt::white);
+    for (const char* name : {"a.bmp", "B.BMP", "c.Bmp", "d.png"}) WritePicture(name, Qt::white);
     ASSERT_TRUE(QDir(pictures.path()).mkdir("e.bmp"));
     ASSERT_TRUE(QDir(pictures.path()).mkdir("inner"));
 
@@ -189,7 +173,6 @@ TEST_F(TileSets, ChooserListsBitmapsWhateverTheirCaseAndBeepsWithoutOne) {
     for (int i = 0; i < chooser.filList->count(); ++i) files << chooser.filList->item(i)->text();
     EXPECT_EQ(files, QStringList({"a.bmp", "B.BMP", "c.Bmp"}));
     EXPECT_FALSE(chooser.dirList->findItems("inner", Qt::MatchEndsWith).isEmpty());
-    EXPECT_FALSE(chooser.drvList->currentText().isEmpty());
 
     chooser.cmdOk_Click();
     EXPECT_EQ(beeps, 1);
@@ -213,7 +196,6 @@ TEST_F(TileSets, WhiteBackgroundIsRememberedAndShowsInTheCorners) {
     const TileRec& corner = State().Tiles[13];  // the far end of the top row: nothing beneath
     EXPECT_EQ(w.picBoard->Picture().pixel(corner.X, corner.Y), qRgb(255, 255, 255))
         << "the cut corner of a tile shows the new colour";
-    EXPECT_EQ(w.picBoard->Picture().pixel(1, 1), qRgb(255, 255, 255));
 
     StoreSetting("BackGround", "  4210688 ");
     OnNextModal<QColorDialog>([](QColorDialog* dialog) {

@@ -68,21 +68,14 @@ inline std::vector<std::byte> Words(std::initializer_list<int> words) {
     return bytes;
 }
 
-// A fresh deal of the layout, placed with its starting tiles free.
-inline GameState DealtGame(int16_t layout, uint32_t seed) {
+// A dealt game with some pairs taken off as play would, each freeing a neighbour.
+inline GameState MidGame(int16_t layout, uint32_t seed) {
     GameState state;
     Random random([seed] { return seed; });
     const LayoutRow& row = *FindLayout(layout);
     state.CurrentLayout = layout;
-    state.TileCount = row.tileCount;
-    state.TilesLeft = state.TileCount;
+    state.TileCount = state.TilesLeft = row.tileCount;
     row.rules.BuildLayout(state, random, DealMode::NewFaces);
-    return state;
-}
-
-// A dealt game with some pairs taken off as play would, each freeing a neighbour.
-inline GameState MidGame(int16_t layout, uint32_t seed) {
-    GameState state = DealtGame(layout, seed);
     for (int16_t face : {0, 3, 3, 7, 12, 20}) {
         int taken = 0;
         for (int16_t i = 0; i < state.TileCount && taken < 2; ++i) {
@@ -103,16 +96,21 @@ inline std::vector<std::byte> Snapshot(const GameState& state) {
     return {data, data + sizeof state};
 }
 
-// What the restore command does: hand the engine only a game that passed every check.
+// What the restore command does: hand the engine only a game that passed every check. A
+// refusal must give the player a reason and leave the game in progress exactly as it was.
 inline ReadResult AttemptRestore(const std::filesystem::path& path, GameState& state) {
+    const std::vector<std::byte> before = Snapshot(state);
     ReadResult result = ReadSavedGame(path);
-    if (result) {
-        RecordingWindow window;
-        Random random([] { return 1u; });
-        Game game(state, window, random);
-        const SavedGame& saved = *result.game;
-        EXPECT_TRUE(game.RestoreGame(saved.CurrentLayout(), saved.TilesLeft(), saved.Tiles()));
+    if (!result) {
+        EXPECT_FALSE(result.reason.empty());
+        EXPECT_TRUE(Snapshot(state) == before);
+        return result;
     }
+    RecordingWindow window;
+    Random random([] { return 1u; });
+    Game game(state, window, random);
+    const SavedGame& saved = *result.game;
+    EXPECT_TRUE(game.RestoreGame(saved.CurrentLayout(), saved.TilesLeft(), saved.Tiles()));
     return result;
 }
 

@@ -10,7 +10,6 @@
 #include <array>
 #include <ctime>
 #include <fstream>
-#include <tuple>
 #include <utility>
 
 #include "SaveTarget.h"
@@ -20,32 +19,23 @@
 namespace varnel::testing {
 namespace {
 
+namespace fs = std::filesystem;
+
 class RoundTrip : public ::testing::TestWithParam<int16_t> {};
 
 TEST_P(RoundTrip, AMidGameComesBackAsSaved) {
     TempFolder folder;
     const GameState saved = MidGame(GetParam(), 20240601);
-    ASSERT_LT(saved.TilesLeft, saved.TileCount);
     ASSERT_TRUE(WriteSavedGame(folder / kSavedGameFileName, saved));
-    EXPECT_EQ(ReadBytes(folder / kSavedGameFileName).size(), SavedGameBytes(saved.TileCount));
 
-    // Restore into a different game of another layout, as the player would.
-    GameState restored = DealtGame(GetParam() == kRivers ? kDragon : kRivers, 7);
+    // Restored into a game of another layout, as the player would: the tiles past the saved
+    // game and the undo copy are left alone.
+    GameState restored = MidGame(GetParam() == kRivers ? kDragon : kRivers, 7);
     const GameState before = restored;
-    const ReadResult result = AttemptRestore(folder / kSavedGameFileName, restored);
-    ASSERT_TRUE(result) << result.reason;
-    EXPECT_EQ(std::tie(restored.CurrentLayout, restored.TileCount, restored.TilesLeft),
-              std::tie(saved.CurrentLayout, saved.TileCount, saved.TilesLeft));
-    // Free and Face of the saved tiles come from the file (positions and pictures are the
-    // rebuild's business), and the tiles past the game are left alone.
-    for (int i = 0; i < kTableSize; ++i) {
-        if (i < saved.TileCount) {
-            EXPECT_EQ(restored.Tiles[i].Free, saved.Tiles[i].Free) << "tile " << i;
-            EXPECT_EQ(restored.Tiles[i].Face, saved.Tiles[i].Face) << "tile " << i;
-        } else {
-            EXPECT_EQ(restored.Tiles[i], before.Tiles[i]) << "tile " << i;
-        }
-    }
+    ASSERT_TRUE(AttemptRestore(folder / kSavedGameFileName, restored));
+    EXPECT_EQ(EncodeSavedGame(restored), EncodeSavedGame(saved));
+    for (int i = saved.TileCount; i < kTableSize; ++i)
+        EXPECT_EQ(restored.Tiles[i], before.Tiles[i]) << "tile " << i;
     EXPECT_TRUE(restored.UndoTiles == before.UndoTiles);
 }
 
@@ -65,48 +55,12 @@ TEST(ByteLayout, FlatLittleEndianWordsInTileOrder) {
     rivers.TilesLeft = 82;
     TempFolder folder;
     ASSERT_TRUE(WriteSavedGame(folder / kSavedGameFileName, rivers));
-    const std::vector<std::byte> bytes = ReadBytes(folder / kSavedGameFileName);
-    ASSERT_EQ(bytes.size(), 342u);
 
     // CurrentLayout 1, TileCount 84, TilesLeft 82; tile 0 free with face 0; tile 1 blocked and
-    // removed; tile 2 free and removed; tile 3 blocked with face 0.
-    const unsigned head[] = {0x01, 0x00, 0x54, 0x00, 0x52, 0x00, 0xFF, 0xFF, 0x00, 0x00, 0x00,
-                             0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x00};
-    for (std::size_t i = 0; i < std::size(head); ++i)
-        EXPECT_EQ(static_cast<unsigned>(bytes[i]), head[i]) << "offset " << i;
-    // The rest are blocked, tile i with face i / 4, up to tile 83 with face 20: 00 00 14 00.
-    for (int i = 4; i < 84; ++i)
-        EXPECT_EQ(std::vector(bytes.begin() + 6 + 4 * i, bytes.begin() + 10 + 4 * i),
-                  Words({0, i / 4}))
-            << "tile " << i;
-}
-
-TEST(ShorterSave, KeepsTheLongerFilesTailAndReadsAsTheShorterGame) {
-    TempFolder folder;
-    const auto path = folder / kSavedGameFileName;
-    ASSERT_TRUE(WriteSavedGame(path, MidGame(kDragon, 1)));
-    const std::vector<std::byte> dragonBytes = ReadBytes(path);
-
-    std::filesystem::permissions(path, std::filesystem::perms(0640));
-    const GameState rivers = MidGame(kRivers, 2);
-    ASSERT_TRUE(WriteSavedGame(path, rivers));
-    // The new file takes the old one's place and its permissions, and nothing else is left.
-    EXPECT_EQ(folder.Names(), std::vector<std::string>{kSavedGameFileName});
-    EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms(0640));
-    // The file stays at 582 bytes: the Rivers game, then the rest of the Dragon file as it was;
-    // and it reads back as the Rivers game.
-    const std::vector<std::byte> bytes = ReadBytes(path);
-    ASSERT_EQ(bytes.size(), 582u);
-    const std::vector<std::byte> riversBytes = EncodeSavedGame(rivers);
-    EXPECT_TRUE(std::equal(riversBytes.begin(), riversBytes.end(), bytes.begin()));
-    EXPECT_TRUE(std::equal(bytes.begin() + 342, bytes.end(), dragonBytes.begin() + 342));
-    GameState state = DealtGame(kPyramid, 3);
-    ASSERT_TRUE(AttemptRestore(path, state));
-    EXPECT_EQ(EncodeSavedGame(state), riversBytes);
-
-    // The longer game over it takes the whole file again.
-    ASSERT_TRUE(WriteSavedGame(path, MidGame(kDragon, 1)));
-    EXPECT_EQ(ReadBytes(path), dragonBytes);
+    // removed; tile 2 free and removed; then the rest blocked, tile i with face i / 4.
+    std::vector<std::byte> expected = Words({1, 84, 82, -1, 0, 0, -1, -1, -1});
+    for (int i = 3; i < 84; ++i) std::ranges::copy(Words({0, i / 4}), std::back_inserter(expected));
+    EXPECT_EQ(ReadBytes(folder / kSavedGameFileName), expected);
 }
 
 // Files may not grow past the given size while this lives: the nearest thing to a full disk a
@@ -128,16 +82,17 @@ class FileSizeLimit {
     rlimit saved_{};
 };
 
-// Run with either of the writer's two ways of making the new file.
-class FailedSave : public ::testing::TestWithParam<TempFile> {
+// A Dragon save (582 bytes) in a folder of its own, overwritten in each of the writer's two
+// ways of making the new file.
+class SaveOver : public ::testing::TestWithParam<TempFile> {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(WriteSavedGame(path_, MidGame(kDragon, 9)));
+        ASSERT_TRUE(WriteSavedGame(path_, MidGame(kDragon, 1)));
         oldSave_ = ReadBytes(path_);
     }
     // The save fails with a reason holding the words, the old save is there byte for byte, and
     // the folder holds just what it held before.
-    void ExpectFails(const std::filesystem::path& path, const GameState& state, const char* words) {
+    void ExpectFails(const fs::path& path, const GameState& state, const char* words) {
         const std::vector<std::string> names = folder_.Names();
         const SaveResult result = WriteSavedGame(path, state, GetParam());
         EXPECT_FALSE(result);
@@ -145,13 +100,38 @@ class FailedSave : public ::testing::TestWithParam<TempFile> {
         EXPECT_EQ(ReadBytes(path_), oldSave_);
         EXPECT_EQ(folder_.Names(), names);
     }
+    // Saves a Rivers game to path (342 bytes, so the old file's tail shows).
+    void SaveRivers(const fs::path& path) {
+        const SaveResult result = WriteSavedGame(path, MidGame(kRivers, 2), GetParam());
+        EXPECT_TRUE(result) << result.reason;
+    }
+    // The Rivers game, then the old Dragon save's bytes after it.
+    std::vector<std::byte> RiversOverDragon() const {
+        std::vector<std::byte> bytes = oldSave_;
+        std::ranges::copy(EncodeSavedGame(MidGame(kRivers, 2)), bytes.begin());
+        return bytes;
+    }
 
     TempFolder folder_;
-    std::filesystem::path path_ = folder_ / kSavedGameFileName;
+    fs::path path_ = folder_ / kSavedGameFileName;
     std::vector<std::byte> oldSave_;
 };
 
-TEST_P(FailedSave, DiskFullWhileWritingTheGameOrCopyingTheOldTail) {
+TEST_P(SaveOver, AShorterGameKeepsTheLongerFilesTailAndItsPermissions) {
+    fs::permissions(path_, fs::perms(0640));
+    SaveRivers(path_);
+    EXPECT_EQ(ReadBytes(path_), RiversOverDragon());
+    EXPECT_EQ(fs::status(path_).permissions(), fs::perms(0640));
+    EXPECT_EQ(folder_.Names(), std::vector<std::string>{kSavedGameFileName});
+    // It reads back as the Rivers game; a longer game over it takes the whole file again.
+    GameState state = MidGame(kPyramid, 3);
+    ASSERT_TRUE(AttemptRestore(path_, state));
+    EXPECT_EQ(EncodeSavedGame(state), EncodeSavedGame(MidGame(kRivers, 2)));
+    ASSERT_TRUE(WriteSavedGame(path_, MidGame(kDragon, 1), GetParam()));
+    EXPECT_EQ(ReadBytes(path_), oldSave_);
+}
+
+TEST_P(SaveOver, DiskFullWhileWritingTheGameOrCopyingTheOldTail) {
     // At 400 bytes the Rivers game fits but the rest of the old Dragon file does not.
     for (const auto& [bytes, layout] : {std::pair{100, kPyramid}, std::pair{400, kRivers}}) {
         SCOPED_TRACE(bytes);
@@ -160,7 +140,7 @@ TEST_P(FailedSave, DiskFullWhileWritingTheGameOrCopyingTheOldTail) {
     }
 }
 
-TEST_P(FailedSave, ProgramKilledWhileWriting) {
+TEST_P(SaveOver, ProgramKilledWhileWriting) {
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
@@ -181,10 +161,10 @@ TEST_P(FailedSave, ProgramKilledWhileWriting) {
     }
 }
 
-TEST_P(FailedSave, UnwritablePlaces) {
-    std::filesystem::create_directory(folder_ / "blocked");
-    std::filesystem::create_symlink("loop", folder_ / "loop");
-    const std::pair<std::filesystem::path, const char*> places[] = {
+TEST_P(SaveOver, UnwritablePlacesAndUnrestorableGamesAreRefused) {
+    fs::create_directory(folder_ / "blocked");
+    fs::create_symlink("loop", folder_ / "loop");
+    const std::pair<fs::path, const char*> places[] = {
         {path_ / kSavedGameFileName, "not a folder"},  // the folder is a file
         {folder_ / "gone" / kSavedGameFileName, "does not exist"},
         {folder_ / "blocked", "folder"},  // a folder in the place of the save
@@ -194,26 +174,7 @@ TEST_P(FailedSave, UnwritablePlaces) {
         SCOPED_TRACE(place);
         ExpectFails(place, MidGame(kRivers, 1), words);
     }
-    EXPECT_TRUE(std::filesystem::is_directory(folder_ / "blocked"));
-}
-
-// The player protected the save: even a game run as root, which may write anything, keeps it.
-TEST_P(FailedSave, ReadOnlySave) {
-    for (const auto mode : {std::filesystem::perms(0444), std::filesystem::perms(0464)}) {
-        std::filesystem::permissions(path_, mode);
-        ExpectFails(path_, MidGame(kRivers, 1), "read-only");
-        EXPECT_EQ(std::filesystem::status(path_).permissions(), mode);
-    }
-}
-
-TEST_P(FailedSave, ReadOnlyFolder) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root writes into any folder";
-    std::filesystem::permissions(folder_.Path(), std::filesystem::perms(0555));
-    ExpectFails(path_, MidGame(kPyramid, 1), "permission");
-}
-
-// A file the game would refuse to restore is worth less than the save it would replace.
-TEST_P(FailedSave, AGameThatCouldNotBeRestored) {
+    // A file the game would refuse to restore is worth less than the save it would replace.
     GameState broken = MidGame(kRivers, 5);
     broken.TilesLeft = 84;
     ExpectFails(path_, broken, "tiles left");
@@ -221,86 +182,61 @@ TEST_P(FailedSave, AGameThatCouldNotBeRestored) {
     ExpectFails(path_, broken, "300");
 }
 
-INSTANTIATE_TEST_SUITE_P(EitherTempFile, FailedSave,
-                         ::testing::Values(TempFile::UnnamedFirst, TempFile::NamedOnly),
-                         [](const auto& info) {
-                             return std::string(std::array{"Unnamed", "Named"}[int(info.param)]);
-                         });
+// The player protected the save: even a game run as root, which may write anything, keeps it.
+TEST_P(SaveOver, AReadOnlySaveIsKept) {
+    for (const auto mode : {fs::perms(0444), fs::perms(0464)}) {
+        fs::permissions(path_, mode);
+        ExpectFails(path_, MidGame(kRivers, 1), "read-only");
+        EXPECT_EQ(fs::status(path_).permissions(), mode);
+    }
+}
 
 // What the process has passed through read and write calls so far.
-struct IoCounters {
-    long long read = -1, written = -1;
-    static IoCounters Now() {
-        IoCounters counters;
-        std::ifstream io("/proc/self/io");
-        std::string name;
-        long long value = 0;
-        while (io >> name >> value) {
-            if (name == "rchar:") counters.read = value;
-            if (name == "wchar:") counters.written = value;
-        }
-        return counters;
+std::pair<long long, long long> BytesReadAndWritten() {
+    std::ifstream io("/proc/self/io");
+    std::string name;
+    long long value = 0, read = -1, written = -1;
+    while (io >> name >> value) {
+        if (name == "rchar:") read = value;
+        if (name == "wchar:") written = value;
     }
-};
-
-// Saves that succeed over what an earlier save, a killed save or the player left there; run with
-// either of the writer's two ways of making the new file.
-class SaveOver : public ::testing::TestWithParam<TempFile> {
-  protected:
-    // Saves a Rivers game to path (342 bytes, so the old file's tail shows) and returns it.
-    std::vector<std::byte> SaveRivers(const std::filesystem::path& path) {
-        const GameState rivers = MidGame(kRivers, 2);
-        const SaveResult result = WriteSavedGame(path, rivers, GetParam());
-        EXPECT_TRUE(result) << result.reason;
-        return EncodeSavedGame(rivers);
-    }
-    // The Rivers game, then the Dragon game's bytes after it: a save over a Dragon save.
-    std::vector<std::byte> RiversOverDragon() {
-        std::vector<std::byte> bytes = EncodeSavedGame(MidGame(kDragon, 1));
-        const std::vector<std::byte> rivers = EncodeSavedGame(MidGame(kRivers, 2));
-        std::copy(rivers.begin(), rivers.end(), bytes.begin());
-        return bytes;
-    }
-
-    TempFolder folder_;
-    std::filesystem::path path_ = folder_ / kSavedGameFileName;
-};
+    return {read, written};
+}
 
 // Past the longest game nothing is game data: a save costs the same however large the old file.
 TEST_P(SaveOver, AHugeOldFileCostsNoMoreThanASmallOne) {
-    WriteBytes(path_, EncodeSavedGame(MidGame(kDragon, 1)));
-    std::filesystem::resize_file(path_, 2LL << 30);  // 2 GB, nearly all of it a hole
-    const IoCounters before = IoCounters::Now();
+    fs::resize_file(path_, 2LL << 30);  // 2 GB, nearly all of it a hole
+    const auto [readBefore, writtenBefore] = BytesReadAndWritten();
     SaveRivers(path_);
-    const IoCounters after = IoCounters::Now();
+    const auto [readAfter, writtenAfter] = BytesReadAndWritten();
 
     EXPECT_EQ(ReadBytes(path_), RiversOverDragon());
     struct stat info {};
     ASSERT_EQ(::stat(path_.c_str(), &info), 0);
     EXPECT_LE(info.st_blocks * 512, 64 * 1024);
-    if (before.read >= 0 && before.written >= 0) {
-        EXPECT_LT(after.read - before.read, 64 * 1024);
-        EXPECT_LT(after.written - before.written, 64 * 1024);
+    if (readBefore >= 0) {
+        EXPECT_LT(readAfter - readBefore, 64 * 1024);
+        EXPECT_LT(writtenAfter - writtenBefore, 64 * 1024);
     }
 }
 
 // A link in the place of the save stays a link, and the file it points to takes the game.
 TEST_P(SaveOver, ALinkLeadsToTheFileItPointsTo) {
-    std::filesystem::create_directory(folder_ / "kept");
-    WriteBytes(folder_ / "kept" / "game", EncodeSavedGame(MidGame(kDragon, 1)));
-    std::filesystem::create_symlink("kept/game", folder_ / "middle");
-    std::filesystem::create_symlink("middle", path_);
+    fs::create_directory(folder_ / "kept");
+    fs::rename(path_, folder_ / "kept" / "game");
+    fs::create_symlink("kept/game", folder_ / "middle");
+    fs::create_symlink("middle", path_);
     SaveRivers(path_);
-    EXPECT_EQ(std::filesystem::read_symlink(path_), "middle");
-    EXPECT_EQ(std::filesystem::read_symlink(folder_ / "middle"), "kept/game");
+    EXPECT_EQ(fs::read_symlink(path_), "middle");
+    EXPECT_EQ(fs::read_symlink(folder_ / "middle"), "kept/game");
     EXPECT_EQ(ReadBytes(folder_ / "kept" / "game"), RiversOverDragon());
     EXPECT_EQ(folder_.Names(), (std::vector<std::string>{"kept", "middle", kSavedGameFileName}));
 
     // A link to a file not yet there makes that file.
-    std::filesystem::remove(folder_ / "kept" / "game");
-    const std::vector<std::byte> rivers = SaveRivers(path_);
-    EXPECT_EQ(ReadBytes(folder_ / "kept" / "game"), rivers);
-    EXPECT_TRUE(std::filesystem::is_symlink(path_));
+    fs::remove(folder_ / "kept" / "game");
+    SaveRivers(path_);
+    EXPECT_EQ(ReadBytes(folder_ / "kept" / "game"), EncodeSavedGame(MidGame(kRivers, 2)));
+    EXPECT_TRUE(fs::is_symlink(path_));
 }
 
 // Temporary files of saves killed long ago go; anything else stays, a save under way included.
@@ -311,24 +247,25 @@ TEST_P(SaveOver, StaleTemporaryFilesOfEarlierSavesGo) {
         ASSERT_EQ(::utimensat(AT_FDCWD, (folder_ / name).c_str(), times, AT_SYMLINK_NOFOLLOW), 0);
     };
     const std::time_t old = kStaleTempSeconds + 600, recent = 5;
-    const std::string stale[] = {".varnel.sav.123.4.tmp", ".varnel.sav.9999999.0.tmp"};
-    for (const auto& name : stale) WriteBytes(folder_ / name, Words({1, 2})), age(name, old);
+    for (const char* stale : {".varnel.sav.123.4.tmp", ".varnel.sav.9999999.0.tmp"})
+        WriteBytes(folder_ / stale, Words({1, 2})), age(stale, old);
     const std::pair<std::string, std::time_t> kept[] = {
         {".varnel.sav.77.0.tmp", recent},  // another copy of the game is saving right now
         {".other.sav.1.2.tmp", old},      {"varnel.sav.1.2.tmp", old},
         {".varnel.sav.1.x.tmp", old},     {".varnel.sav.1.2.tmp.keep", old},
         {".varnel.sav..2.tmp", old},
     };
-    for (const auto& [name, seconds] : kept)
+    std::vector<std::string> expected = {".varnel.sav.5.5.tmp", ".varnel.sav.6.6.tmp",
+                                         kSavedGameFileName};
+    for (const auto& [name, seconds] : kept) {
         WriteBytes(folder_ / name, Words({1})), age(name, seconds);
-    std::filesystem::create_directory(folder_ / ".varnel.sav.5.5.tmp");
-    std::filesystem::create_symlink(".varnel.sav.77.0.tmp", folder_ / ".varnel.sav.6.6.tmp");
+        expected.push_back(name);
+    }
+    fs::create_directory(folder_ / ".varnel.sav.5.5.tmp");
+    fs::create_symlink(".varnel.sav.77.0.tmp", folder_ / ".varnel.sav.6.6.tmp");
     age(".varnel.sav.5.5.tmp", old), age(".varnel.sav.6.6.tmp", old);
 
     SaveRivers(path_);
-    std::vector<std::string> expected = {".varnel.sav.5.5.tmp", ".varnel.sav.6.6.tmp",
-                                         kSavedGameFileName};
-    for (const auto& [name, seconds] : kept) expected.push_back(name);
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(folder_.Names(), expected);
 }
