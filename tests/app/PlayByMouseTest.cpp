@@ -55,7 +55,7 @@ TEST_F(PlayByMouse, HintRemainingAndTheirMessages) {
     w.mnuTileSet[1]->trigger();
     EXPECT_FALSE(w.picBoard->AcceptsClicks());
     ClickTile(FreePair().first);
-    WaitForSequence();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !w.GameLogic().SequenceRunning(); }));
     EXPECT_TRUE(w.picBoard->AcceptsClicks());
     EXPECT_FALSE(w.shpBox->isVisible());
     EXPECT_FALSE(State().TileSelected);

@@ -17,7 +17,7 @@ namespace varnel::testing {
 // beside it, not made yet, for saves the program folder cannot take), on a screen of
 // the test's choosing, with beeps and the end of the program counted instead of carried out.
 class WindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { Store().clear(); }
 
     static QSettings& Store() {
@@ -64,11 +64,6 @@ protected:
     }
     void ClickAt(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseRelease(window->picBoard, button, {}, at);
-    }
-
-    // Lets a hint or the winning blink run to its end.
-    void WaitForSequence() {
-        EXPECT_TRUE(QTest::qWaitFor([this] { return !window->GameLogic().SequenceRunning(); }));
     }
 
     // The first free pair of the board, if any.
