@@ -115,6 +115,7 @@ TEST_F(Scaling, FrameBorderIsCentredOnItsOutlineAndTheBoardFitsTheScreen) {
         int rightmost = 0;
         for (int i = 0; i < 144; ++i)
             rightmost = std::max(rightmost, State().Tiles[i].X + CLng(State().TileWidth));
+        EXPECT_LE(w.picBoard->geometry().right(), screen.width());
         EXPECT_LE(w.picBoard->x() + rightmost, screen.width());
         const int16_t tile = FreePair().first;
         ClickTile(tile);
