@@ -100,10 +100,11 @@ std::pair<int, int> BorderBand(const QImage& board, QRect outline, bool across) 
     auto isBorder = [&](int at) {
         return (across ? board.pixel(at, line) : board.pixel(line, at)) == magenta;
     };
+    // The search stays within 40 pixels of the edge, so that a missing border fails, not hangs.
     int first = from;
-    while (!isBorder(first)) ++first;
+    while (first < from + 40 && !isBorder(first)) ++first;
     int last = first;
-    while (isBorder(last + 1)) ++last;
+    while (last < from + 40 && isBorder(last + 1)) ++last;
     return {first, last};
 }
 
