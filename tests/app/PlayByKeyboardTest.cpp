@@ -1,13 +1,8 @@
-#include <map>
-#include <queue>
-
 #include "HelpWindow.h"
 #include "WindowFixture.h"
 
 namespace varnel::testing {
 namespace {
-
-using enum CursorDirection;
 
 class PlayByKeyboard : public WindowTest {
   protected:
@@ -15,32 +10,16 @@ class PlayByKeyboard : public WindowTest {
         QTest::keyClick(window->picBoard, static_cast<Qt::Key>(key), modifiers);
     }
 
-    // The arrow keys that lead the cursor to the tile, found by walking where each key leads.
-    std::vector<int> KeysTo(int16_t target) {
-        const Game& game = window->GameLogic();
-        const std::pair<CursorDirection, int> arrows[] = {
-            {Left, Qt::Key_Left}, {Right, Qt::Key_Right}, {Up, Qt::Key_Up}, {Down, Qt::Key_Down}};
-        const int16_t start = game.CursorTile();
-        std::map<int16_t, std::pair<int16_t, int>> cameFrom{{start, {-1, 0}}};
-        std::queue<int16_t> waiting({start});
-        while (!waiting.empty() && !cameFrom.count(target)) {
-            const int16_t at = waiting.front();
-            waiting.pop();
-            for (const auto& [direction, key] : arrows) {
-                const int16_t next = game.CursorNeighbour(at, direction);
-                if (next >= 0 && cameFrom.emplace(next, std::pair{at, key}).second)
-                    waiting.push(next);
-            }
-        }
-        std::vector<int> keys;
-        if (!cameFrom.count(target)) return keys;
-        for (int16_t at = target; at != start; at = cameFrom[at].first)
-            keys.insert(keys.begin(), cameFrom[at].second);
-        return keys;
-    }
-
+    // Leads the cursor to the tile with the arrow keys, the nearer way first, and presses on it.
     void PressOn(int16_t tile) {
-        for (int key : KeysTo(tile)) Key(key);
+        const TileRec& target = State().Tiles[tile];
+        for (int step = 0; step < 30 && window->GameLogic().CursorTile() != tile; ++step) {
+            const TileRec& at = State().Tiles[window->GameLogic().CursorTile()];
+            if (at.Y != target.Y)
+                Key(at.Y < target.Y ? Qt::Key_Down : Qt::Key_Up);
+            else
+                Key(at.X < target.X ? Qt::Key_Right : Qt::Key_Left);
+        }
         ASSERT_EQ(window->GameLogic().CursorTile(), tile) << "the arrow keys cannot reach it";
         Key(tile % 2 ? Qt::Key_Space : Qt::Key_Return);
     }
