@@ -112,9 +112,11 @@ TEST_F(GameEnd, ChoosingALayoutStartsItClean) {
         EXPECT_FALSE(window.frameVisible);
         EXPECT_FALSE(window.matchPanelVisible);
         EXPECT_EQ(window.scoreCaption, c.tiles);
-        EXPECT_EQ((std::array{window.messageTop, window.scoreTop, window.scoreLeft, window.testTop}),
-                  c.labels);
-        EXPECT_EQ(window.available, (Availability{.Hint = true, .Shuffle = c.shuffle, .Board = true}));
+        EXPECT_EQ(
+            (std::array{window.messageTop, window.scoreTop, window.scoreLeft, window.testTop}),
+            c.labels);
+        EXPECT_EQ(window.available,
+                  (Availability{.Hint = true, .Shuffle = c.shuffle, .Board = true}));
         EXPECT_EQ(window.settings["Layout"], c.setting);
         EXPECT_FALSE(window.busy);
     }
