@@ -226,26 +226,5 @@ TEST(DrawnArt, BuiltInSetsAreDrawnAtTheBoardsScaleInsideTheirMask) {
     }
 }
 
-TEST(DrawnArt, AtPixelRatioTwoTheSurfacesAreTwiceTheBoardsSize) {
-    BoardSurfaces surfaces;
-    surfaces.pixelRatio = 2;
-    GameState state;
-    WindowGeometry geometry;
-    FormResize(ScreenScale{1.25f, 1.25f}, state, geometry, surfaces, 0);
-    EXPECT_EQ(surfaces.picBoard.size(), QSize(CLng(761.25 * 2), CLng(521.25 * 2)));
-    EXPECT_EQ(surfaces.picMask.size(), QSize(110, 138));
-    EXPECT_EQ(surfaces.picTile[0].size(), QSize(990, 550));
-    EXPECT_TRUE(surfaces.picTile[3].isNull()) << "drawn when first chosen";
-
-    // A tile at (10, 20) in the window's pixels is drawn at (20, 40), 110 x 138.
-    state.TileCount = 1;
-    state.Tiles[0] = TileRec{kTrue, 10, 20, 0, 0, 0};
-    surfaces.DisplayBoard(state, 0);
-    const QImage& board = surfaces.picBoardOld;
-    EXPECT_EQ(board.pixel(19, 60), surfaces.background);
-    EXPECT_EQ(board.pixel(20 + 60, 40 + 60), surfaces.picTile[0].pixel(60, 60));
-    EXPECT_EQ(board.pixel(129, 177), surfaces.background) << "the cut corner";
-}
-
 }  // namespace
 }  // namespace varnel
