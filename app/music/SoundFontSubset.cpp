@@ -64,8 +64,9 @@ bool KeepZones(std::map<std::string, Table>& tables, const char* const (&names)[
         SetLe16(newHeader.data() + newHeader.size() - size + bagField, newBags.size() / kBagSize);
     };
     for (uint32_t record : chosen) {
+        if (record >= count) return false;
         const uint32_t firstBag = bagOf(record), endBag = bagOf(record + 1);
-        if (record >= count || firstBag > endBag || endBag >= bags.size() / kBagSize) return false;
+        if (firstBag > endBag || endBag >= bags.size() / kBagSize) return false;
         closeRecord(record);
         for (uint32_t b = firstBag; b < endBag; ++b) {
             const char* bag = bags.data() + b * kBagSize;
@@ -108,7 +109,7 @@ std::unique_ptr<const SoundFontSubset> SoundFontSubset::Make(
     // Find the preset data: the last LIST of the file.
     int64_t at = 12;
     uint32_t pdtaLength = 0;
-    for (char chunk[12]; at + 12 <= fileSize; at += 8 + Le32(chunk + 4) + (Le32(chunk + 4) & 1)) {
+    for (char chunk[12]; at + 12 <= fileSize; at += 8 + int64_t{Le32(chunk + 4)} + (chunk[4] & 1)) {
         if (!ReadAt(file.get(), at, chunk, 12)) return nullptr;
         if (std::memcmp(chunk, "LIST", 4) == 0 && std::memcmp(chunk + 8, "pdta", 4) == 0) {
             pdtaLength = Le32(chunk + 4);
