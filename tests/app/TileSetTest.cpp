@@ -13,14 +13,6 @@ namespace {
 
 class TileSets : public WindowTest {
   protected:
-    // Faces, flags and positions: what a change of look must never touch.
-    static std::vector<std::array<int16_t, 4>> Game(const GameState& s) {
-        std::vector<std::array<int16_t, 4>> tiles;
-        for (int i = 0; i < s.TileCount; ++i)
-            tiles.push_back({s.Tiles[i].Face, s.Tiles[i].Free, s.Tiles[i].X, s.Tiles[i].Y});
-        return tiles;
-    }
-
     QString WriteFile(const QString& name, const QByteArray& content) {
         QFile file(pictures.filePath(name));
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
@@ -61,13 +53,13 @@ class TileSets : public WindowTest {
 
 TEST_F(TileSets, ChoosingASetMovesTheCheckRedrawsAndRemembers) {
     frmVarnel& w = Open();
-    const auto game = Game(State());
+    const TileTable game = State().Tiles;  // a change of look never touches it
     const QImage first = w.picBoard->Picture();
     w.mnuTileSet[2]->trigger();
     for (int i = 0; i < 5; ++i) EXPECT_EQ(w.mnuTileSet[i]->isChecked(), i == 2);
     EXPECT_EQ(StoredSetting("TileSet").toString(), " 2");
     EXPECT_NE(w.picBoard->Picture(), first);
-    EXPECT_EQ(Game(State()), game);
+    EXPECT_EQ(State().Tiles, game);
 
     // The fifth set is the program's own picture file: without one, a message and no redraw.
     const QImage third = w.picBoard->Picture();
@@ -119,7 +111,7 @@ TEST_F(TileSets, LoadedPicturesChangeTheLookButNeverTheGame) {
     ClickTile(a);
     ClickTile(b);
     ASSERT_TRUE(w.mnuUndo->isEnabled());
-    const auto game = Game(State());
+    const TileTable game = State().Tiles;  // a change of look never touches it
     const QImage board = w.picBoard->Picture(), sheet = w.Surfaces().picTile[4];
     for (const char* name :
          {"truncated.bmp", "letter.bmp", "empty.bmp", "huge.bmp", "overflow.bmp"}) {
@@ -134,7 +126,7 @@ TEST_F(TileSets, LoadedPicturesChangeTheLookButNeverTheGame) {
     }
 
     ChooseInLoadTileset("Mine.BMP", true);
-    EXPECT_EQ(Game(State()), game);
+    EXPECT_EQ(State().Tiles, game);
     EXPECT_FALSE(w.mnuUndo->isEnabled());
     for (QAction* entry : w.mnuTileSet) EXPECT_FALSE(entry->isChecked());
     EXPECT_EQ(w.PicturePath(), path);
