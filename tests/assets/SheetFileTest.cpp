@@ -95,24 +95,6 @@ TEST_P(EachSheet, EveryCellIsTheSameTileInABlackSurround) {
     }
 }
 
-// Every face carries a picture of its own: a good part of the inside of the face, clear of the
-// rim and bevel that every tile has, stands off the ivory ground.
-TEST_P(EachSheet, EveryFaceCarriesAPicture) {
-    const int left = kDepth + 2, right = kCellWidth - 2, top = 2, bottom = kCellHeight - kDepth - 2;
-    for (int face = 0; face < kFaces; ++face) {
-        const QRgb ground = CellPixel(sheet_, face, left, top);
-        int inked = 0;
-        for (int y = top; y < bottom; ++y)
-            for (int x = left; x < right; ++x) {
-                const QRgb p = CellPixel(sheet_, face, x, y);
-                inked += std::abs(qRed(p) - qRed(ground)) + std::abs(qGreen(p) - qGreen(ground)) +
-                             std::abs(qBlue(p) - qBlue(ground)) >
-                         90;
-            }
-        EXPECT_GT(inked, (right - left) * (bottom - top) / 12) << "face " << face;
-    }
-}
-
 // No two faces of a set may be taken for each other at a glance, by any player.
 //
 // The measure is the mean absolute difference of the colour values over the 39 x 50 face,

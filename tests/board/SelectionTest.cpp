@@ -82,7 +82,7 @@ TEST_F(Selection, AClickTakesTheTopmostFreeTileStrictlyUnderIt) {
     EXPECT_EQ(state.SelectedTile, 2);
 }
 
-TEST_F(Selection, EqualPairIsRemovedWithAnUndoSnapshotTakenFirst) {
+TEST_F(Selection, EqualPairIsRemovedAndUndoPutsItBack) {
     Start(kDragon);
     KeepOnly({{2, 4, true}, {14, 4, true}, {13, 6, true}, {21, 6, true}, {3, 7, false},
               {87, 8, true}, {15, 9, false}});
@@ -103,6 +103,16 @@ TEST_F(Selection, EqualPairIsRemovedWithAnUndoSnapshotTakenFirst) {
     EXPECT_EQ(window.redraws, 1);
     EXPECT_TRUE(window.available.Undo) << "13 and 21 still make a pair";
     EXPECT_EQ(window.beeps, 0);
+
+    // Undo puts the pair back with its neighbours' flags; a pending selection goes with it.
+    Click(13);
+    game.mnuUndo_Click();
+    EXPECT_EQ(state.Tiles, before);
+    EXPECT_EQ(state.TilesLeft, 144);
+    EXPECT_EQ(window.scoreCaption, " 144");
+    EXPECT_FALSE(window.available.Undo);
+    EXPECT_FALSE(state.TileSelected);
+    EXPECT_FALSE(window.frameVisible);
 }
 
 }  // namespace

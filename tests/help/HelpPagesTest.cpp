@@ -122,26 +122,5 @@ TEST(HelpPagesTest, NoWordInATableIsBrokenAcrossLines) {
     }
 }
 
-TEST(HelpPagesTest, EveryMenuEntryAndMessageIsExplained) {
-    QString allText;
-    for (const QString& name : ReadAllPages().keys())
-        allText += Rendered(name)->toPlainText() + '\n';
-    // Each entry of the menu bar as the player sees it (without the access keys), then the
-    // program's own words, quoted exactly so that the player recognises them.
-    // clang-format off
-    const char* const explained[] = {
-        "Game", "New Game", "Save Game", "Restore Game", "Software Catalog", "Exit", "Customize",
-        "Sound On", "Background Color", "Layouts", "Dragon Layout", "Rivers Layout",
-        "Pyramid Layout", "Tiles", "Load Tileset", "Traditional", "Alphabet", "Flower Power",
-        "Egyptian", "Creepy Crawlers", "Shuffle", "Remaining", "Undo", "Hint", "Help",
-        "About Varnel...", "Contents", "How To Play", "Sound Off", "Alt+F4", "Tiles Left:",
-        "Return to Game", "Matches Remain", "You Won! Do you want to play again?",
-        "0 Matching Tiles Remaining. Do you want to play again?", "varnel.sav", "varnel.bmp",
-        "Alt+U"};
-    // clang-format on
-    for (const char* words : explained)
-        EXPECT_TRUE(allText.contains(QString::fromLatin1(words))) << words;
-}
-
 }  // namespace
 }  // namespace varnel
