@@ -5,14 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "RgbImage.h"
+
 namespace varnel::artgen {
 
-struct PaletteEntry {
-    std::uint8_t red = 0;
-    std::uint8_t green = 0;
-    std::uint8_t blue = 0;
-    friend bool operator==(const PaletteEntry&, const PaletteEntry&) = default;
-};
+// A palette entry is the art library's colour: the BMP stores it as blue, green, red, 0.
+using PaletteEntry = art::Rgb;
 
 using Palette = std::array<PaletteEntry, 256>;
 
