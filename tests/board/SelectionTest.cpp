@@ -1,3 +1,5 @@
+#include <functional>
+
 #include "PlayFixture.h"
 
 namespace varnel::testing {
@@ -5,8 +7,10 @@ namespace {
 
 using Selection = PlayTest;
 
-// Any button selects and deselects; a release without a button does nothing.
-TEST_F(Selection, FirstClickFramesTheTileWithAnyButton) {
+// Any button selects and deselects; a release without a button does nothing. A miss, a blocked
+// tile or an unequal second tile is refused: the selection goes (the second tile is not selected
+// instead), with a beep while the sound is on, which only -1 means.
+TEST_F(Selection, AClickSelectsDeselectsOrIsRefused) {
     Start(kDragon);
     for (int button : {1, 2, 4}) {
         Click(2, button);
@@ -21,38 +25,24 @@ TEST_F(Selection, FirstClickFramesTheTileWithAnyButton) {
         EXPECT_FALSE(window.frameVisible);
     }
     EXPECT_EQ(window.beeps, 0);
-}
 
-// A miss, a blocked tile or an unequal second tile: a beep (with sound on, which only -1
-// means), and no selection, the second tile not selected instead.
-TEST_F(Selection, RefusedClicksBeepAndDropTheSelection) {
-    Start(kDragon);
-    Click(2);
-    game.picBoard_MouseUp(1, 1, 1);  // empty board corner
-    EXPECT_FALSE(state.TileSelected);
-    EXPECT_FALSE(window.frameVisible);
-    EXPECT_EQ(window.beeps, 1);
-
-    Click(2);
-    Click(5);  // blocked
-    EXPECT_FALSE(state.TileSelected);
-    EXPECT_EQ(window.beeps, 2);
-
-    state.SoundOn = kFalse;
-    Click(5);
-    game.picBoard_MouseUp(1, 1, 1);
-    state.SoundOn = 1;
-    Click(5);
-    EXPECT_EQ(window.beeps, 2);
-
-    state.SoundOn = kTrue;
-    KeepOnly({{2, 4, true}, {13, 5, true}, {14, 4, true}});
-    Click(2);
-    Click(13);
-    EXPECT_FALSE(state.TileSelected);
-    EXPECT_FALSE(window.frameVisible);
+    state.Tiles[13].Face = static_cast<int16_t>((state.Tiles[2].Face + 1) % kFaceCount);
+    const std::function<void()> refused[] = {
+        [&] { game.picBoard_MouseUp(1, 1, 1); },  // the empty corner of the board
+        [&] { Click(5); },                        // blocked
+        [&] { Click(13); },                       // free, another face
+    };
+    for (const int16_t sound : {kTrue, int16_t{1}, kFalse}) {
+        state.SoundOn = sound;
+        for (const auto& click : refused) {
+            Click(2);
+            click();
+            EXPECT_FALSE(state.TileSelected) << "sound " << sound;
+            EXPECT_FALSE(window.frameVisible);
+        }
+    }
     EXPECT_EQ(window.beeps, 3);
-    EXPECT_EQ(state.Tiles[13].Face, 5);
+    EXPECT_NE(state.Tiles[13].Face, kNoFace);
 }
 
 // A click takes the topmost present, free tile whose rectangle holds the point strictly inside.

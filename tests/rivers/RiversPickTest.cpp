@@ -90,13 +90,5 @@ TEST(RiversPickTest, AgreesWithTheReferenceOnRandomBoardsInBothOrders) {
     EXPECT_EQ(disagreements, 0) << "first: " << first;
 }
 
-// A saved game or a stray click can hand the rule any index.
-TEST(RiversPickTest, NoTileOffTheBoardAndNoTileWithItself) {
-    TileTable tiles{};
-    tiles[0].Face = tiles[84].Face = tiles[85].Face = 1;
-    const int16_t pairs[][2] = {{0, 0}, {0, 84}, {85, 0}, {-1, 0}, {0, -14}};
-    for (const auto& p : pairs) EXPECT_FALSE(RiversPick(tiles, p[0], p[1])) << p[0] << "-" << p[1];
-}
-
 }  // namespace
 }  // namespace varnel

@@ -8,25 +8,22 @@
 namespace varnel::testing {
 namespace {
 
-// Restores from path into a game in progress: refused for the given cause with a reason holding
-// the words, and the game goes on as it was.
-void ExpectRefused(const std::filesystem::path& path, Refusal refusal, const char* words = "") {
-    GameState state = MidGame(kPyramid, 11);
-    const ReadResult result = AttemptRestore(path, state);
-    EXPECT_FALSE(result);
-    EXPECT_EQ(result.refusal, refusal) << result.reason;
-    EXPECT_NE(result.reason.find(words), std::string::npos) << result.reason;
-}
-
+// Nothing there, or something that is no file: refused with a reason, and a pipe does not hang
+// the game.
 TEST(UnreadableFile, NothingSavedAFolderOrAPipeInItsPlace) {
     TempFolder folder;
     const auto path = folder / kSavedGameFileName;
-    ExpectRefused(path, Refusal::Missing, "no saved game");
+    const auto expectRefused = [&](Refusal refusal, const char* words) {
+        const ReadResult result = ReadSavedGame(path);
+        EXPECT_EQ(result.refusal, refusal) << result.reason;
+        EXPECT_NE(result.reason.find(words), std::string::npos) << result.reason;
+    };
+    expectRefused(Refusal::Missing, "no saved game");
     std::filesystem::create_directory(path);
-    ExpectRefused(path, Refusal::Unreadable, "folder");
+    expectRefused(Refusal::Unreadable, "folder");
     std::filesystem::remove(path);
     ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
-    ExpectRefused(path, Refusal::Unreadable, "ordinary file");  // and the game does not hang
+    expectRefused(Refusal::Unreadable, "ordinary file");
 }
 
 // The corpus (shared with the fuzzer) names each file by what is wrong with it, or "valid-".
