@@ -33,14 +33,6 @@ public:
         state.TilesLeft = static_cast<int16_t>(tiles.size());
     }
 
-    // A Dragon board of two free pairs, 2 and 14, 13 and 21, and tile 3 blocked by tile 2,
-    // with the first pair taken.
-    void TakeOnePairOfTwo() {
-        KeepOnly({{2, 4, true}, {14, 4, true}, {13, 6, true}, {21, 6, true}, {3, 7, false}});
-        Click(2);
-        Click(14);
-    }
-
     void Click(int16_t tile, int button = 1) {
         const TileRec& rec = state.Tiles[tile];
         game.picBoard_MouseUp(button, rec.X + state.TileWidth / 2, rec.Y + state.TileHeight / 2);

@@ -1,3 +1,5 @@
+#include <functional>
+
 #include "PlayFixture.h"
 
 namespace varnel::testing {
@@ -37,70 +39,57 @@ TEST_F(Hint, FlashesTheHighestPairWithItsLowestPartner) {
 // A command called when it is not available changes nothing at all, whatever calls it: a
 // shortcut, a stale menu, another front end.
 TEST_F(PlayTest, CommandsInTheWrongStateAreRefused) {
-    struct Case {
+    using Step = std::function<void()>;
+    const Step undo = [this] { game.mnuUndo_Click(); };
+    const Step shuffle = [this] { game.mnuShuffle_Click(); };
+    const Step hint = [this] { game.mnuHint_Click(); };
+    // Two free pairs, the first taken: Undo was on.
+    const Step onePairTaken = [this] {
+        KeepOnly({{2, 4, true}, {14, 4, true}, {13, 6, true}, {21, 6, true}});
+        Click(2);
+        Click(14);
+    };
+    const Step restore = [this] {
+        std::vector<SavedTile> saved(144, SavedTile{kFalse, kNoFace});
+        saved[13] = saved[21] = SavedTile{kTrue, 6};
+        ASSERT_TRUE(game.RestoreGame(kDragon, 2, saved));
+    };
+    const Step stuck = [this] {
+        KeepOnly({{87, 5, true}, {15, 5, false}, {2, 7, true}, {13, 7, true}});
+        Click(2);
+        Click(13);
+    };
+    const Step panelButtons = [this] {
+        game.cmdMatchShuffle_Click();
+        game.cmdMatchNew_Click();
+        game.cmdMatchQuit_Click();
+    };
+    const struct {
         const char* name;
         int16_t layout;
-        std::function<void(PlayTest&)> arrange;
-        std::function<void(PlayTest&)> command;
-    };
-    auto click = [](int16_t tile) { return [tile](PlayTest& t) { t.Click(tile); }; };
-    auto call = [](void (Game::*command)()) {
-        return [command](PlayTest& t) { (t.game.*command)(); };
-    };
-    const auto undo = call(&Game::mnuUndo_Click), shuffle = call(&Game::mnuShuffle_Click);
-    auto stuck = [](PlayTest& t) {
-        t.KeepOnly({{87, 5, true}, {15, 5, false}, {2, 7, true}, {13, 7, true}});
-        t.Click(2);
-        t.Click(13);
-    };
-    const auto hinting = call(&Game::mnuHint_Click);
-    const Case cases[] = {
-        {"undo right after a new game", kDragon, nullptr, undo},
-        {"undo after a shuffle", kDragon,
-         [](PlayTest& t) {
-             t.TakeOnePairOfTwo();
-             t.game.mnuShuffle_Click();
-         },
-         undo},
-        {"undo of the game put away by a restore", kDragon,
-         [](PlayTest& t) {
-             t.TakeOnePairOfTwo();
-             std::vector<SavedTile> saved(144, SavedTile{kFalse, kNoFace});
-             saved[13] = saved[21] = SavedTile{kTrue, 6};
-             ASSERT_TRUE(t.game.RestoreGame(kDragon, 2, saved));
-         },
-         undo},
-        {"shuffle in Rivers", kRivers, nullptr, shuffle},
-        {"hint on a stuck board", kDragon, stuck, hinting},
-        {"shuffle on a stuck board", kDragon, stuck, shuffle},
-        {"a click on a stuck board", kDragon, stuck, click(87)},
-        {"a click while the hint shows", kDragon, hinting, click(2)},
+        std::vector<Step> arrange;
+        Step command;
+    } cases[] = {
+        {"undo right after a new game", kDragon, {}, undo},
+        {"undo after a shuffle", kDragon, {onePairTaken, shuffle}, undo},
+        {"undo of the game put away by a restore", kDragon, {onePairTaken, restore}, undo},
+        {"shuffle in Rivers", kRivers, {}, shuffle},
+        {"hint on a stuck board", kDragon, {stuck}, hint},
+        {"shuffle on a stuck board", kDragon, {stuck}, shuffle},
+        {"a click on a stuck board", kDragon, {stuck}, [this] { Click(87); }},
+        {"a click while the hint shows", kDragon, {hint}, [this] { Click(2); }},
         {"Space while the hint shows", kDragon,
-         [](PlayTest& t) {
-             t.game.MoveCursor(CursorDirection::Left);
-             t.game.mnuHint_Click();
-         },
-         call(&Game::PressAtCursor)},
-        {"a saved game that is not one of its layout", kDragon, nullptr,
-         [](PlayTest& t) {
-             const std::vector<SavedTile> rivers(84, SavedTile{kTrue, 3});
-             EXPECT_FALSE(t.game.RestoreGame(kDragon, 84, rivers));
-             EXPECT_FALSE(t.game.RestoreGame(3, 84, rivers));
-         }},
-        {"a panel button with no panel", kDragon, nullptr,
-         [](PlayTest& t) {
-             t.game.cmdMatchShuffle_Click();
-             t.game.cmdMatchNew_Click();
-             t.game.cmdMatchQuit_Click();
-         }},
+         {[this] { game.MoveCursor(CursorDirection::Left); }, hint},
+         [this] { game.PressAtCursor(); }},
+        {"a panel button with no panel", kDragon, {}, panelButtons},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Start(c.layout);
-        if (c.arrange) c.arrange(*this);
+        for (const Step& step : c.arrange) step();
         const GameState before = state;
         const RecordingWindow shown = window;
-        c.command(*this);
+        c.command();
         EXPECT_EQ(state.Tiles, before.Tiles);
         EXPECT_EQ(state.TilesLeft, before.TilesLeft);
         EXPECT_EQ(state.TileSelected, before.TileSelected);

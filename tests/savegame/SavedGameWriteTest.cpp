@@ -145,8 +145,13 @@ std::pair<long long, long long> BytesReadAndWritten() {
 
 // A shorter game over a longer file keeps the old bytes after it, and the old file's
 // permissions. Past the longest game nothing is game data: a save costs the same however large
-// the old file.
-TEST_P(SaveOver, AShorterGameKeepsTheLongerFilesTailOnlyAndItsPermissions) {
+// the old file. A link in the place of the save stays a link, and the file it points to takes
+// the game.
+TEST_P(SaveOver, AShorterGameKeepsTheLongerFilesTailOnlyAndItsPermissionsAndLinks) {
+    fs::create_directory(folder_ / "kept");
+    fs::rename(path_, folder_ / "kept" / "game");
+    fs::create_symlink("kept/game", folder_ / "middle");
+    fs::create_symlink("middle", path_);
     fs::permissions(path_, fs::perms(0640));
     fs::resize_file(path_, 2LL << 30);  // 2 GB, nearly all of it a hole
     const auto [readBefore, writtenBefore] = BytesReadAndWritten();
@@ -159,26 +164,15 @@ TEST_P(SaveOver, AShorterGameKeepsTheLongerFilesTailOnlyAndItsPermissions) {
     ASSERT_EQ(fs::file_size(path_), oldSave_.size());
     EXPECT_EQ(ReadBytes(path_), RiversOverDragon());
     EXPECT_EQ(fs::status(path_).permissions(), fs::perms(0640));
-    EXPECT_EQ(folder_.Names(), std::vector<std::string>{kSavedGameFileName});
+    EXPECT_EQ(fs::read_symlink(path_), "middle");
+    EXPECT_EQ(fs::read_symlink(folder_ / "middle"), "kept/game");
+    EXPECT_EQ(folder_.Names(), (std::vector<std::string>{"kept", "middle", kSavedGameFileName}));
     // It reads back as the Rivers game; a longer game over it takes the whole file again.
     GameState state = MidGame(kPyramid, 3);
     ASSERT_TRUE(AttemptRestore(path_, state));
     EXPECT_EQ(EncodeSavedGame(state), EncodeSavedGame(MidGame(kRivers, 2)));
     ASSERT_TRUE(WriteSavedGame(path_, MidGame(kDragon, 1), GetParam()));
     EXPECT_EQ(ReadBytes(path_), oldSave_);
-}
-
-// A link in the place of the save stays a link, and the file it points to takes the game.
-TEST_P(SaveOver, ALinkLeadsToTheFileItPointsTo) {
-    fs::create_directory(folder_ / "kept");
-    fs::rename(path_, folder_ / "kept" / "game");
-    fs::create_symlink("kept/game", folder_ / "middle");
-    fs::create_symlink("middle", path_);
-    SaveRivers(path_);
-    EXPECT_EQ(fs::read_symlink(path_), "middle");
-    EXPECT_EQ(fs::read_symlink(folder_ / "middle"), "kept/game");
-    EXPECT_EQ(ReadBytes(folder_ / "kept" / "game"), RiversOverDragon());
-    EXPECT_EQ(folder_.Names(), (std::vector<std::string>{"kept", "middle", kSavedGameFileName}));
 
     // A link to a file not yet there makes that file.
     fs::remove(folder_ / "kept" / "game");
