@@ -83,9 +83,8 @@ void frmVarnel::CreateControls() {
     surfaces_.pixelRatio = r;
     surfaces_.sheetCache = SheetCache(environment_.cachePath);
     const QSize board = BoardDeviceSize(design::kBoardWidth, design::kBoardHeight, r);
-    surfaces_.picBoard = MakeSurface(board.width(), board.height());
-    surfaces_.picBoardOld = surfaces_.picBoard;
-    surfaces_.picHold = MakeSurface(CLng(design::kTileWidth * r), CLng(design::kTileHeight * r));
+    surfaces_.board = BoardPicture::Blank(
+        board, qRgb(0, 0, 0), MakeSurface(CLng(design::kTileWidth * r), CLng(design::kTileHeight * r)));
 
     picBoard = new BoardWidget(form);
     picBoard->setFocusPolicy(Qt::ClickFocus);  // its keys go on to the window
@@ -200,7 +199,7 @@ void frmVarnel::StopTimer() { sequenceTimer_.stop(); }
 void frmVarnel::DisplayBoard() {
     // Drawing never changes what may be clicked: that is the engine's to say.
     surfaces_.DisplayBoard(state_, CurrentTileSet_);
-    picBoard->ShowPicture(surfaces_.picBoardOld, surfaces_.pixelRatio);
+    picBoard->ShowPicture(surfaces_.board, surfaces_.pixelRatio);
 }
 
 int frmVarnel::MessageBox(QMessageBox::Icon icon, const QString& caption, const QString& text,

@@ -75,12 +75,12 @@ void FormResize(const ScreenScale& scale, GameState& state, WindowGeometry& geom
     geometry.frameBorder = CInt(sy * geometry.frameBorder);
 
     const QSize device = BoardDeviceSize(CLng(board.width), CLng(board.height), r);
-    surfaces.picBoard = MakeSurface(device.width(), device.height(), surfaces.background);
-    surfaces.picBoardOld = surfaces.picBoard;
+    surfaces.board = BoardPicture::Blank(
+        device, surfaces.background,
+        MakeSurface(CLng(geometry.holdWidth * r), CLng(geometry.holdHeight * r)));
     state.BoardScaleWidth = CLng(board.width);
     state.BoardScaleHeight = CLng(board.height);
 
-    surfaces.picHold = MakeSurface(CLng(geometry.holdWidth * r), CLng(geometry.holdHeight * r));
     // The built-in sets and the mask are drawn afresh at the new size: the set in use now, the
     // others when they are first chosen. Picture files are stretched.
     const QSizeF sheetSize(geometry.sheetWidth, geometry.sheetHeight);

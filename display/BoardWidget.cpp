@@ -2,29 +2,64 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+#include "RasterOps.h"
 
 namespace varnel {
 
 namespace {
-const QImage kNoPicture;
-}
+const BoardPicture kNoBoard;
+// The board is composed in bands of this many rows, so that painting it needs no picture of
+// its whole size.
+constexpr int kBandRows = 64;
+}  // namespace
 
-BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent), front_(&kNoPicture) {
+BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent), board_(&kNoBoard) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void BoardWidget::ShowPicture(const QImage& front, float pixelRatio) {
-    front_ = &front;
+void BoardWidget::ShowPicture(const BoardPicture& board, float pixelRatio) {
+    board_ = &board;
     pixelRatio_ = pixelRatio;
     update();
 }
 
 void BoardWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const QRect area = event->rect();
+    Paint(painter, event->rect());
+}
+
+QImage BoardWidget::Picture() const {
+    QImage picture = MakeSurface(board_->size.width(), board_->size.height());
+    picture.setDevicePixelRatio(pixelRatio_);
+    {
+        QPainter painter(&picture);
+        Paint(painter, rect());
+    }
+    picture.setDevicePixelRatio(1);
+    return picture;
+}
+
+void BoardWidget::Paint(QPainter& painter, QRect area) const {
+    // Each band of rows is drawn as that part of a whole board picture would be: the window's
+    // pixels of the band from the device pixels under them. At a fractional ratio a band's edge
+    // falls inside a device pixel, so a band is composed with every device row it touches.
     const qreal r = pixelRatio_;
-    painter.drawImage(QRectF(area), *front_,
-                      QRectF(area.x() * r, area.y() * r, area.width() * r, area.height() * r));
+    const int bandRows = std::max(1, static_cast<int>(kBandRows / r));
+    QImage band;
+    for (int top = area.top(); top <= area.bottom(); top += bandRows) {
+        const QRect part(area.left(), top, area.width(), std::min(bandRows, area.bottom() + 1 - top));
+        const QRectF source(part.x() * r, part.y() * r, part.width() * r, part.height() * r);
+        const QRect device = source.toAlignedRect() & QRect(QPoint(0, 0), board_->size);
+        if (device.isEmpty()) continue;
+        if (band.width() < device.width() || band.height() < device.height())
+            band = MakeSurface(std::max(band.width(), device.width()),
+                               std::max(band.height(), device.height()));
+        board_->Compose(band, device.topLeft());
+        painter.drawImage(QRectF(part), band, source.translated(-device.topLeft()));
+    }
 }
 
 void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {

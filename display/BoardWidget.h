@@ -3,6 +3,10 @@
 #include <QImage>
 #include <QWidget>
 
+#include "BoardPicture.h"
+
+class QPainter;
+
 namespace varnel {
 
 // The board on screen: shows the last finished picture of the board and reports every mouse
@@ -13,12 +17,12 @@ class BoardWidget : public QWidget {
 public:
     explicit BoardWidget(QWidget* parent = nullptr);
 
-    // The picture is in device pixels, pixelRatio to a pixel of the widget, and is shown at
-    // that resolution rather than enlarged. The widget paints straight from the caller's image,
-    // which lives as long as the widget, and holds no copy of its own: a board at the size of
-    // the screen is several megabytes.
-    void ShowPicture(const QImage& front, float pixelRatio = 1);
-    const QImage& Picture() const { return *front_; }
+    // The board is in device pixels, pixelRatio to a pixel of the widget, and is shown at that
+    // resolution rather than enlarged. The widget composes what it paints from the caller's
+    // board, which lives as long as the widget.
+    void ShowPicture(const BoardPicture& board, float pixelRatio = 1);
+    // The board as it is painted on screen, in one picture in device pixels.
+    QImage Picture() const;
 
     // While the board is rebuilt, or a hint or the winning blink waits, clicks are ignored.
     // (The widget itself stays enabled so that its labels are not drawn greyed.)
@@ -34,7 +38,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    const QImage* front_;
+    // Paints the area of the widget, in its own pixels, a band of rows at a time.
+    void Paint(QPainter& painter, QRect area) const;
+
+    const BoardPicture* board_;
     float pixelRatio_ = 1;
     bool acceptsClicks_ = true;
 };

@@ -55,7 +55,7 @@ TEST_F(Scaling, FirstMaximizeScalesTheBoardOnceAroundTheSameDeal) {
             EXPECT_EQ(State().Tiles[i].Face, before[i].Face);
             EXPECT_EQ(State().Tiles[i].Free, before[i].Free);
         }
-        EXPECT_EQ(w.Surfaces().picBoardOld.size(), e.board.size());
+        EXPECT_EQ(w.Surfaces().board.size, e.board.size());
 
         // Only the first maximize relays the board.
         const TileTable scaled = State().Tiles;
@@ -154,13 +154,13 @@ TEST_F(Scaling, HighDensityScreensDrawTheBoardAtDevicePixels) {
     frmVarnel& w = Open(QSize(800, 600), 2);
     w.showMaximized();
     EXPECT_EQ(w.picBoard->geometry(), QRect(20, 10, 761, 521));
-    EXPECT_EQ(w.Surfaces().picBoardOld.size(), QSize(1522, 1042));
+    EXPECT_EQ(w.Surfaces().board.size, QSize(1522, 1042));
     EXPECT_EQ(w.picBoard->Picture().size(), QSize(1522, 1042));
     EXPECT_EQ(w.Surfaces().picMask.size(), QSize(110, 138));
     EXPECT_EQ(w.Surfaces().picTile[0].size(), QSize(990, 550));
     // A tile is drawn at twice its place; a click in the window's pixels still finds it.
     const TileRec& tile = State().Tiles[FreePair().first];
-    EXPECT_EQ(w.Surfaces().picBoardOld.pixel(2 * tile.X + 60, 2 * tile.Y + 60),
+    EXPECT_EQ(w.picBoard->Picture().pixel(2 * tile.X + 60, 2 * tile.Y + 60),
               w.Surfaces().picTile[0].pixel(2 * tile.PicX + 60, 2 * tile.PicY + 60));
     ClickTile(FreePair().first);
     EXPECT_TRUE(State().TileSelected);

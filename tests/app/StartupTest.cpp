@@ -57,7 +57,7 @@ TEST_F(Startup, StoredChoicesComeBackAndNonsenseReadsAsZero) {
         for (int i = 0; i < 5; ++i) EXPECT_EQ(w.mnuTileSet[i]->isChecked(), i == c.setShown);
         EXPECT_EQ(w.CurrentTileSet(), c.setShown);
         EXPECT_EQ(w.mnuSound->text(), c.soundCaption);
-        EXPECT_EQ(w.Surfaces().picBoardOld.pixel(1, 1), c.backgroundShown);
+        EXPECT_EQ(w.picBoard->Picture().pixel(1, 1), c.backgroundShown);
     }
 }
 

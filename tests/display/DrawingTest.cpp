@@ -37,8 +37,7 @@ QRgb FaceColour(int face) { return qRgb(100 + face, 200 - face, 50 + 4 * face); 
 
 struct Drawing : ::testing::Test {
     void SetUp() override {
-        surfaces.picBoard = MakeSurface(300, 200);
-        surfaces.picHold = MakeSurface(44, 55);
+        surfaces.board = BoardPicture::Blank(QSize(300, 200), kBlack, MakeSurface(44, 55));
         surfaces.picMask = MakeSurface(44, 55);
         for (int y = 0; y < 55; ++y)
             for (int x = 0; x < 44; ++x) surfaces.picMask.setPixel(x, y, Transparent(x, y) ? kWhite : kBlack);
@@ -53,7 +52,16 @@ struct Drawing : ::testing::Test {
         tile = TileRec{free, int16_t(x), int16_t(y), int16_t(face / 9 * 55), int16_t(face % 9 * 44),
                        int16_t(face)};
     }
-    QRgb At(int x, int y) const { return surfaces.picBoardOld.pixel(x, y); }
+    // The board as the window paints it, piece by piece: here in pieces that cut through tiles.
+    QImage Painted() const {
+        QImage painted = MakeSurface(300, 200), piece = MakeSurface(70, 45);
+        for (int y = 0; y < 200; y += 45)
+            for (int x = 0; x < 300; x += 70) {
+                surfaces.board.Compose(piece, QPoint(x, y));
+                BitBlt(painted, x, y, 70, 45, piece, 0, 0, RasterOp::Copy);
+            }
+        return painted;
+    }
 
     BoardSurfaces surfaces;
     GameState state;
@@ -61,9 +69,8 @@ struct Drawing : ::testing::Test {
 
 // Each tile shows its face inside its outline, clipped at the board's edges; a tile of a higher
 // index lies on those it overlaps, and its cut corners show what lies beneath, the board or
-// another tile. Whatever the surface held before is gone.
+// another tile. Any part of the board, painted on its own, is as it is in the whole.
 TEST_F(Drawing, EachTileShowsItsFaceInsideItsOutlineOverTheOnesBefore) {
-    surfaces.picBoard.fill(kWhite);
     Put(0, 3, 150, 100);
     state.Tiles[0].Face = kNoFace;  // removed
     Put(1, 12, 20, 30);
@@ -76,7 +83,8 @@ TEST_F(Drawing, EachTileShowsItsFaceInsideItsOutlineOverTheOnesBefore) {
     Put(6, 3, 170, 60, kTrue);
     state.TileCount = 7;
     surfaces.DisplayBoard(state, 3);
-    ASSERT_EQ(surfaces.picBoardOld.size(), QSize(300, 200));
+    ASSERT_EQ(surfaces.board.size, QSize(300, 200));
+    const QImage board = Painted();
     for (int y = 0; y < 200; ++y)
         for (int x = 0; x < 300; ++x) {
             QRgb expected = kTeal;
@@ -85,7 +93,7 @@ TEST_F(Drawing, EachTileShowsItsFaceInsideItsOutlineOverTheOnesBefore) {
                 if (u >= 0 && u < 44 && v >= 0 && v < 55 && !Transparent(u, v))
                     expected = FaceColour(state.Tiles[i].Face);
             }
-            ASSERT_EQ(At(x, y), expected) << x << "," << y;
+            ASSERT_EQ(board.pixel(x, y), expected) << x << "," << y;
         }
 }
 
@@ -144,7 +152,7 @@ TEST(Scaling, TheDesignGrowsAndSheetsStayBlackWhereTheMaskIsClear) {
     // A screen of 1280 x 768: wider than 4:3, so the design follows its height, centred.
     FormResize(ScreenScale{2.0f, 1.6f, 128}, state, geometry, surfaces, 0);
     EXPECT_FLOAT_EQ(geometry.board.left, 16 * 1.6f + 128);
-    EXPECT_EQ(surfaces.picBoard.size(), QSize(974, 667));
+    EXPECT_EQ(surfaces.board.size, QSize(974, 667));
     const LabelPlaces& labels = state.Labels.Stacked;
     EXPECT_EQ((std::array{labels.MessageTop, labels.ScoreTop, labels.ScoreLeft, labels.TestTop}),
               (std::array<int16_t, 4>{128, 166, 26, 320}));

@@ -1,0 +1,31 @@
+#include "BoardPicture.h"
+
+#include "RasterOps.h"
+
+namespace varnel {
+
+BoardPicture BoardPicture::Blank(QSize size, QRgb background, QImage hold) {
+    BoardPicture blank;
+    blank.size = size;
+    blank.background = background;
+    blank.picHold = std::move(hold);
+    return blank;
+}
+
+void BoardPicture::Compose(QImage& out, QPoint origin) const {
+    out.fill(background);
+    const int w = tile.width(), h = tile.height();
+    for (const PlacedTile& placed : tiles) {
+        const int x = placed.x - origin.x(), y = placed.y - origin.y();
+        if (x >= out.width() || y >= out.height() || x + w <= 0 || y + h <= 0) continue;
+        // Save what lies beneath, cut the tile's outline black, fill it with the face picture
+        // (whose corners are black and so leave the board showing), and put it back. Each pixel
+        // depends on itself alone, so any part of the board comes out as it does in the whole.
+        BitBlt(picHold, 0, 0, w, h, out, x, y, RasterOp::Copy);
+        BitBlt(picHold, 0, 0, w, h, mask, 0, 0, RasterOp::And);
+        BitBlt(picHold, 0, 0, w, h, sheet, placed.picX, placed.picY, RasterOp::Paint);
+        BitBlt(out, x, y, w, h, picHold, 0, 0, RasterOp::Copy);
+    }
+}
+
+}  // namespace varnel
