@@ -1,7 +1,6 @@
 #include <QDir>
 #include <QFile>
 
-#include "ModalAction.h"
 #include "WindowFixture.h"
 #include "frmFile.h"
 

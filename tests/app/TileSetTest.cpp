@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QtEndian>
 
-#include "ModalAction.h"
 #include "PictureFile.h"
 #include "WindowFixture.h"
 #include "frmFile.h"

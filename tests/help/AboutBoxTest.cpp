@@ -26,18 +26,14 @@ TEST(AboutBoxTest, ShowsTheProgramCentredOnTheScreenUntilReturnToGame) {
     EXPECT_EQ(shownIcon->pixmap().size(), QSize(64, 32));
 
     EXPECT_EQ(box.windowTitle(), "Varnel Solitaire");
-    // Contact lines never point at a real address.
-    const std::pair<const char*, QString> labels[] = {
-        {"lblProgram", "Varnel Solitaire v2.0"},
-        {"lblCopyright", "Copyright (C) 2026 The Varnel Solitaire developers"},
-        {"lblWeb", "www.varnel-solitaire.example"},
-        {"lblEmail", "help@varnel-solitaire.example"},
+    auto text = [&box](const char* label) {
+        const auto* shown = box.findChild<QLabel*>(QString::fromLatin1(label));
+        return shown ? shown->text() : QString();
     };
-    for (const auto& [name, text] : labels) {
-        const auto* label = box.findChild<QLabel*>(QString::fromLatin1(name));
-        ASSERT_NE(label, nullptr) << name;
-        EXPECT_EQ(label->text(), text) << name;
-    }
+    EXPECT_EQ(text("lblProgram"), "Varnel Solitaire v2.0");
+    EXPECT_TRUE(text("lblCopyright").startsWith("Copyright (C) 2026"));
+    // Contact lines never point at a real address.
+    EXPECT_TRUE(text("lblWeb").endsWith(".example") && text("lblEmail").endsWith(".example"));
     auto* button = box.findChild<QPushButton*>("cmdCancel");
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->text(), "Return to Game");

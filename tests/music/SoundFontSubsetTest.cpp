@@ -10,16 +10,11 @@
 #include "MusicDevice.h"
 #include "SoundFontLoader.h"
 #include "SoundFontSubset.h"
+#include "TuneFile.h"
 #include "TunePresets.h"
 
 namespace varnel {
 namespace {
-
-std::vector<uint8_t> TuneBytes() {
-    QFile file(QStringLiteral(VARNEL_TUNE_PATH));
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    return {bytes.begin(), bytes.end()};
-}
 
 // The first seconds of the tune as the game renders them, from the whole font or from the
 // part of it holding the tune's instruments, and how many presets the synthesiser holds.
@@ -54,7 +49,8 @@ std::vector<float> Render(const std::vector<uint8_t>& tune, const std::string& f
 
 TEST(SoundFontSubset, TheTuneSoundsTheSameFromItsOwnInstrumentsAlone) {
     ASSERT_NE(LoadFluidSynth(), nullptr);
-    const std::vector<uint8_t> tune = TuneBytes();
+    const std::vector<uint8_t> tune =
+        ReadTuneFile(VARNEL_TUNE_PATH).value_or(std::vector<uint8_t>{});
     const auto presets = PresetsOfTune(tune);
     ASSERT_TRUE(presets);
     EXPECT_EQ(*presets, (std::set<PresetNumber>{{0, 0}, {0, 32}, {0, 46}, {0, 49}}))

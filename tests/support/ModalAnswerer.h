@@ -8,13 +8,29 @@
 #include <QScreen>
 #include <QTimer>
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace varnel::testing {
 
+// Waits for the next modal window of the given kind to open and acts on it, as the player
+// would (the window's exec() is still running when the action comes).
+template <typename Modal>
+void OnNextModal(std::function<void(Modal*)> action) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, action] {
+        if (auto* modal = qobject_cast<Modal*>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            action(modal);
+        }
+    });
+    poll->start(5);
+}
+
 // Answers the message boxes a window opens, as a player would, and remembers what they said.
 class ModalAnswerer {
-public:
+  public:
     struct Seen {
         QString caption, text;
         QMessageBox::Icon icon;
@@ -50,7 +66,7 @@ public:
 
     std::vector<Seen> seen;
 
-private:
+  private:
     void Poll() {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || box == handled_) return;
