@@ -2,16 +2,13 @@
 #include <unistd.h>
 
 #include <QFile>
-#include <QTextBrowser>
 
-#include "HelpWindow.h"
 #include "WindowFixture.h"
 
 namespace varnel::testing {
 namespace {
 
 using SoundMenu = WindowTest;
-using HelpMenu = WindowTest;
 
 TEST_F(SoundMenu, TuneStartsAtOnceAndLoopsFromItsEnd) {
     ASSERT_TRUE(QFile::copy(VARNEL_ASSETS_DIR "/varnel.mid", appDir.filePath("varnel.mid")));
@@ -46,11 +43,6 @@ TEST_F(SoundMenu, TuneStartsAtOnceAndLoopsFromItsEnd) {
     EXPECT_EQ(StoredSetting("Sound").toString(), "-1");
     ClickAt(QPoint(3, 3));
     EXPECT_EQ(beeps, 1);
-
-    w.mnuExit->trigger();
-    EXPECT_EQ(music.Mode(), MusicDevice::Stopped);
-    EXPECT_EQ(music.UpdateInterval(), 0);
-    EXPECT_EQ(music.PositionTicks(), 0);
 }
 
 // A pipe would block an ordinary open for ever, and the window would never appear.
@@ -60,7 +52,6 @@ TEST_F(SoundMenu, APipeForATuneStartsSilentAndSoundOffOnTriesAgain) {
     frmVarnel& w = Open();
     EXPECT_EQ(w.Music().Mode(), MusicDevice::NotReady);
     EXPECT_EQ(w.mnuSound->text(), "&Sound On");
-    EXPECT_EQ(w.lblScore->text(), " 144");
 
     // The tune is back (as is a sound server that starts after the game): off and on again
     // finds it.
@@ -70,23 +61,6 @@ TEST_F(SoundMenu, APipeForATuneStartsSilentAndSoundOffOnTriesAgain) {
     w.mnuSound->trigger();
     EXPECT_EQ(w.Music().Mode(), MusicDevice::Playing);
     EXPECT_GT(w.Music().RenderMilliseconds(1000), 0.01F);
-}
-
-TEST_F(HelpMenu, ThreeEntriesOpenOneWindowAtTheContents) {
-    frmVarnel& w = Open();
-    QDir(appDir.path()).mkdir("help");
-    QFile page(appDir.filePath("help/index.html"));
-    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
-    page.write("<html><body><h1>Contents</h1></body></html>");
-    page.close();
-    for (QAction* entry : {w.mnuHelpContents, w.mnuHelpPlay, w.mnuSoftware}) {
-        entry->trigger();
-        ASSERT_NE(CurrentHelpWindow(), nullptr);
-        EXPECT_EQ(CurrentHelpWindow()->Browser()->source(),
-                  QUrl::fromLocalFile(appDir.filePath("help/index.html")));
-        CurrentHelpWindow()->Browser()->setSource(QUrl());
-    }
-    CloseHelp();
 }
 
 }  // namespace
