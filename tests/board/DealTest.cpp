@@ -68,10 +68,6 @@ TEST(TilePicture, CellOfEachFaceWithRoundingPerRow) {
         EXPECT_EQ(tile.PicX, c.picX) << c.face;
         EXPECT_EQ(tile.PicY, c.picY) << c.face;
     }
-    TileRec beyond{kFalse, 0, 0, 22, 11, 36};  // no such face: the offsets stay
-    SetPictureOffsets(beyond, 44, 55);
-    EXPECT_EQ(beyond.PicX, 11);
-    EXPECT_EQ(beyond.PicY, 22);
 }
 
 // A late Dragon board: tiles 0..3 and 140..143 left, a long run of removed tiles between. Each
