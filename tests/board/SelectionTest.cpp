@@ -74,8 +74,7 @@ TEST_F(Selection, AClickTakesTheTopmostFreeTileStrictlyUnderIt) {
 
 TEST_F(Selection, EqualPairIsRemovedAndUndoPutsItBack) {
     Start(kDragon);
-    KeepOnly({{2, 4, true}, {14, 4, true}, {13, 6, true}, {21, 6, true}, {3, 7, false},
-              {87, 8, true}, {15, 9, false}});
+    KeepOnly({{2, 4, true}, {14, 4, true}, {13, 6, true}, {21, 6, true}, {3, 7, false}});
     state.TilesLeft = 144;  // as the count label says, whatever the test board holds
     Click(2);
     const TileTable before = state.Tiles;
@@ -85,7 +84,6 @@ TEST_F(Selection, EqualPairIsRemovedAndUndoPutsItBack) {
     EXPECT_EQ(state.Tiles[2].Face, kNoFace);
     EXPECT_EQ(state.Tiles[14].Face, kNoFace);
     EXPECT_EQ(state.Tiles[3].Free, kTrue) << "removing tile 2 opens tile 3";
-    EXPECT_EQ(state.Tiles[15].Free, kFalse) << "tile 87 still lies on tile 15";
     EXPECT_FALSE(state.TileSelected);
     EXPECT_FALSE(window.frameVisible);
     EXPECT_EQ(state.TilesLeft, 142);

@@ -63,19 +63,16 @@ class SaveOver : public ::testing::TestWithParam<TempFile> {
         const SaveResult result = WriteSavedGame(path, MidGame(kRivers, 2), GetParam());
         EXPECT_TRUE(result) << result.reason;
     }
-    // The Rivers game, then the old Dragon save's bytes after it.
-    std::vector<std::byte> RiversOverDragon() const {
-        std::vector<std::byte> bytes = oldSave_;
-        std::ranges::copy(EncodeSavedGame(MidGame(kRivers, 2)), bytes.begin());
-        return bytes;
-    }
 
     TempFolder folder_;
     fs::path path_ = folder_ / kSavedGameFileName;
     std::vector<std::byte> oldSave_;
 };
 
-TEST_P(SaveOver, ProgramKilledWhileWriting) {
+// A save that cannot be made says why and keeps the old save whole, leaving nothing behind.
+TEST_P(SaveOver, AFailedSaveKeepsTheOldOne) {
+    // The program killed while writing (by a full disk): where the folder takes unnamed files,
+    // not even a temporary file is left.
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
@@ -88,16 +85,11 @@ TEST_P(SaveOver, ProgramKilledWhileWriting) {
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << "status " << status;
     EXPECT_EQ(ReadBytes(path_), oldSave_);
-    // Where the folder takes unnamed files, a killed save leaves nothing behind at all.
     const int probe = ::open(folder_.Path().c_str(), O_TMPFILE | O_WRONLY, 0600);
     if (probe >= 0) ::close(probe);
-    if (probe >= 0 && GetParam() == TempFile::UnnamedFirst) {
+    if (probe >= 0 && GetParam() == TempFile::UnnamedFirst)
         EXPECT_EQ(folder_.Names(), std::vector<std::string>{kSavedGameFileName});
-    }
-}
 
-// A save that cannot be made says why and keeps the old save whole, leaving nothing behind.
-TEST_P(SaveOver, AFailedSaveKeepsTheOldOne) {
     fs::create_directory(folder_ / "blocked");
     fs::create_symlink("loop", folder_ / "loop");
     const std::pair<fs::path, const char*> places[] = {
@@ -161,8 +153,10 @@ TEST_P(SaveOver, AShorterGameKeepsTheLongerFilesTailOnlyAndItsPermissionsAndLink
         EXPECT_LT(readAfter - readBefore, 64 * 1024);
         EXPECT_LT(writtenAfter - writtenBefore, 64 * 1024);
     }
+    std::vector<std::byte> riversOverDragon = oldSave_;
+    std::ranges::copy(EncodeSavedGame(MidGame(kRivers, 2)), riversOverDragon.begin());
     ASSERT_EQ(fs::file_size(path_), oldSave_.size());
-    EXPECT_EQ(ReadBytes(path_), RiversOverDragon());
+    EXPECT_EQ(ReadBytes(path_), riversOverDragon);
     EXPECT_EQ(fs::status(path_).permissions(), fs::perms(0640));
     EXPECT_EQ(fs::read_symlink(path_), "middle");
     EXPECT_EQ(fs::read_symlink(folder_ / "middle"), "kept/game");
