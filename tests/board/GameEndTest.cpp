@@ -5,11 +5,6 @@ namespace {
 
 using GameEnd = PlayTest;
 
-const std::pair<std::string, std::string> kWonQuestion{"Continue",
-                                                       "You Won! Do you want to play again?"};
-const std::pair<std::string, std::string> kStuckQuestion{
-    "Continue", "0 Matching Tiles Remaining. Do you want to play again?"};
-
 // A new game or an undo chosen while "Tiles Left:" blinks ends the blink, and that board is not
 // won; played out, the blink ends in the question.
 TEST_F(GameEnd, LastPairBlinksTheCaptionTwiceThenAsks) {

@@ -3,11 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <string>
+#include <utility>
 
 #include "Game.h"
 #include "RecordingWindow.h"
 
 namespace varnel::testing {
+
+// The questions at the end of a game, caption and text.
+const std::pair<std::string, std::string> kWonQuestion{"Continue",
+                                                       "You Won! Do you want to play again?"};
+const std::pair<std::string, std::string> kStuckQuestion{
+    "Continue", "0 Matching Tiles Remaining. Do you want to play again?"};
 
 struct PlacedTile {
     int16_t tile, face;

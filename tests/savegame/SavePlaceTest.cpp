@@ -15,21 +15,14 @@ namespace fs = std::filesystem;
 
 TEST(SavePlace, ProgramFolderWhenThePlayerCanWriteThereElseTheDataFolder) {
     const fs::path program = "/opt/varnel", data = "/home/player/.local/share/Varnel Solitaire";
-    const struct {
-        bool programWritable;
-        fs::path dataFolder;
-        fs::path expected;
-    } cases[] = {
-        {true, data, program / "varnel.sav"},  // a copy run from its own folder
-        {false, data, data / "varnel.sav"},    // installed for everyone, owned by root
-        {false, "", program / "varnel.sav"},   // no home: the save will say why it failed
+    const auto place = [&](bool programWritable, const fs::path& dataFolder) {
+        return SavedGamePath({program, dataFolder}, [&](const fs::path& folder) {
+            return folder == program && programWritable;
+        });
     };
-    for (const auto& c : cases) {
-        const FolderCheck check = [&](const fs::path& folder) {
-            return folder == program && c.programWritable;
-        };
-        EXPECT_EQ(SavedGamePath({program, c.dataFolder}, check), c.expected);
-    }
+    EXPECT_EQ(place(true, data), program / "varnel.sav");  // a copy run from its own folder
+    EXPECT_EQ(place(false, data), data / "varnel.sav");    // installed for everyone, owned by root
+    EXPECT_EQ(place(false, ""), program / "varnel.sav");   // no home: the save will say why
 }
 
 // Root writes anywhere, so as root the check is made by a child process that has become an
@@ -53,24 +46,16 @@ std::optional<bool> CanWriteInAsPlayer(const fs::path& folder) {
 TEST(SavePlace, WritableMeansThePlayerMayCreateFilesInTheFolder) {
     TempFolder temp;
     fs::permissions(temp.Path(), fs::perms(0711));  // the player may pass through to the cases
-    const struct {
-        const char* name;
-        int mode;
-        bool writable;
-    } cases[] = {
-        {"open", 0777, true},
-        {"read-only", 0555, false},  // the program folder of a system-wide install
-        {"no-search", 0666, false},  // a file could not be opened in it
+    const auto writable = [&](const char* name, int mode) {
+        fs::create_directory(temp / name);
+        fs::permissions(temp / name, fs::perms(mode));
+        return CanWriteInAsPlayer(temp / name);
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const fs::path place = temp / c.name;
-        fs::create_directory(place);
-        fs::permissions(place, fs::perms(c.mode));
-        const std::optional<bool> writable = CanWriteInAsPlayer(place);
-        if (!writable) GTEST_SKIP() << "root could not become an ordinary user here";
-        EXPECT_EQ(*writable, c.writable);
-    }
+    const std::optional<bool> open = writable("open", 0777);
+    if (!open) GTEST_SKIP() << "root could not become an ordinary user here";
+    EXPECT_TRUE(*open);
+    EXPECT_EQ(writable("read-only", 0555), false);  // the program folder of a system-wide install
+    EXPECT_EQ(writable("no-search", 0666), false);  // a file could not be opened in it
     EXPECT_FALSE(CanWriteIn(temp / "missing"));
 }
 
