@@ -59,11 +59,6 @@ TEST_F(PlayTest, CommandsInTheWrongStateAreRefused) {
         Click(2);
         Click(13);
     };
-    const Step panelButtons = [this] {
-        game.cmdMatchShuffle_Click();
-        game.cmdMatchNew_Click();
-        game.cmdMatchQuit_Click();
-    };
     const struct {
         const char* name;
         int16_t layout;
@@ -79,7 +74,6 @@ TEST_F(PlayTest, CommandsInTheWrongStateAreRefused) {
         {"Space while the hint shows", kDragon,
          {[this] { game.MoveCursor(CursorDirection::Left); }, hint},
          [this] { game.PressAtCursor(); }},
-        {"a panel button with no panel", kDragon, {}, panelButtons},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
