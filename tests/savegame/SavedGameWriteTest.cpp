@@ -86,8 +86,9 @@ TEST_P(SaveOver, AFailedSaveKeepsTheOldOne) {
     EXPECT_EQ(ReadBytes(path_), oldSave_);
     const int probe = ::open(folder_.Path().c_str(), O_TMPFILE | O_WRONLY, 0600);
     if (probe >= 0) ::close(probe);
-    if (probe >= 0 && GetParam() == TempFile::UnnamedFirst)
+    if (probe >= 0 && GetParam() == TempFile::UnnamedFirst) {
         EXPECT_EQ(folder_.Names(), std::vector<std::string>{kSavedGameFileName});
+    }
 
     fs::create_directory(folder_ / "blocked");
     fs::create_symlink("loop", folder_ / "loop");
