@@ -4,7 +4,7 @@ namespace varnel::testing {
 namespace {
 
 class MenuKeys : public WindowTest {
-protected:
+  protected:
     // A key as the keyboard delivers it: to the open menu, else to the widget with the focus.
     static void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QWidget* target = QApplication::activePopupWidget();
