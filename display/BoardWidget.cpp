@@ -3,7 +3,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
-#include <cmath>
 
 #include "RasterOps.h"
 
@@ -11,8 +10,8 @@ namespace varnel {
 
 namespace {
 const BoardPicture kNoBoard;
-// The board is composed in bands of this many rows, so that painting it needs no picture of
-// its whole size.
+// The board is composed in bands of about this many device rows, so that painting it needs no
+// picture of its whole size.
 constexpr int kBandRows = 64;
 }  // namespace
 
