@@ -1,5 +1,7 @@
 #include "BoardPicture.h"
 
+#include <utility>
+
 #include "RasterOps.h"
 
 namespace varnel {

@@ -10,7 +10,7 @@
 // by the art library, so that they stay sharp at any scale, rather than stretched.
 namespace varnel {
 
-// Where DrawTile looks for each face on a sheet, in device pixels: the cells at PicX and PicY
+// Where the board looks for each face on a sheet, in device pixels: the cells at PicX and PicY
 // times the pixel ratio, each CLng(TileWidth) x CLng(TileHeight) device pixels, on a sheet at
 // least sheetSize (in the window's pixels) big.
 art::SheetGrid BoardSheetGrid(const GameState& state, QSizeF sheetSize, float pixelRatio);
