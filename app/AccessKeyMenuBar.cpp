@@ -1,4 +1,4 @@
-#include "AccessKeyMenuBar.h"
+#include "app/AccessKeyMenuBar.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -9,7 +9,7 @@ namespace varnel {
 namespace {
 
 // The letter after the single "&" of a caption ("&&" is a plain ampersand), upper case.
-QChar AccessLetterOf(const QString& caption) {
+QChar accessLetterOf(const QString& caption) {
     for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
         if (caption[i] != u'&') continue;
         if (caption[i + 1] != u'&') return caption[i + 1].toUpper();
@@ -18,13 +18,13 @@ QChar AccessLetterOf(const QString& caption) {
     return {};
 }
 
-QChar LetterOfKey(const QKeySequence& key) {
+QChar letterOfKey(const QKeySequence& key) {
     if (key.isEmpty()) return {};
     const int code = key[0].key();
     return code >= Qt::Key_A && code <= Qt::Key_Z ? QChar(code) : QChar();
 }
 
-void HighlightFirstEntry(QMenu* menu) {
+void highlightFirstEntry(QMenu* menu) {
     for (QAction* entry : menu->actions()) {
         if (entry->isSeparator() || !entry->isVisible() || !entry->isEnabled()) continue;
         menu->setActiveAction(entry);
@@ -36,11 +36,11 @@ void HighlightFirstEntry(QMenu* menu) {
 
 AccessKeyMenuBar::AccessKeyMenuBar(QWidget* parent) : QMenuBar(parent) {}
 
-QList<QAction*> AccessKeyMenuBar::EntriesWithLetter(QChar letter) const {
+QList<QAction*> AccessKeyMenuBar::entriesWithLetter(QChar letter) const {
     QList<QAction*> entries;
     if (letter.isNull()) return entries;
     for (QAction* entry : actions())
-        if (entry->isVisible() && entry->isEnabled() && AccessLetterOf(entry->text()) == letter)
+        if (entry->isVisible() && entry->isEnabled() && accessLetterOf(entry->text()) == letter)
             entries << entry;
     return entries;
 }
@@ -50,35 +50,35 @@ bool AccessKeyMenuBar::event(QEvent* event) {
     // entry; the highlight moves instead.
     if (event->type() == QEvent::Shortcut) {
         const auto* shortcut = static_cast<QShortcutEvent*>(event);
-        if (shortcut->isAmbiguous() && HighlightNext(LetterOfKey(shortcut->key()))) return true;
+        if (shortcut->isAmbiguous() && highlightNext(letterOfKey(shortcut->key()))) return true;
     }
     return QMenuBar::event(event);
 }
 
-QAction* AccessKeyMenuBar::OpenMenuEntry() const {
+QAction* AccessKeyMenuBar::openMenuEntry() const {
     if (opened_ && opened_->menu() && opened_->menu()->isVisible()) return opened_;
     return activeAction();
 }
 
-bool AccessKeyMenuBar::HighlightNext(QChar letter) {
-    const QList<QAction*> entries = EntriesWithLetter(letter);
+bool AccessKeyMenuBar::highlightNext(QChar letter) {
+    const QList<QAction*> entries = entriesWithLetter(letter);
     if (entries.isEmpty()) return false;
-    const QAction* current = marked_ ? marked_ : OpenMenuEntry();
+    const QAction* current = marked_ ? marked_ : openMenuEntry();
     QAction* next = entries[(entries.indexOf(current) + 1) % entries.size()];
     if (entries.size() == 1 && !next->menu()) {
         // The only entry with its letter now (the other is disabled): it acts at once.
-        DropMark();
+        dropMark();
         next->trigger();
         return true;
     }
     if (next->menu()) {
-        DropMark();
+        dropMark();
         setActiveAction(next);
         opened_ = next;
         next->menu()->installEventFilter(this);
-        HighlightFirstEntry(next->menu());
+        highlightFirstEntry(next->menu());
     } else {
-        Mark(next);
+        mark(next);
     }
     return true;
 }
@@ -95,8 +95,8 @@ bool AccessKeyMenuBar::eventFilter(QObject* watched, QEvent* event) {
     return QMenuBar::eventFilter(watched, event);
 }
 
-void AccessKeyMenuBar::Mark(QAction* command) {
-    if (QAction* open = OpenMenuEntry(); open && open->menu()) open->menu()->hide();
+void AccessKeyMenuBar::mark(QAction* command) {
+    if (QAction* open = openMenuEntry(); open && open->menu()) open->menu()->hide();
     setActiveAction(command);
     if (!marked_) {
         focusBeforeMark_ = QApplication::focusWidget();
@@ -105,7 +105,7 @@ void AccessKeyMenuBar::Mark(QAction* command) {
     marked_ = command;
 }
 
-void AccessKeyMenuBar::DropMark() {
+void AccessKeyMenuBar::dropMark() {
     if (!marked_) return;
     marked_ = nullptr;
     if (activeAction() && !activeAction()->menu()) setActiveAction(nullptr);
@@ -120,8 +120,8 @@ void AccessKeyMenuBar::keyPressEvent(QKeyEvent* event) {
     // A shared letter typed while a menu of the bar is open, or while a command is marked.
     const QString text = event->text();
     if (text.size() == 1 && (event->modifiers() & ~Qt::AltModifier) == Qt::NoModifier &&
-        EntriesWithLetter(text[0].toUpper()).size() > 1) {
-        HighlightNext(text[0].toUpper());
+        entriesWithLetter(text[0].toUpper()).size() > 1) {
+        highlightNext(text[0].toUpper());
         return;
     }
     if (marked_) {
@@ -130,14 +130,14 @@ void AccessKeyMenuBar::keyPressEvent(QKeyEvent* event) {
             case Qt::Key_Return:
             case Qt::Key_Enter:
             case Qt::Key_Space:
-                DropMark();
+                dropMark();
                 command->trigger();
                 return;
             case Qt::Key_Escape:
-                DropMark();
+                dropMark();
                 return;
             default:
-                DropMark();
+                dropMark();
                 break;
         }
     }

@@ -23,13 +23,13 @@ protected:
 
 private:
     // The entries that can be chosen now whose access letter is this one, in bar order.
-    QList<QAction*> EntriesWithLetter(QChar letter) const;
+    QList<QAction*> entriesWithLetter(QChar letter) const;
     // Moves the highlight to the next entry with this letter; false when none has it.
-    bool HighlightNext(QChar letter);
+    bool highlightNext(QChar letter);
     // The entry whose menu is open, if any.
-    QAction* OpenMenuEntry() const;
-    void Mark(QAction* command);
-    void DropMark();
+    QAction* openMenuEntry() const;
+    void mark(QAction* command);
+    void dropMark();
 
     QPointer<QAction> opened_;            // the entry last opened by its access letter
     QAction* marked_ = nullptr;           // a command waiting for Enter

@@ -1,8 +1,8 @@
-#include "FirstBoard.h"
+#include "app/FirstBoard.h"
 
 #include <QApplication>
 
-#include "BuiltinArt.h"
+#include "display/BuiltinArt.h"
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -10,10 +10,10 @@
 
 namespace varnel {
 
-void AfterFirstBoardShown() {
+void afterFirstBoardShown() {
     // Seven icon pictures decoded and handed to the window system: the window shows its icon
     // a moment after its board.
-    QApplication::setWindowIcon(ProgramIcon());
+    QApplication::setWindowIcon(programIcon());
 #ifdef __GLIBC__
     // The start frees several pictures (the design-size board, the sheet's drawing); glibc
     // keeps such freed blocks inside its heap, resident, unless asked to give them back.

@@ -1,42 +1,33 @@
-#include <QKeyEvent>
+#include "app/KeyboardPlay.h"
 
-#include "frmVarnel.h"
-
-// Play without the mouse: the arrow keys move the cursor over the tiles, Space or Enter clicks
-// the tile under it, Escape lets a selected tile go. The engine decides what each key may do.
 namespace varnel {
 
-void frmVarnel::keyPressEvent(QKeyEvent* event) {
-    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
-        QMainWindow::keyPressEvent(event);
-        return;
-    }
-    switch (event->key()) {
+bool playByKey(Game& game, const QKeyEvent& event) {
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    switch (event.key()) {
         case Qt::Key_Left:
-            game_.MoveCursor(CursorDirection::Left);
-            break;
+            game.moveCursor(CursorDirection::Left);
+            return true;
         case Qt::Key_Right:
-            game_.MoveCursor(CursorDirection::Right);
-            break;
+            game.moveCursor(CursorDirection::Right);
+            return true;
         case Qt::Key_Up:
-            game_.MoveCursor(CursorDirection::Up);
-            break;
+            game.moveCursor(CursorDirection::Up);
+            return true;
         case Qt::Key_Down:
-            game_.MoveCursor(CursorDirection::Down);
-            break;
+            game.moveCursor(CursorDirection::Down);
+            return true;
         case Qt::Key_Space:
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            game_.PressAtCursor();
-            break;
+            game.pressAtCursor();
+            return true;
         case Qt::Key_Escape:
-            game_.DropSelection();
-            break;
+            game.dropSelection();
+            return true;
         default:
-            QMainWindow::keyPressEvent(event);
-            return;
+            return false;
     }
-    event->accept();
 }
 
 }  // namespace varnel

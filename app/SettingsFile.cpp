@@ -1,4 +1,4 @@
-#include "SettingsFile.h"
+#include "app/SettingsFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -10,7 +10,7 @@
 
 namespace varnel {
 
-SettingsFileState CheckSettingsFile(const QString& path) {
+SettingsFileState checkSettingsFile(const QString& path) {
     // Not blocking keeps a pipe of that name from hanging the start.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return errno == ENOENT ? SettingsFileState::Absent : SettingsFileState::Refused;

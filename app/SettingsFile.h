@@ -16,6 +16,6 @@ enum class SettingsFileState {
     Refused,   // anything else: neither read nor written
 };
 
-SettingsFileState CheckSettingsFile(const QString& path);
+SettingsFileState checkSettingsFile(const QString& path);
 
 }  // namespace varnel

@@ -1,4 +1,4 @@
-#include "Ink.h"
+#include "art/Ink.h"
 
 #include <QTransform>
 #include <cmath>
@@ -6,18 +6,18 @@
 
 namespace varnel::art::ink {
 
-QPointF Polar(QPointF centre, qreal radius, qreal degrees) {
+QPointF polar(QPointF centre, qreal radius, qreal degrees) {
     const qreal a = degrees * std::numbers::pi / 180.0;
     return centre + QPointF(radius * std::sin(a), -radius * std::cos(a));
 }
 
-QPainterPath Circle(QPointF centre, qreal radius) {
+QPainterPath circle(QPointF centre, qreal radius) {
     QPainterPath path;
     path.addEllipse(centre, radius, radius);
     return path;
 }
 
-QPainterPath Rect(const QRectF& rect, qreal cornerRadius) {
+QPainterPath rect(const QRectF& rect, qreal cornerRadius) {
     QPainterPath path;
     if (cornerRadius > 0)
         path.addRoundedRect(rect, cornerRadius, cornerRadius);
@@ -26,19 +26,19 @@ QPainterPath Rect(const QRectF& rect, qreal cornerRadius) {
     return path;
 }
 
-QPainterPath Ellipse(QPointF centre, qreal rx, qreal ry, qreal degrees) {
+QPainterPath ellipse(QPointF centre, qreal rx, qreal ry, qreal degrees) {
     QPainterPath path;
     path.addEllipse(centre, rx, ry);
-    return degrees == 0 ? path : Rotated(path, centre, degrees);
+    return degrees == 0 ? path : rotated(path, centre, degrees);
 }
 
-QPainterPath Polygon(std::initializer_list<QPointF> points) {
-    QPainterPath path = Polyline(points);
+QPainterPath polygon(std::initializer_list<QPointF> points) {
+    QPainterPath path = polyline(points);
     path.closeSubpath();
     return path;
 }
 
-QPainterPath Polyline(std::initializer_list<QPointF> points) {
+QPainterPath polyline(std::initializer_list<QPointF> points) {
     QPainterPath path;
     bool first = true;
     for (const QPointF& point : points) {
@@ -51,31 +51,31 @@ QPainterPath Polyline(std::initializer_list<QPointF> points) {
     return path;
 }
 
-QPainterPath Petal(QPointF base, qreal degrees, qreal length, qreal width) {
+QPainterPath petal(QPointF base, qreal degrees, qreal length, qreal width) {
     QPainterPath path;
     path.moveTo(0, 0);
     path.cubicTo(width * 0.75, -length * 0.25, width * 0.6, -length * 0.7, 0, -length);
     path.cubicTo(-width * 0.6, -length * 0.7, -width * 0.75, -length * 0.25, 0, 0);
-    return PlacedAt(path, base, degrees);
+    return placedAt(path, base, degrees);
 }
 
-QPainterPath RoundPetal(QPointF base, qreal degrees, qreal length, qreal width) {
+QPainterPath roundPetal(QPointF base, qreal degrees, qreal length, qreal width) {
     QPainterPath path;
     const qreal w = width / 2;
     path.moveTo(0, 0);
     path.cubicTo(w * 0.9, -length * 0.2, w * 1.15, -length * 0.75, 0, -length);
     path.cubicTo(-w * 1.15, -length * 0.75, -w * 0.9, -length * 0.2, 0, 0);
-    return PlacedAt(path, base, degrees);
+    return placedAt(path, base, degrees);
 }
 
-QPainterPath PlacedAt(const QPainterPath& path, QPointF at, qreal degrees) {
+QPainterPath placedAt(const QPainterPath& path, QPointF at, qreal degrees) {
     QTransform t;
     t.translate(at.x(), at.y());
     t.rotate(degrees);
     return t.map(path);
 }
 
-QPainterPath Rotated(const QPainterPath& path, QPointF centre, qreal degrees) {
+QPainterPath rotated(const QPainterPath& path, QPointF centre, qreal degrees) {
     QTransform t;
     t.translate(centre.x(), centre.y());
     t.rotate(degrees);
@@ -83,12 +83,12 @@ QPainterPath Rotated(const QPainterPath& path, QPointF centre, qreal degrees) {
     return t.map(path);
 }
 
-QPainterPath MirroredX(const QPainterPath& path, qreal axisX) {
+QPainterPath mirroredX(const QPainterPath& path, qreal axisX) {
     QTransform t(-1, 0, 0, 1, 2 * axisX, 0);
     return t.map(path);
 }
 
-QPainterPath Scaled(const QPainterPath& path, QPointF centre, qreal sx, qreal sy) {
+QPainterPath scaled(const QPainterPath& path, QPointF centre, qreal sx, qreal sy) {
     QTransform t;
     t.translate(centre.x(), centre.y());
     t.scale(sx, sy);
@@ -96,7 +96,7 @@ QPainterPath Scaled(const QPainterPath& path, QPointF centre, qreal sx, qreal sy
     return t.map(path);
 }
 
-void Shape(QPainter& p, const QPainterPath& path, const QColor& fill, qreal outline,
+void inkShape(QPainter& p, const QPainterPath& path, const QColor& fill, qreal outline,
            const QColor& line) {
     p.fillPath(path, fill);
     if (outline > 0) {
@@ -105,18 +105,18 @@ void Shape(QPainter& p, const QPainterPath& path, const QColor& fill, qreal outl
     }
 }
 
-void Fill(QPainter& p, const QPainterPath& path, const QColor& fill) {
+void fill(QPainter& p, const QPainterPath& path, const QColor& fill) {
     p.fillPath(path, fill);
 }
 
-void Stroke(QPainter& p, const QPainterPath& path, const QColor& colour, qreal width) {
+void stroke(QPainter& p, const QPainterPath& path, const QColor& colour, qreal width) {
     QPen pen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     p.strokePath(path, pen);
 }
 
-void Band(QPainter& p, const QPainterPath& path, const QColor& colour, qreal width, qreal outline) {
-    Stroke(p, path, kLine, width + 2 * outline);
-    Stroke(p, path, colour, width);
+void band(QPainter& p, const QPainterPath& path, const QColor& colour, qreal width, qreal outline) {
+    stroke(p, path, kLine, width + 2 * outline);
+    stroke(p, path, colour, width);
 }
 
 }  // namespace varnel::art::ink

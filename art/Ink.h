@@ -39,32 +39,32 @@ inline const QColor kCream{250, 240, 210};
 constexpr qreal kOutline = 0.9;
 
 // Direction by compass degrees on the screen: 0 is up, 90 is right.
-QPointF Polar(QPointF centre, qreal radius, qreal degrees);
+QPointF polar(QPointF centre, qreal radius, qreal degrees);
 
-QPainterPath Circle(QPointF centre, qreal radius);
-QPainterPath Rect(const QRectF& rect, qreal cornerRadius = 0);
-QPainterPath Ellipse(QPointF centre, qreal rx, qreal ry, qreal degrees = 0);
-QPainterPath Polygon(std::initializer_list<QPointF> points);
-QPainterPath Polyline(std::initializer_list<QPointF> points);
+QPainterPath circle(QPointF centre, qreal radius);
+QPainterPath rect(const QRectF& rect, qreal cornerRadius = 0);
+QPainterPath ellipse(QPointF centre, qreal rx, qreal ry, qreal degrees = 0);
+QPainterPath polygon(std::initializer_list<QPointF> points);
+QPainterPath polyline(std::initializer_list<QPointF> points);
 // A pointed leaf or petal from its base, reaching length in the compass direction.
-QPainterPath Petal(QPointF base, qreal degrees, qreal length, qreal width);
+QPainterPath petal(QPointF base, qreal degrees, qreal length, qreal width);
 // A petal with a round tip.
-QPainterPath RoundPetal(QPointF base, qreal degrees, qreal length, qreal width);
-QPainterPath Rotated(const QPainterPath& path, QPointF centre, qreal degrees);
+QPainterPath roundPetal(QPointF base, qreal degrees, qreal length, qreal width);
+QPainterPath rotated(const QPainterPath& path, QPointF centre, qreal degrees);
 // A shape drawn round the origin, turned by degrees and moved to at.
-QPainterPath PlacedAt(const QPainterPath& path, QPointF at, qreal degrees);
-QPainterPath MirroredX(const QPainterPath& path, qreal axisX);
-QPainterPath Scaled(const QPainterPath& path, QPointF centre, qreal sx, qreal sy);
+QPainterPath placedAt(const QPainterPath& path, QPointF at, qreal degrees);
+QPainterPath mirroredX(const QPainterPath& path, qreal axisX);
+QPainterPath scaled(const QPainterPath& path, QPointF centre, qreal sx, qreal sy);
 
 // Fills a shape and draws its outline.
-void Shape(QPainter& p, const QPainterPath& path, const QColor& fill, qreal outline = kOutline,
+void inkShape(QPainter& p, const QPainterPath& path, const QColor& fill, qreal outline = kOutline,
            const QColor& line = kLine);
 // Fills a shape without an outline.
-void Fill(QPainter& p, const QPainterPath& path, const QColor& fill);
+void fill(QPainter& p, const QPainterPath& path, const QColor& fill);
 // Strokes a path with round ends.
-void Stroke(QPainter& p, const QPainterPath& path, const QColor& colour, qreal width);
+void stroke(QPainter& p, const QPainterPath& path, const QColor& colour, qreal width);
 // A stroke with an outline round it: a thick coloured line edged in ink.
-void Band(QPainter& p, const QPainterPath& path, const QColor& colour, qreal width,
+void band(QPainter& p, const QPainterPath& path, const QColor& colour, qreal width,
           qreal outline = kOutline);
 
 }  // namespace varnel::art::ink

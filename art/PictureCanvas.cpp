@@ -1,4 +1,4 @@
-#include "PictureCanvas.h"
+#include "art/PictureCanvas.h"
 
 namespace varnel::art {
 
@@ -16,7 +16,7 @@ PictureCanvas::PictureCanvas(int width, int height, int factor)
 
 PictureCanvas::~PictureCanvas() = default;
 
-std::vector<PictureCanvas::Sum> PictureCanvas::Resolve() {
+std::vector<PictureCanvas::Sum> PictureCanvas::resolve() {
     if (painter_) painter_->end();
     painter_.reset();
     std::vector<Sum> sums(static_cast<std::size_t>(width_ * height_), Sum{0, 0, 0, 0});
@@ -35,8 +35,8 @@ std::vector<PictureCanvas::Sum> PictureCanvas::Resolve() {
     return sums;
 }
 
-void PictureCanvas::CompositeOnto(RgbImage& target, int left, int top) {
-    const std::vector<Sum> sums = Resolve();
+void PictureCanvas::compositeOnto(RgbImage& target, int left, int top) {
+    const std::vector<Sum> sums = resolve();
     const std::uint32_t full = 255u * static_cast<std::uint32_t>(factor_ * factor_);
     auto over = [full](std::uint32_t premultiplied, std::uint32_t alpha, std::uint8_t below) {
         const std::uint32_t value = premultiplied * 255u + below * (full - alpha);
@@ -46,15 +46,15 @@ void PictureCanvas::CompositeOnto(RgbImage& target, int left, int top) {
         for (int x = 0; x < width_; ++x) {
             const Sum& s = sums[static_cast<std::size_t>(y * width_ + x)];
             if (s.alpha == 0) continue;
-            Rgb& p = target.At(left + x, top + y);
+            Rgb& p = target.at(left + x, top + y);
             p = {over(s.red, s.alpha, p.red), over(s.green, s.alpha, p.green),
                  over(s.blue, s.alpha, p.blue)};
         }
     }
 }
 
-QImage PictureCanvas::ToImage() {
-    const std::vector<Sum> sums = Resolve();
+QImage PictureCanvas::toImage() {
+    const std::vector<Sum> sums = resolve();
     const std::uint32_t samples = static_cast<std::uint32_t>(factor_ * factor_);
     QImage image(width_, height_, QImage::Format_ARGB32);
     for (int y = 0; y < height_; ++y) {

@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "RgbImage.h"
+#include "art/RgbImage.h"
 
 namespace varnel::art {
 
@@ -29,15 +29,15 @@ class PictureCanvas {
     QPainter& Painter() { return *painter_; }
 
     // Lays the picture over the target with its top-left pixel at (left, top).
-    void CompositeOnto(RgbImage& target, int left, int top);
+    void compositeOnto(RgbImage& target, int left, int top);
     // The picture with its own transparency, for files that keep an alpha channel.
-    QImage ToImage();
+    QImage toImage();
 
   private:
     struct Sum {
         std::uint32_t red, green, blue, alpha;  // premultiplied, over factor^2 samples
     };
-    std::vector<Sum> Resolve();
+    std::vector<Sum> resolve();
 
     int width_;
     int height_;

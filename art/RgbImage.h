@@ -22,8 +22,8 @@ struct RgbImage {
     RgbImage() = default;
     RgbImage(int w, int h) : width(w), height(h), pixels(static_cast<std::size_t>(w * h)) {}
 
-    Rgb& At(int x, int y) { return pixels[static_cast<std::size_t>(y * width + x)]; }
-    const Rgb& At(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
+    Rgb& at(int x, int y) { return pixels[static_cast<std::size_t>(y * width + x)]; }
+    const Rgb& at(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
 };
 
 }  // namespace varnel::art

@@ -1,25 +1,25 @@
-#include "Sheet.h"
+#include "art/Sheet.h"
 
-#include "PictureCanvas.h"
-#include "TileBody.h"
+#include "art/PictureCanvas.h"
+#include "art/TileBody.h"
 
 namespace varnel::art {
 namespace {
 
 // Where cells overlap, one cell's tile may have painted over the corner of the next one; the
 // corners of every cell go back to black so that the board shows through them.
-void BlackenCorners(RgbImage& sheet, const SheetGrid& grid) {
+void blackenCorners(RgbImage& sheet, const SheetGrid& grid) {
     const TileShape& shape = grid.shape;
     for (int top : grid.rowTop)
         for (int left : grid.columnLeft)
             for (int y = 0; y < shape.height && top + y < sheet.height; ++y)
                 for (int x = 0; x < shape.width && left + x < sheet.width; ++x)
-                    if (!shape.Inside(x, y)) sheet.At(left + x, top + y) = Rgb{};
+                    if (!shape.inside(x, y)) sheet.at(left + x, top + y) = Rgb{};
 }
 
 }  // namespace
 
-SheetGrid SheetGrid::Design() {
+SheetGrid SheetGrid::design() {
     SheetGrid grid;
     for (int column = 0; column < kSheetColumns; ++column)
         grid.columnLeft[column] = column * kTileWidth;
@@ -27,10 +27,10 @@ SheetGrid SheetGrid::Design() {
     return grid;
 }
 
-void PaintTile(RgbImage& target, int left, int top, FacePainter paintFace, int face,
+void paintTile(RgbImage& target, int left, int top, FacePainter paintFace, int face,
                const TileShape& shape, float scale) {
-    PaintTileBody(target, left, top, shape);
-    const int faceWidth = shape.FaceWidth(), faceHeight = shape.FaceHeight();
+    paintTileBody(target, left, top, shape);
+    const int faceWidth = shape.faceWidth(), faceHeight = shape.faceHeight();
     // The committed files are supersampled to the byte; a sheet drawn for the board at any
     // other size is smoothed by the library, several times quicker.
     PictureCanvas canvas(faceWidth, faceHeight, scale == 1 ? kSupersample : 1);
@@ -42,34 +42,34 @@ void PaintTile(RgbImage& target, int left, int top, FacePainter paintFace, int f
     // Pictures stay inside the rim, so the outline of the tile is the same on every face.
     painter.setClipRect(QRectF(1, 1, kFaceWidth - 2, kFaceHeight - 2));
     paintFace(painter, face);
-    canvas.CompositeOnto(target, left + shape.depth, top);
+    canvas.compositeOnto(target, left + shape.depth, top);
 }
 
-RgbImage RenderSheet(FacePainter paintFace, const SheetGrid& grid) {
+RgbImage renderSheet(FacePainter paintFace, const SheetGrid& grid) {
     RgbImage sheet(grid.width, grid.height);
     for (int face = 0; face < kFaceCount; ++face)
-        PaintTile(sheet, grid.columnLeft[face % kSheetColumns], grid.rowTop[face / kSheetColumns],
+        paintTile(sheet, grid.columnLeft[face % kSheetColumns], grid.rowTop[face / kSheetColumns],
                   paintFace, face, grid.shape, grid.scale);
-    BlackenCorners(sheet, grid);
+    blackenCorners(sheet, grid);
     return sheet;
 }
 
-QImage RenderMask(const TileShape& shape) {
+QImage renderMask(const TileShape& shape) {
     QImage mask(shape.width, shape.height, QImage::Format_RGB32);
     for (int y = 0; y < shape.height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(mask.scanLine(y));
         for (int x = 0; x < shape.width; ++x)
-            line[x] = shape.Inside(x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
+            line[x] = shape.inside(x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
     }
     return mask;
 }
 
-QImage ToQImage(const RgbImage& picture) {
+QImage toQImage(const RgbImage& picture) {
     QImage image(picture.width, picture.height, QImage::Format_RGB32);
     for (int y = 0; y < picture.height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < picture.width; ++x) {
-            const Rgb& c = picture.At(x, y);
+            const Rgb& c = picture.at(x, y);
             line[x] = qRgb(c.red, c.green, c.blue);
         }
     }

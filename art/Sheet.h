@@ -3,9 +3,9 @@
 #include <QImage>
 #include <array>
 
-#include "RgbImage.h"
-#include "TileGeometry.h"
-#include "TileSets.h"
+#include "art/RgbImage.h"
+#include "art/TileGeometry.h"
+#include "art/TileSets.h"
 
 namespace varnel::art {
 
@@ -20,20 +20,20 @@ struct SheetGrid {
     float scale = 1;  // of the design, for the pictures on the faces
 
     // The 396 x 220 sheet of 44 x 55 cells the committed files hold.
-    static SheetGrid Design();
+    static SheetGrid design();
 };
 
 // Paints one whole tile (body and face picture) into the cell at (left, top).
-void PaintTile(RgbImage& target, int left, int top, FacePainter paintFace, int face,
+void paintTile(RgbImage& target, int left, int top, FacePainter paintFace, int face,
                const TileShape& shape = {}, float scale = 1);
 
 // The sheet of a set: face f in row f / 9, column f % 9, black round every tile.
-RgbImage RenderSheet(FacePainter paintFace, const SheetGrid& grid = SheetGrid::Design());
+RgbImage renderSheet(FacePainter paintFace, const SheetGrid& grid = SheetGrid::design());
 
 // The outline every tile of the grid's shape is drawn through, in the board's colours: black
 // on the tile, white where the board shows through.
-QImage RenderMask(const TileShape& shape);
+QImage renderMask(const TileShape& shape);
 
-QImage ToQImage(const RgbImage& picture);
+QImage toQImage(const RgbImage& picture);
 
 }  // namespace varnel::art

@@ -1,4 +1,4 @@
-#include "TileBody.h"
+#include "art/TileBody.h"
 
 
 namespace varnel::art {
@@ -17,7 +17,7 @@ constexpr Rgb kBoneBottom{190, 172, 138};
 constexpr Rgb kBackLeft{210, 128, 46};
 constexpr Rgb kBackBottom{164, 92, 28};
 
-Rgb Mix(const Rgb& a, const Rgb& b, int step, int steps) {
+Rgb mix(const Rgb& a, const Rgb& b, int step, int steps) {
     auto channel = [&](int p, int q) {
         return static_cast<std::uint8_t>((p * (steps - step) + q * step + steps / 2) / steps);
     };
@@ -26,37 +26,37 @@ Rgb Mix(const Rgb& a, const Rgb& b, int step, int steps) {
 
 // On the tile, with the outside of the tile (or of the cell) within a line's width across or
 // down.
-bool OnOutline(const TileShape& shape, int x, int y) {
-    auto outside = [&](int px, int py) { return !shape.InCell(px, py) || !shape.Inside(px, py); };
+bool onOutline(const TileShape& shape, int x, int y) {
+    auto outside = [&](int px, int py) { return !shape.inCell(px, py) || !shape.inside(px, py); };
     for (int k = 1; k <= shape.line; ++k)
         if (outside(x - k, y) || outside(x + k, y) || outside(x, y - k) || outside(x, y + k))
             return true;
     return false;
 }
 
-Rgb FaceColour(const TileShape& shape, int x, int y) {
+Rgb faceColour(const TileShape& shape, int x, int y) {
     const int fx = x - shape.depth;
     const int fy = y;
     const int line = shape.line;
-    const int faceWidth = shape.FaceWidth(), faceHeight = shape.FaceHeight();
+    const int faceWidth = shape.faceWidth(), faceHeight = shape.faceHeight();
     if (fx < line || fy >= faceHeight - line) return kFaceRim;
     if (fy < 2 * line || fx < 2 * line) return kBevelLight;
     if (fx >= faceWidth - 2 * line || fy >= faceHeight - 2 * line) return kBevelShade;
-    return Mix(kIvoryTop, kIvoryBottom, fy, faceHeight - 1);
+    return mix(kIvoryTop, kIvoryBottom, fy, faceHeight - 1);
 }
 
-Rgb SideColour(const TileShape& shape, int x, int y) {
+Rgb sideColour(const TileShape& shape, int x, int y) {
     const int depth = shape.depth;
-    const int bottomEdge = shape.FaceHeight() - 1;
+    const int bottomEdge = shape.faceHeight() - 1;
     // The face's lower-left corner sweeps a diagonal ridge between the two bands.
     const int ridge = depth + bottomEdge;
     const bool leftBand = x < depth && (y <= bottomEdge || x + y < ridge);
     const bool onRidge = x < depth && y > bottomEdge && x + y == ridge;
     const int inward = leftBand || onRidge ? depth - x : y - bottomEdge;
-    const Rgb bone = onRidge    ? Mix(kBoneLeft, kBoneBottom, 1, 2)
+    const Rgb bone = onRidge    ? mix(kBoneLeft, kBoneBottom, 1, 2)
                      : leftBand ? kBoneLeft
                                 : kBoneBottom;
-    const Rgb back = onRidge    ? Mix(kBackLeft, kBackBottom, 1, 2)
+    const Rgb back = onRidge    ? mix(kBackLeft, kBackBottom, 1, 2)
                      : leftBand ? kBackLeft
                                 : kBackBottom;
     return inward <= shape.bone ? bone : back;
@@ -64,18 +64,18 @@ Rgb SideColour(const TileShape& shape, int x, int y) {
 
 }  // namespace
 
-void PaintTileBody(RgbImage& target, int left, int top, const TileShape& shape) {
+void paintTileBody(RgbImage& target, int left, int top, const TileShape& shape) {
     for (int y = 0; y < shape.height; ++y) {
         for (int x = 0; x < shape.width; ++x) {
-            if (!shape.Inside(x, y)) continue;
+            if (!shape.inside(x, y)) continue;
             Rgb colour;
-            if (OnOutline(shape, x, y))
+            if (onOutline(shape, x, y))
                 colour = kOutline;
-            else if (shape.OnFace(x, y))
-                colour = FaceColour(shape, x, y);
+            else if (shape.onFace(x, y))
+                colour = faceColour(shape, x, y);
             else
-                colour = SideColour(shape, x, y);
-            target.At(left + x, top + y) = colour;
+                colour = sideColour(shape, x, y);
+            target.at(left + x, top + y) = colour;
         }
     }
 }

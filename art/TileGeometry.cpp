@@ -1,11 +1,11 @@
-#include "TileGeometry.h"
+#include "art/TileGeometry.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace varnel::art {
 
-TileShape TileShape::AtScale(int width, int height, float scale) {
+TileShape TileShape::atScale(int width, int height, float scale) {
     // Halves round to even, as the board's own sizes do.
     auto scaled = [scale](float design) {
         return std::max(1, static_cast<int>(std::nearbyint(design * scale)));

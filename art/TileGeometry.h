@@ -30,25 +30,25 @@ struct TileShape {
     int bone = 2;
 
     // The shape for a cell of the given size, drawn at scale times the design.
-    static TileShape AtScale(int width, int height, float scale);
+    static TileShape atScale(int width, int height, float scale);
 
-    int FaceWidth() const { return width - depth; }
-    int FaceHeight() const { return height - depth; }
+    int faceWidth() const { return width - depth; }
+    int faceHeight() const { return height - depth; }
 
     // True on the tile itself, false on the two cut corners the board shows through.
-    constexpr bool Inside(int x, int y) const {
+    constexpr bool inside(int x, int y) const {
         return x + y >= depth && (width - 1 - x) + (height - 1 - y) >= depth;
     }
-    constexpr bool InCell(int x, int y) const {
+    constexpr bool inCell(int x, int y) const {
         return x >= 0 && y >= 0 && x < width && y < height;
     }
-    constexpr bool OnFace(int x, int y) const {
-        return x >= depth && x < width && y >= 0 && y < FaceHeight();
+    constexpr bool onFace(int x, int y) const {
+        return x >= depth && x < width && y >= 0 && y < faceHeight();
     }
 };
 
-constexpr bool InsideTile(int x, int y) {
-    return TileShape{}.Inside(x, y);
+constexpr bool insideTile(int x, int y) {
+    return TileShape{}.inside(x, y);
 }
 
 }  // namespace varnel::art

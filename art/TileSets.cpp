@@ -1,14 +1,14 @@
-#include "TileSets.h"
+#include "art/TileSets.h"
 
 namespace varnel::art {
 
-const std::array<TileSet, 5>& BuiltInTileSets() {
-    static const std::array<TileSet, 5> sets{{
-        {"traditional.bmp", "Traditional", &PaintTraditionalFace},
-        {"alphabet.bmp", "Alphabet", &PaintAlphabetFace},
-        {"flower-power.bmp", "Flower Power", &PaintFlowerFace},
-        {"egyptian.bmp", "Egyptian", &PaintEgyptianFace},
-        {"creepy-crawlers.bmp", "Creepy Crawlers", &PaintCrawlerFace},
+const std::array<TileSet, kTileSetCount>& builtInTileSets() {
+    static const std::array<TileSet, kTileSetCount> sets{{
+        {"traditional.bmp", "Traditional", &paintTraditionalFace},
+        {"alphabet.bmp", "Alphabet", &paintAlphabetFace},
+        {"flower-power.bmp", "Flower Power", &paintFlowerFace},
+        {"egyptian.bmp", "Egyptian", &paintEgyptianFace},
+        {"creepy-crawlers.bmp", "Creepy Crawlers", &paintCrawlerFace},
     }};
     return sets;
 }

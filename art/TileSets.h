@@ -10,11 +10,11 @@ namespace varnel::art {
 // the face inside its rim.
 using FacePainter = void (*)(QPainter& painter, int face);
 
-void PaintTraditionalFace(QPainter& painter, int face);
-void PaintAlphabetFace(QPainter& painter, int face);
-void PaintFlowerFace(QPainter& painter, int face);
-void PaintEgyptianFace(QPainter& painter, int face);
-void PaintCrawlerFace(QPainter& painter, int face);
+void paintTraditionalFace(QPainter& painter, int face);
+void paintAlphabetFace(QPainter& painter, int face);
+void paintFlowerFace(QPainter& painter, int face);
+void paintEgyptianFace(QPainter& painter, int face);
+void paintCrawlerFace(QPainter& painter, int face);
 
 struct TileSet {
     const char* fileName;  // under sheets/
@@ -22,7 +22,9 @@ struct TileSet {
     FacePainter paintFace;
 };
 
+inline constexpr int kTileSetCount = 5;
+
 // The five built-in sets in the order of the Tiles menu.
-const std::array<TileSet, 5>& BuiltInTileSets();
+const std::array<TileSet, kTileSetCount>& builtInTileSets();
 
 }  // namespace varnel::art

@@ -1,4 +1,4 @@
-#include "Typefaces.h"
+#include "art/Typefaces.h"
 
 #include <QTransform>
 #include <stdexcept>
@@ -17,14 +17,14 @@ constexpr std::array<const char*, 3> kFiles = {
 
 const Typefaces* installed = nullptr;
 
-qreal CapHeight(const QRawFont& font) {
+qreal capHeightOf(const QRawFont& font) {
     const auto glyphs = font.glyphIndexesForString(QStringLiteral("H"));
     return font.pathForGlyph(glyphs.value(0)).boundingRect().height();
 }
 
 }  // namespace
 
-const std::array<const char*, 3>& TypefaceFiles() {
+const std::array<const char*, 3>& typefaceFiles() {
     return kFiles;
 }
 
@@ -42,7 +42,7 @@ Typefaces::~Typefaces() {
     if (installed == this) installed = nullptr;
 }
 
-QPainterPath TextOutline(Typeface face, const QString& text, qreal capHeight) {
+QPainterPath textOutline(Typeface face, const QString& text, qreal capHeight) {
     if (installed == nullptr) throw std::logic_error("text drawn before the fonts were loaded");
     const QRawFont& font = installed->Face(face);
     const auto glyphs = font.glyphIndexesForString(text);
@@ -53,12 +53,12 @@ QPainterPath TextOutline(Typeface face, const QString& text, qreal capHeight) {
         path.addPath(font.pathForGlyph(glyphs[i]).translated(x, 0));
         x += advances.value(i).x();
     }
-    const qreal scale = capHeight / CapHeight(font);
+    const qreal scale = capHeight / capHeightOf(font);
     return QTransform::fromScale(scale, scale).map(path);
 }
 
-QPainterPath CentredText(Typeface face, const QString& text, QPointF centre, qreal capHeight) {
-    const QPainterPath path = TextOutline(face, text, capHeight);
+QPainterPath centredText(Typeface face, const QString& text, QPointF centre, qreal capHeight) {
+    const QPainterPath path = textOutline(face, text, capHeight);
     const QRectF ink = path.boundingRect();
     return path.translated(centre.x() - ink.center().x(), centre.y() + capHeight / 2);
 }

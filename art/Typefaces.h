@@ -21,7 +21,7 @@ class Typefaces {
     Typefaces& operator=(const Typefaces&) = delete;
 
     // Empty when every face loaded; otherwise says which file is missing.
-    const std::string& Error() const { return error_; }
+    const std::string& error() const { return error_; }
 
     const QRawFont& Face(Typeface face) const { return fonts_[static_cast<std::size_t>(face)]; }
 
@@ -31,13 +31,13 @@ class Typefaces {
 };
 
 // The font files the faces are read from.
-const std::array<const char*, 3>& TypefaceFiles();
+const std::array<const char*, 3>& typefaceFiles();
 
 // Outline of a line of text with capitals capHeight tall, baseline at y = 0, starting at x = 0.
-QPainterPath TextOutline(Typeface face, const QString& text, qreal capHeight);
+QPainterPath textOutline(Typeface face, const QString& text, qreal capHeight);
 
 // The same, moved so that the ink is centred across and the capitals are centred up and down
 // on the point: a letter with a tail (Q, J) keeps the same size and line as the others.
-QPainterPath CentredText(Typeface face, const QString& text, QPointF centre, qreal capHeight);
+QPainterPath centredText(Typeface face, const QString& text, QPointF centre, qreal capHeight);
 
 }  // namespace varnel::art

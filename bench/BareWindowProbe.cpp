@@ -8,8 +8,8 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "FirstPaint.h"
-#include "ResidentMemory.h"
+#include "bench/FirstPaint.h"
+#include "bench/ResidentMemory.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -22,8 +22,8 @@ int main(int argc, char* argv[]) {
     window.setCentralWidget(content);
     window.showMaximized();
     const AfterFirstPaint firstPicture(content, [memory] {
-        if (memory) std::printf("%ld\n", ResidentKiB());
-        AfterFirstPaint::EndNow();
+        if (memory) std::printf("%ld\n", residentKiB());
+        AfterFirstPaint::endNow();
     });
     return app.exec();
 }

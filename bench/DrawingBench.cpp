@@ -3,14 +3,13 @@
 #include <QGuiApplication>
 #include <cstring>
 
-#include "BoardScaling.h"
-#include "BoardSurfaces.h"
-#include "BuiltinArt.h"
-#include "Conversions.h"
-#include "DragonLayout.h"
-#include "DrawnArt.h"
-#include "EngineTable.h"
-#include "RasterOps.h"
+#include "bench/EngineTable.h"
+#include "board/Rounding.h"
+#include "display/BoardGeometry.h"
+#include "display/BoardSurfaces.h"
+#include "display/BuiltinArt.h"
+#include "display/DrawnArt.h"
+#include "display/RasterOps.h"
 
 // A full redraw of a fresh Dragon board, composed whole as the window paints it after a move,
 // beside the bound it is held to: the same bytes moved by plain memcpy in tile-sized pieces (four
@@ -18,38 +17,35 @@
 namespace varnel::bench {
 namespace {
 
-struct Board {
+struct DrawnBoard {
     // screen: 0 for the design size, else the height of a 5:4 or 16:9 screen the board fills.
-    explicit Board(int screen) : table(kDragon, 7) {
-        surfaces.board = BoardPicture::Blank(QSize(design::kBoardWidth, design::kBoardHeight),
-                                             qRgb(0, 0, 0), MakeSurface(design::kTileWidth, design::kTileHeight));
-        surfaces.picMask = LoadTileMask();
-        GameState& state = table.state;
+    explicit DrawnBoard(int screen) : table(kDragon, 7), surfaces(1, SheetCache()) {
         if (screen != 0) {
-            WindowGeometry geometry;
             const QSize size = screen == 1024 ? QSize(1280, 1024) : QSize(screen * 16 / 9, screen);
-            FormResize(*ScaleForScreen(size.width(), size.height()), state, geometry, surfaces, 0);
-            table.game.RebuildAroundDeal();
+            geometry.scaleFor(*scaleForScreen(size.width(), size.height()));
         }
+        geometry.useLayout(*findLayout(kDragon));
+        surfaces.fitTo(geometry, 0);
     }
     Table table;
+    BoardGeometry geometry;
     BoardSurfaces surfaces;
 };
 
 void BM_DisplayBoard(benchmark::State& bench) {
-    Board board(static_cast<int>(bench.range(0)));
-    const QSize size = board.surfaces.board.size;
-    QImage screen = MakeSurface(size.width(), size.height());
+    DrawnBoard drawn(static_cast<int>(bench.range(0)));
+    const QSize size = drawn.surfaces.board().size;
+    QImage screen = makeSurface(size.width(), size.height());
     for (auto _ : bench) {
-        board.surfaces.DisplayBoard(board.table.state, 0);
-        board.surfaces.board.Compose(screen, QPoint(0, 0));
+        drawn.surfaces.compose(drawn.table.game.board(), drawn.geometry, 0);
+        drawn.surfaces.board().compose(screen, QPoint(0, 0));
         benchmark::DoNotOptimize(screen.constBits());
     }
     bench.SetLabel(std::to_string(size.width()) + " x " + std::to_string(size.height()));
 }
 BENCHMARK(BM_DisplayBoard)->ArgName("screen")->Arg(0)->Arg(1024)->Arg(1080);
 
-void CopyTile(QImage& to, int x, int y, int w, int h, const QImage& from, int fx, int fy) {
+void copyTile(QImage& to, int x, int y, int w, int h, const QImage& from, int fx, int fy) {
     uchar* out = to.bits();
     const uchar* in = from.constBits();
     for (int row = 0; row < h; ++row)
@@ -58,21 +54,24 @@ void CopyTile(QImage& to, int x, int y, int w, int h, const QImage& from, int fx
 }
 
 void BM_MemcpyBound(benchmark::State& bench) {
-    Board board(static_cast<int>(bench.range(0)));
-    BoardSurfaces& s = board.surfaces;
-    const GameState& state = board.table.state;
-    const int w = CLng(state.TileWidth), h = CLng(state.TileHeight);
-    QImage screen = MakeSurface(s.board.size.width(), s.board.size.height());
-    QImage hold = MakeSurface(w, h);
+    DrawnBoard drawn(static_cast<int>(bench.range(0)));
+    BoardSurfaces& s = drawn.surfaces;
+    const Board& board = drawn.table.game.board();
+    const int w = roundToInt32(drawn.geometry.tileWidth());
+    const int h = roundToInt32(drawn.geometry.tileHeight());
+    QImage screen = makeSurface(s.board().size.width(), s.board().size.height());
+    QImage hold = makeSurface(w, h);
+    const QImage& sheet = s.sheet(0);
     for (auto _ : bench) {
-        screen.fill(s.background);
-        for (int i = 0; i < state.TileCount; ++i) {
-            const TileRec& t = state.Tiles[i];
+        screen.fill(s.board().background);
+        for (int16_t i = 0; i < board.tileCount(); ++i) {
+            const TilePlace at = drawn.geometry.place(i);
+            const SheetCell cell = drawn.geometry.sheetCell(board[i].face);
             // Every tile lies wholly on the board here, so no clipping is needed.
-            CopyTile(hold, 0, 0, w, h, screen, t.X, t.Y);
-            CopyTile(hold, 0, 0, w, h, s.picMask, 0, 0);
-            CopyTile(hold, 0, 0, w, h, s.Sheet(0), t.PicX, t.PicY);
-            CopyTile(screen, t.X, t.Y, w, h, hold, 0, 0);
+            copyTile(hold, 0, 0, w, h, screen, at.x, at.y);
+            copyTile(hold, 0, 0, w, h, s.mask(), 0, 0);
+            copyTile(hold, 0, 0, w, h, sheet, cell.x, cell.y);
+            copyTile(screen, at.x, at.y, w, h, hold, 0, 0);
         }
         benchmark::DoNotOptimize(screen.constBits());
     }
@@ -83,12 +82,11 @@ BENCHMARK(BM_MemcpyBound)->ArgName("screen")->Arg(0)->Arg(1024)->Arg(1080);
 // (2.25) or a 4K one (4.5) does for the set in use.
 void BM_DrawBuiltinSheet(benchmark::State& bench) {
     const float scale = static_cast<float>(bench.range(1)) / 100;
-    GameState state;
-    state.TileWidth *= scale;
-    state.TileHeight *= scale;
-    state.BoardScale = scale;
-    const art::SheetGrid grid = BoardSheetGrid(state, QSizeF(396 * scale, 220 * scale), 1);
-    for (auto _ : bench) benchmark::DoNotOptimize(MakeBuiltinSheet(bench.range(0), grid));
+    BoardGeometry geometry;
+    geometry.scaleFor(ScreenScale{scale, scale});
+    const art::SheetGrid grid = boardSheetGrid(geometry, QSizeF(396 * scale, 220 * scale), 1);
+    const int set = static_cast<int>(bench.range(0));
+    for (auto _ : bench) benchmark::DoNotOptimize(makeBuiltinSheet(set, grid));
 }
 BENCHMARK(BM_DrawBuiltinSheet)
     ->ArgNames({"set", "scale%"})
@@ -99,12 +97,12 @@ BENCHMARK(BM_DrawBuiltinSheet)
 // A picture file's sheet stretched to the same size, as Load Tileset does on a scaled board (and
 // as every set was stretched before the built-in ones were drawn).
 void BM_StretchSheet(benchmark::State& bench) {
-    const QImage picture = LoadBuiltinSheet(0);
-    const QSize size(CLng(396 * 2.25), CLng(220 * 2.25));
+    const QImage picture = loadBuiltinSheet(0);
+    const QSize size(roundToInt32(396 * 2.25), roundToInt32(220 * 2.25));
     for (auto _ : bench) {
-        QImage sheet = MakeSurface(size.width(), size.height());
-        StretchBlt(sheet, 0, 0, size.width(), size.height(), picture, 0, 0, picture.width(),
-                   picture.height());
+        QImage sheet = makeSurface(size.width(), size.height());
+        stretchRect(sheet, 0, 0, size.width(), size.height(), picture, 0, 0, picture.width(),
+                    picture.height());
         benchmark::DoNotOptimize(sheet.constBits());
     }
 }

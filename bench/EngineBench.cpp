@@ -2,24 +2,26 @@
 
 #include <memory>
 
-#include "Deal.h"
-#include "EngineTable.h"
+#include "bench/EngineTable.h"
+#include "board/Deal.h"
 
 // What the engine costs where the player waits for it, for each layout: a new deal, the pair
 // count that follows every taken pair, and a whole game played out.
 namespace varnel::bench {
 namespace {
 
+// The faces dealt, the tiles free from the start marked, and the tiles placed on a design-size
+// board.
 void BM_DealAndBuild(benchmark::State& bench) {
-    const auto layout = static_cast<int16_t>(bench.range(0));
-    GameState state;
-    state.CurrentLayout = layout;
-    const LayoutRow& row = *FindLayout(layout);
-    state.TileCount = row.tileCount;
-    Random random;
+    const LayoutRow& row = *findLayout(static_cast<int>(bench.range(0)));
+    const CellSize designCell{44, 55, 1, 609};
+    uint32_t dealNumber = 1;
     for (auto _ : bench) {
-        row.rules.BuildLayout(state, random, DealMode::NewFaces);
-        benchmark::DoNotOptimize(state.Tiles.data());
+        Board board = dealFaces(row.tileCount(), dealNumber++);
+        row.rules.markStartFree(board);
+        const TilePlaces places = row.rules.places(designCell);
+        benchmark::DoNotOptimize(board);
+        benchmark::DoNotOptimize(places.data());
     }
 }
 BENCHMARK(BM_DealAndBuild)->ArgName("layout")->Arg(kDragon)->Arg(kRivers)->Arg(kPyramid);
@@ -31,7 +33,7 @@ void BM_CountPairsFreshBoard(benchmark::State& bench) {
         tables.push_back(std::make_unique<Table>(layout, seed));
     std::size_t k = 0;
     for (auto _ : bench) {
-        benchmark::DoNotOptimize(tables[k]->game.CountPairs());
+        benchmark::DoNotOptimize(tables[k]->game.countPairs());
         k = (k + 1) % tables.size();
     }
 }
@@ -46,9 +48,9 @@ void BM_PlayWholeGame(benchmark::State& bench) {
     int64_t games = 0, won = 0, pairsTaken = 0;
     for (auto _ : bench) {
         Table table(layout, seed++);
-        while (table.TakeRandomPair(rng)) ++pairsTaken;
+        while (table.takeRandomPair(rng)) ++pairsTaken;
         ++games;
-        won += table.state.TilesLeft == 0;
+        won += table.game.board().tilesLeft() == 0;
     }
     bench.counters["won"] = benchmark::Counter(static_cast<double>(won) / games);
     bench.counters["pairs"] = benchmark::Counter(static_cast<double>(pairsTaken) / games);

@@ -6,28 +6,28 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "FirstBoard.h"
-#include "FirstPaint.h"
-#include "ResidentMemory.h"
-#include "frmVarnel.h"
+#include "app/FirstBoard.h"
+#include "app/MainWindow.h"
+#include "bench/FirstPaint.h"
+#include "bench/ResidentMemory.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Varnel Solitaire"));
-    varnel::VarnelEnvironment environment = varnel::ProgramEnvironment();
+    varnel::Environment environment = varnel::programEnvironment();
     if (argc > 1) environment.appPath = QString::fromLocal8Bit(argv[1]);
     const bool memory = argc > 2 && QByteArray(argv[2]) == "--memory";
-    varnel::frmVarnel window(environment);
-    QObject::connect(&window, &varnel::frmVarnel::FirstBoardShown, &window,
-                     [] { varnel::AfterFirstBoardShown(); });
+    varnel::MainWindow window(environment);
+    QObject::connect(&window, &varnel::MainWindow::firstBoardShown, &window,
+                     [] { varnel::afterFirstBoardShown(); });
     window.showMaximized();
     // Once the board is on screen, stop; or measure once the music plays.
-    const AfterFirstPaint firstBoard(window.picBoard, [&window, memory] {
-        if (!memory) AfterFirstPaint::EndNow();
-        window.Music().WaitUntilStarted();
+    const AfterFirstPaint firstBoard(window.boardArea().boardWidget(), [&window, memory] {
+        if (!memory) AfterFirstPaint::endNow();
+        window.music().device().waitUntilStarted();
         QTimer::singleShot(1000, [] {
-            std::printf("%ld\n", ResidentKiB());
-            AfterFirstPaint::EndNow();
+            std::printf("%ld\n", residentKiB());
+            AfterFirstPaint::endNow();
         });
     });
     return app.exec();

@@ -18,7 +18,7 @@ class AfterFirstPaint : public QObject {
         widget->installEventFilter(this);
     }
 
-    static void EndNow() {
+    static void endNow() {
         std::fflush(stdout);
         _exit(0);
     }

@@ -4,7 +4,7 @@
 #include <string>
 
 // The resident memory of this process in KiB, as the kernel counts it (VmRSS); 0 if unknown.
-inline long ResidentKiB() {
+inline long residentKiB() {
     std::ifstream status("/proc/self/status");
     std::string key;
     long value = 0;

@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <string>
 
-#include "Deal.h"
-#include "Random.h"
-#include "SavedGame.h"
+#include "app/savegame/SavedGame.h"
+#include "board/Deal.h"
+#include "play/LayoutTable.h"
 
 // What S&ave Game costs the player, whatever the old file: one of the usual size, and a huge one
 // (2 GB, nearly all of it a hole) that an earlier version would have copied in full. The time
@@ -19,18 +19,17 @@ void BM_SaveOverOldFile(benchmark::State& bench) {
     const std::filesystem::path folder = ::mkdtemp(pattern.data());
     const std::filesystem::path path = folder / kSavedGameFileName;
 
-    GameState rivers;
-    Random random([] { return 7u; });
-    rivers.CurrentLayout = kRivers;
-    rivers.TileCount = rivers.TilesLeft = 84;
-    DealFaces(rivers, random, rivers.TileCount, DealMode::NewFaces);
-    if (!WriteSavedGame(path, rivers)) bench.SkipWithError("cannot save in the temporary folder");
+    const LayoutRow& row = *findLayout(kRivers);
+    Board rivers = dealFaces(row.tileCount(), 7);
+    row.rules.markStartFree(rivers);
+    if (!writeSavedGame(path, kRivers, rivers))
+        bench.SkipWithError("cannot save in the temporary folder");
 
     for (auto _ : bench) {
         bench.PauseTiming();
         std::filesystem::resize_file(path, static_cast<std::uintmax_t>(bench.range(0)));
         bench.ResumeTiming();
-        if (!WriteSavedGame(path, rivers)) bench.SkipWithError("the save failed");
+        if (!writeSavedGame(path, kRivers, rivers)) bench.SkipWithError("the save failed");
     }
     std::filesystem::remove_all(folder);
 }

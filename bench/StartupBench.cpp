@@ -26,7 +26,7 @@ struct ProbeRun {
     bool ok = false;
 };
 
-ProbeRun RunProbe(std::vector<const char*> argv) {
+ProbeRun runProbe(std::vector<const char*> argv) {
     argv.push_back(nullptr);
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0) return {};
@@ -54,7 +54,7 @@ ProbeRun RunProbe(std::vector<const char*> argv) {
     return run;
 }
 
-double Median(std::vector<double> values) {
+double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values.empty() ? 0 : values[values.size() / 2];
 }
@@ -84,8 +84,8 @@ void BM_StartToFirstBoard(benchmark::State& bench) {
     const MusicSetting music(bench.range(0) != 0);
     std::vector<double> game, bare, gameCpu, bareCpu;
     for (auto _ : bench) {
-        const ProbeRun floor = RunProbe({VARNEL_BARE_PROBE});
-        const ProbeRun run = RunProbe({VARNEL_PROBE, VARNEL_APP_DIR});
+        const ProbeRun floor = runProbe({VARNEL_BARE_PROBE});
+        const ProbeRun run = runProbe({VARNEL_PROBE, VARNEL_APP_DIR});
         if (!floor.ok || !run.ok) {
             bench.SkipWithError("a probe did not start");
             break;
@@ -96,10 +96,10 @@ void BM_StartToFirstBoard(benchmark::State& bench) {
         gameCpu.push_back(run.cpuSeconds);
         bench.SetIterationTime(run.seconds);
     }
-    bench.counters["bare_ms"] = Median(bare) * 1000;
-    bench.counters["ratio"] = Median(game) / std::max(Median(bare), 1e-9);
-    bench.counters["cpu_ms"] = Median(gameCpu) * 1000;
-    bench.counters["bare_cpu_ms"] = Median(bareCpu) * 1000;
+    bench.counters["bare_ms"] = median(bare) * 1000;
+    bench.counters["ratio"] = median(game) / std::max(median(bare), 1e-9);
+    bench.counters["cpu_ms"] = median(gameCpu) * 1000;
+    bench.counters["bare_cpu_ms"] = median(bareCpu) * 1000;
 }
 BENCHMARK(BM_StartToFirstBoard)
     ->ArgName("music")
@@ -114,8 +114,8 @@ void BM_ResidentMemoryAfterFirstBoard(benchmark::State& bench) {
     const MusicSetting music(bench.range(0) != 0);
     std::vector<double> game, bare;
     for (auto _ : bench) {
-        const ProbeRun floor = RunProbe({VARNEL_BARE_PROBE, "--memory"});
-        const ProbeRun run = RunProbe({VARNEL_PROBE, VARNEL_APP_DIR, "--memory"});
+        const ProbeRun floor = runProbe({VARNEL_BARE_PROBE, "--memory"});
+        const ProbeRun run = runProbe({VARNEL_PROBE, VARNEL_APP_DIR, "--memory"});
         if (!floor.ok || !run.ok) {
             bench.SkipWithError("a probe did not start");
             break;
@@ -124,8 +124,8 @@ void BM_ResidentMemoryAfterFirstBoard(benchmark::State& bench) {
         game.push_back(std::atof(run.output.c_str()) / 1024);
         bench.SetIterationTime(run.seconds);
     }
-    bench.counters["game_MiB"] = Median(game);
-    bench.counters["bare_MiB"] = Median(bare);
+    bench.counters["game_MiB"] = median(game);
+    bench.counters["bare_MiB"] = median(bare);
 }
 BENCHMARK(BM_ResidentMemoryAfterFirstBoard)
     ->ArgName("music")

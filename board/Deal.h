@@ -2,26 +2,17 @@
 
 #include <cstdint>
 
-#include "GameState.h"
-#include "Random.h"
+#include "board/Board.h"
+#include "board/Random.h"
 
 namespace varnel {
 
-// A new game deals new faces; a board rebuilt around a deal (a restored game, a scaled window)
-// keeps the faces and free flags on the table.
-enum class DealMode { NewFaces, KeepFaces };
+// Deals tileCount / 4 faces, four tiles of each, every tile blocked: the deal numbered
+// dealNumber. The same count and number give the same board everywhere and always.
+Board dealFaces(int16_t tileCount, uint32_t dealNumber);
 
-// Deals tileCount / 4 faces, four of each, over records 0..tileCount - 1 with every Free flag
-// cleared, then points each tile at its face's picture. Keeping the faces, the deck is still
-// shuffled (so the random source moves on the same way) but faces and flags stay as they are;
-// only the picture offsets follow the current tile size.
-void DealFaces(GameState& state, Random& random, int16_t tileCount, DealMode mode);
-
-inline void DealDragon(GameState& state, Random& random, DealMode mode) {
-    DealFaces(state, random, 144, mode);
-}
-inline void DealPyramid(GameState& state, Random& random, DealMode mode) {
-    DealFaces(state, random, 120, mode);
-}
+// Deals the faces of the tiles still on the board out again among those same tiles. Free flags
+// and removed tiles stay as they were; the number of tiles of each face is kept.
+void shuffleFaces(Board& board, Random& random);
 
 }  // namespace varnel

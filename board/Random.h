@@ -1,30 +1,27 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <random>
 
 namespace varnel {
 
-// The one random source of the game. Every deal and every shuffle reseeds it first, from the
-// clock in play; tests give it a seed source of their own so that a game can be replayed.
+// The game's one random generator. Its sequence is part of the game: a deal is a function of
+// its deal number through this generator, so the same number deals the same board on every
+// machine and in every later version. Change nothing here without a new kind of deal number.
 class Random {
-public:
-    using SeedSource = std::function<uint32_t()>;
+  public:
+    explicit Random(uint32_t seed) : engine_(seed) {}
 
-    Random();
-    explicit Random(SeedSource seedSource);
+    // A seed from the clock, for what should differ from run to run.
+    static uint32_t clockSeed();
 
-    // Reseeds from the seed source (the clock unless a test chose otherwise).
-    void Randomize();
-    // Uniform in [0, 1).
-    double Rnd();
+    // Uniform in [0, 1): 32 random bits over 2^32.
+    double uniform();
     // A whole number from 0 to n - 1; n must be 1 or more.
-    int16_t RandomInt(int16_t n);
+    int16_t below(int16_t n);
 
-private:
-    SeedSource seedSource_;
-    std::mt19937 engine_;
+  private:
+    std::mt19937 engine_;  // its output is fixed by the C++ standard
 };
 
 }  // namespace varnel

@@ -1,20 +1,20 @@
-#include "BoardPicture.h"
+#include "display/BoardPicture.h"
 
 #include <utility>
 
-#include "RasterOps.h"
+#include "display/RasterOps.h"
 
 namespace varnel {
 
-BoardPicture BoardPicture::Blank(QSize size, QRgb background, QImage hold) {
+BoardPicture BoardPicture::blank(QSize size, QRgb background, QImage hold) {
     BoardPicture blank;
     blank.size = size;
     blank.background = background;
-    blank.picHold = std::move(hold);
+    blank.hold = std::move(hold);
     return blank;
 }
 
-void BoardPicture::Compose(QImage& out, QPoint origin) const {
+void BoardPicture::compose(QImage& out, QPoint origin) const {
     out.fill(background);
     const int w = tile.width(), h = tile.height();
     for (const PlacedTile& placed : tiles) {
@@ -23,10 +23,10 @@ void BoardPicture::Compose(QImage& out, QPoint origin) const {
         // Save what lies beneath, cut the tile's outline black, fill it with the face picture
         // (whose corners are black and so leave the board showing), and put it back. Each pixel
         // depends on itself alone, so any part of the board comes out as it does in the whole.
-        BitBlt(picHold, 0, 0, w, h, out, x, y, RasterOp::Copy);
-        BitBlt(picHold, 0, 0, w, h, mask, 0, 0, RasterOp::And);
-        BitBlt(picHold, 0, 0, w, h, sheet, placed.picX, placed.picY, RasterOp::Paint);
-        BitBlt(out, x, y, w, h, picHold, 0, 0, RasterOp::Copy);
+        transferRect(hold, 0, 0, w, h, out, x, y, RasterOp::Copy);
+        transferRect(hold, 0, 0, w, h, mask, 0, 0, RasterOp::And);
+        transferRect(hold, 0, 0, w, h, sheet, placed.sheetX, placed.sheetY, RasterOp::Or);
+        transferRect(out, x, y, w, h, hold, 0, 0, RasterOp::Copy);
     }
 }
 

@@ -15,15 +15,15 @@ namespace varnel {
 struct BoardPicture {
     struct PlacedTile {
         int x, y;        // the tile's corner on the board
-        int picX, picY;  // its face's corner on the sheet
+        int sheetX, sheetY;  // its face's corner on the sheet
     };
 
     // A board of the given size showing nothing but its background.
-    static BoardPicture Blank(QSize size, QRgb background, QImage hold);
+    static BoardPicture blank(QSize size, QRgb background, QImage hold);
 
     // Composes the part of the board whose top left corner is origin into out, as far as out
     // reaches: the background first, then each tile over what is beneath it, through the mask.
-    void Compose(QImage& out, QPoint origin) const;
+    void compose(QImage& out, QPoint origin) const;
 
     QSize size;
     QRgb background = qRgb(0, 0, 0);
@@ -31,7 +31,7 @@ struct BoardPicture {
     QImage sheet, mask;
     std::vector<PlacedTile> tiles;
     // One tile is composed here; scratch, so composing leaves the record itself as it is.
-    mutable QImage picHold;
+    mutable QImage hold;
 };
 
 }  // namespace varnel

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QImage>
+#include <QSizeF>
 #include <array>
 
-#include "BoardPicture.h"
-#include "GameState.h"
-#include "Sheet.h"
-#include "SheetCache.h"
+#include "board/Board.h"
+#include "display/BoardGeometry.h"
+#include "display/BoardPicture.h"
+#include "display/BuiltinArt.h"
+#include "display/SheetCache.h"
+#include "art/Sheet.h"
 
 namespace varnel {
 
@@ -14,25 +17,46 @@ namespace varnel {
 // tile-sheet slots. They are in device pixels, pixelRatio times the window's pixels that the
 // board's geometry is kept in, so that a high-density screen shows the tiles at its own
 // resolution.
-struct BoardSurfaces {
-    BoardPicture board;  // the last finished board
-    QImage picMask;      // the tile outline at the current tile size: black tile, white corners
-    // A null slot holds its built-in set, made at the board's size when first drawn with.
-    std::array<QImage, 5> picTile;
-    std::array<bool, 5> builtIn{true, true, true, true, true};  // false: a picture file's sheet
-    art::SheetGrid sheetGrid = art::SheetGrid::Design();  // where the built-in sets' cells lie
-    float pixelRatio = 1;
-    QRgb background = qRgb(0, 64, 64);
-    SheetCache sheetCache;  // built-in sets drawn at the board's size in an earlier run
+class BoardSurfaces {
+  public:
+    BoardSurfaces(float pixelRatio, SheetCache cache);
 
-    // The sheet of a slot, its built-in set made first if it is not yet.
-    const QImage& Sheet(int slot);
-    // Replaces the board with every present tile, laid in index order on a clear background.
-    void DisplayBoard(const GameState& state, int currentTileSet);
+    // Makes the mask, the sheets and a blank board for the geometry's scale. The built-in sets
+    // are drawn afresh at that size when first used (the set in use now at once); picture files
+    // are stretched to the size of the sheet in use.
+    void fitTo(const BoardGeometry& geometry, int tileSetInUse);
+    // Puts a picture file's sheet in the fifth slot, fitted to the board.
+    void usePictureSheet(const QImage& picture, const BoardGeometry& geometry);
+    // Replaces the finished board with every present tile, laid in number order on a clear
+    // background, from the sheet of that tile set.
+    void compose(const Board& board, const BoardGeometry& geometry, int tileSet);
+    void setBackground(QRgb colour) { background_ = colour; }
+
+    float pixelRatio() const { return pixelRatio_; }
+    const BoardPicture& board() const { return board_; }
+    const QImage& mask() const { return mask_; }
+    const art::SheetGrid& sheetGrid() const { return sheetGrid_; }
+    // The sheet of a slot, its built-in set drawn first if it is not yet.
+    const QImage& sheet(int slot);
+
+  private:
+    QImage fittedPicture(const QImage& picture, const BoardGeometry& geometry) const;
+
+    float pixelRatio_;
+    SheetCache sheetCache_;  // built-in sets drawn at the board's size in an earlier run
+    BoardPicture board_;
+    QImage mask_;  // the tile outline at the current tile size: black tile, white corners
+    // A null slot holds its built-in set, made at the board's size when first drawn with.
+    std::array<QImage, kTileSetCount> sheets_;
+    std::array<bool, kTileSetCount> pictureFile_{};  // a slot holding a picture file's sheet
+    art::SheetGrid sheetGrid_ = art::SheetGrid::design();  // where the cells of a sheet lie
+    QSizeF sheetSize_{design::kTileWidth * design::kSheetColumns,
+                      design::kTileHeight * design::kSheetRows};  // in the window's pixels
+    QRgb background_ = qRgb(0, 64, 64);
 };
 
 // The device pixels that cover a board of the given whole size in the window's pixels, rounded
 // up, so that at a fractional ratio the picture still fills its widget to the last row.
-QSize BoardDeviceSize(int width, int height, float pixelRatio);
+QSize boardDeviceSize(int width, int height, float pixelRatio);
 
 }  // namespace varnel

@@ -1,38 +1,29 @@
-#include "BuiltinArt.h"
+#include "display/BuiltinArt.h"
 
 #include <QImageReader>
-#include <array>
 
 namespace varnel {
-
 namespace {
 
-QString SheetResource(int slot) {
-    static const std::array<const char*, kTileSetCount> kSheets = {
-        ":/sheets/traditional.bmp", ":/sheets/alphabet.bmp", ":/sheets/flower-power.bmp",
-        ":/sheets/egyptian.bmp", ":/sheets/creepy-crawlers.bmp"};
+QString sheetResource(int slot) {
     if (slot < 0 || slot >= kTileSetCount) return {};
-    return QString::fromLatin1(kSheets[slot]);
+    return QStringLiteral(":/sheets/") + QString::fromLatin1(art::builtInTileSets()[slot].fileName);
 }
 
 }  // namespace
 
-QImage LoadBuiltinSheet(int slot) {
-    return QImage(SheetResource(slot)).convertToFormat(QImage::Format_RGB32);
+QImage loadBuiltinSheet(int slot) {
+    return QImage(sheetResource(slot)).convertToFormat(QImage::Format_RGB32);
 }
 
-QSize BuiltinSheetSize(int slot) {
-    return QImageReader(SheetResource(slot)).size();
-}
+QSize builtinSheetSize(int slot) { return QImageReader(sheetResource(slot)).size(); }
 
-QImage LoadTileMask() {
-    return QImage(":/mask.bmp").convertToFormat(QImage::Format_RGB32);
-}
+QImage loadTileMask() { return QImage(QStringLiteral(":/mask.bmp")).convertToFormat(QImage::Format_RGB32); }
 
-QIcon ProgramIcon() {
+QIcon programIcon() {
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QString(":/icons/varnel-%1.png").arg(size), QSize(size, size));
+        icon.addFile(QStringLiteral(":/icons/varnel-%1.png").arg(size), QSize(size, size));
     return icon;
 }
 

@@ -1,19 +1,18 @@
-#include "ColorDialog.h"
+#include "display/ColorDialog.h"
 
 #include <QColorDialog>
 
 namespace varnel {
 
-QColor ColourFromLong(int32_t colour) {
+QColor colourFromSetting(int32_t colour) {
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
-int32_t LongFromColour(const QColor& colour) {
+int32_t settingFromColour(const QColor& colour) {
     return colour.red() | (colour.green() << 8) | (colour.blue() << 16);
 }
 
-int32_t ShowColor(QWidget* owner, int32_t initialColour, bool fullOpen) {
-    (void)fullOpen;
+int32_t chooseColour(QWidget* owner, int32_t initialColour) {
     // Qt's dialog keeps its custom colours in a settings file of its own, written whenever a
     // dialog is destroyed; the game writes no file but its four settings. So one dialog serves
     // the whole run and is never destroyed: the custom colours start black, last for the run
@@ -26,13 +25,13 @@ int32_t ShowColor(QWidget* owner, int32_t initialColour, bool fullOpen) {
         return colours;
     }();
     dialog->setParent(owner, Qt::Dialog);  // centred over the window, and modal to it
-    dialog->setCurrentColor(ColourFromLong(initialColour));
+    dialog->setCurrentColor(colourFromSetting(initialColour));
     const int answer = dialog->exec();
     dialog->setParent(nullptr, Qt::Dialog);  // outlives the window that borrowed it
     if (answer != QDialog::Accepted) return -1;
     const QColor chosen = dialog->selectedColor();
     if (!chosen.isValid()) return -1;
-    return LongFromColour(chosen);
+    return settingFromColour(chosen);
 }
 
 }  // namespace varnel

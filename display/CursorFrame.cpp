@@ -1,4 +1,4 @@
-#include "CursorFrame.h"
+#include "display/CursorFrame.h"
 
 #include <QPainter>
 
@@ -10,7 +10,7 @@ CursorFrame::CursorFrame(QWidget* parent) : QWidget(parent) {
     hide();
 }
 
-void CursorFrame::SetLineWidth(int width) {
+void CursorFrame::setLineWidth(int width) {
     lineWidth_ = width;
     update();
 }

@@ -10,8 +10,8 @@ class CursorFrame : public QWidget {
     Q_OBJECT
   public:
     explicit CursorFrame(QWidget* parent = nullptr);
-    void SetLineWidth(int width);
-    int LineWidth() const { return lineWidth_; }
+    void setLineWidth(int width);
+    int lineWidth() const { return lineWidth_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,4 +1,4 @@
-#include "MessageBox.h"
+#include "display/MessageBox.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -27,8 +27,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override {
         QMessageBox::showEvent(event);  // sizes the box, wrapping beyond half the screen
-        KeepShortTextOnOneLine();
-        WidenForCaption();
+        keepShortTextOnOneLine();
+        widenForCaption();
     }
 
     void keyPressEvent(QKeyEvent* event) override {
@@ -48,7 +48,7 @@ protected:
 private:
     // On a small screen Qt wraps a text wider than half the screen, even a one-line question;
     // a text that fits on one line within three quarters of the screen stays on one line.
-    void KeepShortTextOnOneLine() {
+    void keepShortTextOnOneLine() {
         auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
         if (!label || !label->wordWrap() || !screen()) return;
         const int margins = label->width() - label->contentsRect().width();
@@ -66,7 +66,7 @@ private:
     // A short message makes a narrow box, and the window manager then cuts its caption
     // ("Var...ire"): leave room for the caption in a bold title font beside the title buttons.
     // The label holds the width, so that Qt's later re-sizing of the box keeps it.
-    void WidenForCaption() {
+    void widenForCaption() {
         auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
         if (!label || !screen()) return;
         QFont titleFont = font();
@@ -85,7 +85,7 @@ private:
 
 }  // namespace
 
-int ShowMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
+int showMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
                    const QString& text, QMessageBox::StandardButtons buttons) {
     GameMessageBox box(icon, caption, text, buttons, parent);
     return box.exec();

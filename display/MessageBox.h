@@ -9,7 +9,7 @@ namespace varnel {
 // grows to fit within the screen. A box with Yes and No and no Cancel closes only with an
 // answer: Escape and the close button do nothing there, for No may end the program.
 // Returns the standard button pressed.
-int ShowMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
+int showMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
                    const QString& text, QMessageBox::StandardButtons buttons);
 
 }  // namespace varnel

@@ -1,4 +1,4 @@
-#include "PictureFile.h"
+#include "display/PictureFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -17,7 +17,7 @@ enum class BitmapHeader { Plausible, CutShort, TooLarge };
 // The bitmap reader fills in rows that a cut-short file lacks instead of failing, so the
 // length is checked against what the header announces before the picture is read. The sides
 // are bounded first: a header may claim anything, and only then is the arithmetic in range.
-BitmapHeader CheckBitmapHeader(const QString& path, qint64 fileSize) {
+BitmapHeader checkBitmapHeader(const QString& path, qint64 fileSize) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return BitmapHeader::Plausible;
     const QByteArray header = file.read(34);
@@ -44,7 +44,7 @@ BitmapHeader CheckBitmapHeader(const QString& path, qint64 fileSize) {
 
 }  // namespace
 
-QImage ReadPictureFile(const QString& path, QString* reason) {
+QImage readPictureFile(const QString& path, QString* reason) {
     auto fail = [&](const QString& why) {
         if (reason) *reason = why;
         return QImage();
@@ -54,7 +54,7 @@ QImage ReadPictureFile(const QString& path, QString* reason) {
     if (info.isDir()) return fail(QStringLiteral("it is a folder, not a picture"));
     if (info.size() == 0) return fail(QStringLiteral("the file is empty"));
 
-    switch (CheckBitmapHeader(path, info.size())) {
+    switch (checkBitmapHeader(path, info.size())) {
         case BitmapHeader::CutShort:
             return fail(QStringLiteral("the file is cut short"));
         case BitmapHeader::TooLarge:

@@ -1,4 +1,4 @@
-#include "RasterOps.h"
+#include "display/RasterOps.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -16,23 +16,23 @@ namespace {
 #define VARNEL_WIDE_VECTORS
 #endif
 
-VARNEL_WIDE_VECTORS void AndRow(QRgb* __restrict out, const QRgb* __restrict in, int width) {
+VARNEL_WIDE_VECTORS void andRow(QRgb* __restrict out, const QRgb* __restrict in, int width) {
     for (int i = 0; i < width; ++i) out[i] &= in[i];
 }
 
-VARNEL_WIDE_VECTORS void OrRow(QRgb* __restrict out, const QRgb* __restrict in, int width) {
+VARNEL_WIDE_VECTORS void orRow(QRgb* __restrict out, const QRgb* __restrict in, int width) {
     for (int i = 0; i < width; ++i) out[i] |= in[i];
 }
 
 }  // namespace
 
-QImage MakeSurface(int width, int height, QRgb fill) {
+QImage makeSurface(int width, int height, QRgb fill) {
     QImage surface(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
     surface.fill(fill);
     return surface;
 }
 
-void BitBlt(QImage& destination, int x, int y, int width, int height, const QImage& source,
+void transferRect(QImage& destination, int x, int y, int width, int height, const QImage& source,
             int sourceX, int sourceY, RasterOp op) {
     Q_ASSERT(destination.format() == QImage::Format_RGB32);
     Q_ASSERT(source.format() == QImage::Format_RGB32);
@@ -58,22 +58,22 @@ void BitBlt(QImage& destination, int x, int y, int width, int height, const QIma
                 std::memcpy(out, in, sizeof(QRgb) * width);
                 break;
             case RasterOp::And:
-                AndRow(out, in, width);
+                andRow(out, in, width);
                 break;
-            case RasterOp::Paint:
-                OrRow(out, in, width);
+            case RasterOp::Or:
+                orRow(out, in, width);
                 break;
         }
     }
 }
 
-void StretchBlt(QImage& destination, int x, int y, int width, int height, const QImage& source,
+void stretchRect(QImage& destination, int x, int y, int width, int height, const QImage& source,
                 int sourceX, int sourceY, int sourceWidth, int sourceHeight) {
     if (width <= 0 || height <= 0 || sourceWidth <= 0 || sourceHeight <= 0) return;
     const QImage scaled = source.copy(sourceX, sourceY, sourceWidth, sourceHeight)
                               .scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                               .convertToFormat(QImage::Format_RGB32);
-    BitBlt(destination, x, y, width, height, scaled, 0, 0, RasterOp::Copy);
+    transferRect(destination, x, y, width, height, scaled, 0, 0, RasterOp::Copy);
 }
 
 }  // namespace varnel

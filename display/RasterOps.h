@@ -7,17 +7,17 @@
 // there) and OR (black keeps what was there). Rectangles are clipped to both surfaces.
 namespace varnel {
 
-enum class RasterOp { Copy, And, Paint };
+enum class RasterOp { Copy, And, Or };
 
 // A blank surface of the given size in the format the transfers work on.
-QImage MakeSurface(int width, int height, QRgb fill = qRgb(0, 0, 0));
+QImage makeSurface(int width, int height, QRgb fill = qRgb(0, 0, 0));
 
 // Source and destination are two different surfaces.
-void BitBlt(QImage& destination, int x, int y, int width, int height, const QImage& source,
+void transferRect(QImage& destination, int x, int y, int width, int height, const QImage& source,
             int sourceX, int sourceY, RasterOp op);
 
 // Copies a source rectangle into a destination rectangle of another size, smoothly scaled.
-void StretchBlt(QImage& destination, int x, int y, int width, int height, const QImage& source,
+void stretchRect(QImage& destination, int x, int y, int width, int height, const QImage& source,
                 int sourceX, int sourceY, int sourceWidth, int sourceHeight);
 
 }  // namespace varnel

@@ -1,4 +1,4 @@
-#include "SheetCache.h"
+#include "display/SheetCache.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -10,7 +10,7 @@
 #include <array>
 #include <cstring>
 
-#include "Typefaces.h"
+#include "art/Typefaces.h"
 
 namespace varnel {
 namespace {
@@ -25,7 +25,7 @@ struct Header {
     std::array<char, 16> key{};
 };
 
-void AddFile(QByteArray& stamp, const QString& path) {
+void addFile(QByteArray& stamp, const QString& path) {
     const QFileInfo file(path);
     stamp += path.toUtf8() + ' ' + QByteArray::number(file.size()) + ' ' +
              QByteArray::number(file.lastModified().toMSecsSinceEpoch()) + '\n';
@@ -33,8 +33,9 @@ void AddFile(QByteArray& stamp, const QString& path) {
 
 // What the drawing of a sheet depends on: the grid, the drawing code (this build of the
 // program), the Qt that rasterises it and the fonts it letters with.
-std::array<char, 16> KeyOf(int slot, const art::SheetGrid& grid) {
-    QByteArray stamp = QByteArray::number(slot) + ' ' + qVersion() + '\n';
+std::array<char, 16> keyOf(int slot, const art::SheetGrid& grid,
+                           const SheetCache::DrawnWith& with) {
+    QByteArray stamp = QByteArray::number(slot) + ' ' + with.qtVersion + '\n';
     const art::TileShape& shape = grid.shape;
     for (int n :
          {shape.width, shape.height, shape.depth, shape.line, shape.bone, grid.width, grid.height})
@@ -42,29 +43,35 @@ std::array<char, 16> KeyOf(int slot, const art::SheetGrid& grid) {
     for (int left : grid.columnLeft) stamp += QByteArray::number(left) + ' ';
     for (int top : grid.rowTop) stamp += QByteArray::number(top) + ' ';
     stamp += QByteArray::number(grid.scale, 'g', 9) + '\n';
-    AddFile(stamp, QCoreApplication::applicationFilePath());
-    for (const char* font : art::TypefaceFiles()) AddFile(stamp, QString::fromUtf8(font));
+    addFile(stamp, with.program);
+    for (const QString& font : with.fontFiles) addFile(stamp, font);
     const QByteArray digest = QCryptographicHash::hash(stamp, QCryptographicHash::Sha256);
     std::array<char, 16> key{};
     std::memcpy(key.data(), digest.constData(), key.size());
     return key;
 }
 
-qint64 RowBytes(const art::SheetGrid& grid) {
+qint64 rowBytes(const art::SheetGrid& grid) {
     return qint64{grid.width} * 4;
 }
 
 }  // namespace
 
-QString SheetCache::PathOf(int slot) const {
+SheetCache::DrawnWith SheetCache::DrawnWith::thisRun() {
+    DrawnWith with{QCoreApplication::applicationFilePath(), qVersion(), {}};
+    for (const char* font : art::typefaceFiles()) with.fontFiles << QString::fromUtf8(font);
+    return with;
+}
+
+QString SheetCache::pathOf(int slot) const {
     return folder_ + QStringLiteral("/sheet-%1.rgb").arg(slot);
 }
 
-QImage SheetCache::Load(int slot, const art::SheetGrid& grid) const {
+QImage SheetCache::load(int slot, const art::SheetGrid& grid) const {
     if (folder_.isEmpty()) return {};
     // Only a regular file of exactly the right length is opened (never a pipe or a folder).
-    const QFileInfo info(PathOf(slot));
-    if (!info.isFile() || info.size() != qint64{sizeof(Header)} + RowBytes(grid) * grid.height)
+    const QFileInfo info(pathOf(slot));
+    if (!info.isFile() || info.size() != qint64{sizeof(Header)} + rowBytes(grid) * grid.height)
         return {};
     QFile file(info.filePath());
     Header header;
@@ -72,16 +79,16 @@ QImage SheetCache::Load(int slot, const art::SheetGrid& grid) const {
         file.read(reinterpret_cast<char*>(&header), sizeof header) != qint64{sizeof header})
         return {};
     if (header.magic != kMagic || header.width != grid.width || header.height != grid.height ||
-        header.slot != static_cast<quint32>(slot) || header.key != KeyOf(slot, grid))
+        header.slot != static_cast<quint32>(slot) || header.key != keyOf(slot, grid, drawnWith_))
         return {};
     QImage sheet(grid.width, grid.height, QImage::Format_RGB32);
     for (int y = 0; y < grid.height; ++y)
-        if (file.read(reinterpret_cast<char*>(sheet.scanLine(y)), RowBytes(grid)) != RowBytes(grid))
+        if (file.read(reinterpret_cast<char*>(sheet.scanLine(y)), rowBytes(grid)) != rowBytes(grid))
             return {};
     return sheet;
 }
 
-void SheetCache::Store(int slot, const art::SheetGrid& grid, const QImage& sheet) const {
+void SheetCache::store(int slot, const art::SheetGrid& grid, const QImage& sheet) const {
     if (folder_.isEmpty() || sheet.format() != QImage::Format_RGB32 ||
         sheet.size() != QSize(grid.width, grid.height) || !QDir().mkpath(folder_))
         return;
@@ -89,12 +96,12 @@ void SheetCache::Store(int slot, const art::SheetGrid& grid, const QImage& sheet
     header.width = grid.width;
     header.height = grid.height;
     header.slot = static_cast<quint32>(slot);
-    header.key = KeyOf(slot, grid);
-    QSaveFile file(PathOf(slot));
+    header.key = keyOf(slot, grid, drawnWith_);
+    QSaveFile file(pathOf(slot));
     if (!file.open(QIODevice::WriteOnly)) return;
     file.write(reinterpret_cast<const char*>(&header), sizeof header);
     for (int y = 0; y < grid.height; ++y)
-        file.write(reinterpret_cast<const char*>(sheet.constScanLine(y)), RowBytes(grid));
+        file.write(reinterpret_cast<const char*>(sheet.constScanLine(y)), rowBytes(grid));
     file.commit();
 }
 

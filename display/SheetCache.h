@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 #include <utility>
 
-#include "Sheet.h"
+#include "art/Sheet.h"
 
 namespace varnel {
 
@@ -14,18 +16,31 @@ namespace varnel {
 // else (or a damaged file) reads as nothing, and the set is drawn again.
 class SheetCache {
   public:
+    // What a sheet is drawn with besides its grid: the program's file (its build), the version of
+    // Qt that rasterises it and the font files it letters with.
+    struct DrawnWith {
+        QString program;
+        QByteArray qtVersion;
+        QStringList fontFiles;
+
+        // This run of the program.
+        static DrawnWith thisRun();
+    };
+
     SheetCache() = default;  // keeps nothing
-    explicit SheetCache(QString folder) : folder_(std::move(folder)) {}
+    explicit SheetCache(QString folder, DrawnWith drawnWith = DrawnWith::thisRun())
+        : folder_(std::move(folder)), drawnWith_(std::move(drawnWith)) {}
 
     // The kept sheet of the slot for the grid, or a null image.
-    QImage Load(int slot, const art::SheetGrid& grid) const;
+    QImage load(int slot, const art::SheetGrid& grid) const;
     // Keeps the sheet for the next run; a folder that cannot be written keeps nothing.
-    void Store(int slot, const art::SheetGrid& grid, const QImage& sheet) const;
+    void store(int slot, const art::SheetGrid& grid, const QImage& sheet) const;
 
   private:
-    QString PathOf(int slot) const;
+    QString pathOf(int slot) const;
 
     QString folder_;
+    DrawnWith drawnWith_;
 };
 
 }  // namespace varnel

@@ -12,9 +12,11 @@ seconds=${1:-60}
 work=${FUZZ_DIR:-build-fuzz}
 mkdir -p "$work/corpus"
 
+# The checker and what it asks of the engine: the layout table, the layouts and the tile model.
 clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-    -Iapp/savegame -Iboard -Irivers \
-    fuzz/SavedGameFuzzer.cpp app/savegame/SavedGameFormat.cpp board/*.cpp rivers/*.cpp \
+    -I. \
+    fuzz/SavedGameFuzzer.cpp app/savegame/SavedGameFormat.cpp play/LayoutTable.cpp \
+    layouts/*.cpp board/*.cpp \
     -o "$work/SavedGameFuzzer"
 
 "$work/SavedGameFuzzer" -max_total_time="$seconds" -max_len=4096 -timeout=5 \

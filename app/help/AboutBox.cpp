@@ -1,4 +1,4 @@
-#include "AboutBox.h"
+#include "app/help/AboutBox.h"
 
 #include <QColor>
 #include <QFont>
@@ -12,7 +12,7 @@
 #include <QScreen>
 #include <QShowEvent>
 
-#include "AppInfo.h"
+#include "app/help/AppInfo.h"
 
 namespace varnel {
 
@@ -22,7 +22,7 @@ constexpr int LargestIconSide = 64;
 
 // The rounded face the window was drawn for is rarely installed on Linux; the next family
 // that exists takes its place, and Qt's own default if none does.
-QFont AboutFont(int pointSize, bool bold) {
+QFont aboutFont(int pointSize, bool bold) {
     QFont font;
     font.setFamilies({QStringLiteral("Arial Rounded MT Bold"), QStringLiteral("DejaVu Sans")});
     font.setPointSize(pointSize);
@@ -30,7 +30,7 @@ QFont AboutFont(int pointSize, bool bold) {
     return font;
 }
 
-QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, const QFont& font) {
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QFont& font) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(font);
@@ -39,16 +39,16 @@ QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, const Q
 
 }  // namespace
 
-frmAboutBox::frmAboutBox(const QPixmap& icon, QWidget* parent)
+AboutBox::AboutBox(const QPixmap& icon, QWidget* parent)
     : QDialog(parent),
-      imgIcon_(new QLabel(this)),
-      lblProgram_(AddLabel(this, "lblProgram", QString(), AboutFont(16, true))),
-      lblCopyright_(AddLabel(this, "lblCopyright", QString(), AboutFont(9, false))),
-      linDivider_(new QFrame(this)),
-      lblWeb_(AddLabel(this, "lblWeb", QString::fromUtf8(AppWebLine), AboutFont(10, false))),
-      lblEmail_(AddLabel(this, "lblEmail", QString::fromUtf8(AppEmailLine), AboutFont(10, false))),
-      cmdCancel_(new QPushButton(tr("Return to Game"), this)) {
-    setObjectName(QStringLiteral("frmAboutBox"));
+      icon_(new QLabel(this)),
+      program_(addLabel(this, "program", QString(), aboutFont(16, true))),
+      copyright_(addLabel(this, "copyright", QString(), aboutFont(9, false))),
+      divider_(new QFrame(this)),
+      web_(addLabel(this, "web", QString::fromUtf8(AppWebLine), aboutFont(10, false))),
+      email_(addLabel(this, "email", QString::fromUtf8(AppEmailLine), aboutFont(10, false))),
+      returnToGame_(new QPushButton(tr("Return to Game"), this)) {
+    setObjectName(QStringLiteral("aboutBox"));
     setWindowTitle(QString::fromUtf8(AppTitle));
     setModal(true);
 
@@ -58,66 +58,62 @@ frmAboutBox::frmAboutBox(const QPixmap& icon, QWidget* parent)
     setPalette(colours);
     setAutoFillBackground(true);
 
-    imgIcon_->setObjectName(QStringLiteral("imgIcon"));
+    icon_->setObjectName(QStringLiteral("icon"));
     QPixmap shown = icon;
     if (shown.width() > LargestIconSide || shown.height() > LargestIconSide) {
         shown = shown.scaled(LargestIconSide, LargestIconSide, Qt::KeepAspectRatio,
                              Qt::SmoothTransformation);
     }
-    imgIcon_->setPixmap(shown);
-    imgIcon_->setAlignment(Qt::AlignCenter);
+    icon_->setPixmap(shown);
+    icon_->setAlignment(Qt::AlignCenter);
 
-    linDivider_->setObjectName(QStringLiteral("linDivider"));
-    linDivider_->setFrameShape(QFrame::HLine);
-    linDivider_->setFrameShadow(QFrame::Sunken);
+    divider_->setObjectName(QStringLiteral("divider"));
+    divider_->setFrameShape(QFrame::HLine);
+    divider_->setFrameShadow(QFrame::Sunken);
 
     // Players may want to copy an address.
-    lblWeb_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    lblEmail_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    web_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    email_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
-    cmdCancel_->setFont(AboutFont(10, true));
-    cmdCancel_->setDefault(true);
-    cmdCancel_->setMinimumWidth(140);
-    connect(cmdCancel_, &QPushButton::clicked, this, &frmAboutBox::cmdCancel_Click);
+    returnToGame_->setObjectName(QStringLiteral("returnToGame"));
+    returnToGame_->setFont(aboutFont(10, true));
+    returnToGame_->setDefault(true);
+    returnToGame_->setMinimumWidth(140);
+    connect(returnToGame_, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(20, 18, 20, 16);
     grid->setHorizontalSpacing(18);
     grid->setVerticalSpacing(6);
-    grid->addWidget(imgIcon_, 0, 0, 2, 1, Qt::AlignTop);
-    grid->addWidget(lblProgram_, 0, 1);
-    grid->addWidget(lblCopyright_, 1, 1);
+    grid->addWidget(icon_, 0, 0, 2, 1, Qt::AlignTop);
+    grid->addWidget(program_, 0, 1);
+    grid->addWidget(copyright_, 1, 1);
     grid->addItem(new QSpacerItem(0, 6), 2, 0, 1, 2);
-    grid->addWidget(linDivider_, 3, 0, 1, 2);
+    grid->addWidget(divider_, 3, 0, 1, 2);
     grid->addItem(new QSpacerItem(0, 6), 4, 0, 1, 2);
-    grid->addWidget(lblWeb_, 5, 1);
-    grid->addWidget(lblEmail_, 6, 1);
+    grid->addWidget(web_, 5, 1);
+    grid->addWidget(email_, 6, 1);
     auto* buttons = new QHBoxLayout();
     buttons->addStretch();
-    buttons->addWidget(cmdCancel_);
+    buttons->addWidget(returnToGame_);
     grid->addItem(new QSpacerItem(0, 10), 7, 0, 1, 2);
     grid->addLayout(buttons, 8, 0, 1, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
-    Form_Load();
-}
-
-void frmAboutBox::Form_Load() {
-    lblProgram_->setText(ProgramNameAndVersion());
-    lblCopyright_->setText(QString::fromUtf8(AppLegalCopyright));
+    program_->setText(programNameAndVersion());
+    copyright_->setText(QString::fromUtf8(AppLegalCopyright));
     // The window's size is settled by its layout before it is placed.
     adjustSize();
-    CentreOnScreen();
+    centreOnScreen();
 }
 
-void frmAboutBox::showEvent(QShowEvent* event) {
+void AboutBox::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // The frame round the window may only be known now; centre the whole window with it.
-    CentreOnScreen();
+    centreOnScreen();
 }
 
-void frmAboutBox::CentreOnScreen() {
+void AboutBox::centreOnScreen() {
     const QWidget* owner = parentWidget();
     const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr) {
@@ -127,10 +123,6 @@ void frmAboutBox::CentreOnScreen() {
     const QSize size = frameGeometry().size();
     move(area.x() + (area.width() - size.width()) / 2,
          area.y() + (area.height() - size.height()) / 2);
-}
-
-void frmAboutBox::cmdCancel_Click() {
-    accept();
 }
 
 }  // namespace varnel

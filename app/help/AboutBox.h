@@ -13,30 +13,26 @@ namespace varnel {
 // and one button back to the game. Show it with exec(): it is modal, so the game takes no
 // input while it is open, and closing it leaves the game exactly as it was. It centres
 // itself on the screen (the screen of its parent when it has one), not on the game window.
-class frmAboutBox : public QDialog {
+class AboutBox : public QDialog {
     Q_OBJECT
 
   public:
     // The caller hands in the program's icon, so this window needs no resources of its own.
-    explicit frmAboutBox(const QPixmap& icon, QWidget* parent = nullptr);
-
-  public slots:
-    void cmdCancel_Click();
+    explicit AboutBox(const QPixmap& icon, QWidget* parent = nullptr);
 
   protected:
     void showEvent(QShowEvent* event) override;
 
   private:
-    void Form_Load();
-    void CentreOnScreen();
+    void centreOnScreen();
 
-    QLabel* imgIcon_;
-    QLabel* lblProgram_;
-    QLabel* lblCopyright_;
-    QFrame* linDivider_;
-    QLabel* lblWeb_;
-    QLabel* lblEmail_;
-    QPushButton* cmdCancel_;
+    QLabel* icon_;
+    QLabel* program_;
+    QLabel* copyright_;
+    QFrame* divider_;
+    QLabel* web_;
+    QLabel* email_;
+    QPushButton* returnToGame_;
 };
 
 }  // namespace varnel

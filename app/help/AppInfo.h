@@ -16,13 +16,13 @@ inline constexpr char AppWebLine[] = "www.varnel-solitaire.example";
 inline constexpr char AppEmailLine[] = "help@varnel-solitaire.example";
 
 // "Varnel Solitaire v2.0": the version numbers are written without a leading blank.
-inline QString ProgramNameAndVersion() {
+inline QString programNameAndVersion() {
     return QStringLiteral("%1 v%2.%3").arg(QString::fromUtf8(AppTitle)).arg(AppMajor).arg(AppMinor);
 }
 
 // The main window's caption: name and version, then the legal notice.
-inline QString MainWindowCaption() {
-    return ProgramNameAndVersion() + QStringLiteral(" - ") + QString::fromUtf8(AppLegalCopyright);
+inline QString mainWindowCaption() {
+    return programNameAndVersion() + QStringLiteral(" - ") + QString::fromUtf8(AppLegalCopyright);
 }
 
 }  // namespace varnel

@@ -1,4 +1,4 @@
-#include "HelpBrowser.h"
+#include "app/help/HelpBrowser.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -7,7 +7,7 @@
 namespace varnel {
 namespace {
 
-bool IsWebLink(const QUrl& url) {
+bool isWebLink(const QUrl& url) {
     const QString scheme = url.scheme().toLower();
     return scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
            scheme == QLatin1String("mailto");
@@ -21,11 +21,11 @@ HelpBrowser::HelpBrowser(QWidget* parent) : QTextBrowser(parent) {
     setOpenLinks(true);
 }
 
-void HelpBrowser::SetHelpFolder(const QString& folder) {
+void HelpBrowser::setHelpFolder(const QString& folder) {
     folder_ = QFileInfo(folder).canonicalFilePath();
 }
 
-bool HelpBrowser::IsHelpFile(const QUrl& url) const {
+bool HelpBrowser::isHelpFile(const QUrl& url) const {
     if (folder_.isEmpty() || !url.isLocalFile()) return false;
     // Links (and "..") are followed first, so that no way round leads outside the folder.
     const QFileInfo file(url.toLocalFile());
@@ -34,15 +34,15 @@ bool HelpBrowser::IsHelpFile(const QUrl& url) const {
 
 void HelpBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType type) {
     const QUrl url = source().resolved(name);
-    if (IsWebLink(url)) {
+    if (isWebLink(url)) {
         QDesktopServices::openUrl(url);
         return;
     }
-    if (IsHelpFile(url)) QTextBrowser::doSetSource(url, type);
+    if (isHelpFile(url)) QTextBrowser::doSetSource(url, type);
 }
 
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
-    if (!IsHelpFile(source().resolved(name))) return {};
+    if (!isHelpFile(source().resolved(name))) return {};
     return QTextBrowser::loadResource(type, name);
 }
 

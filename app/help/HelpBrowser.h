@@ -15,7 +15,7 @@ class HelpBrowser : public QTextBrowser {
     explicit HelpBrowser(QWidget* parent = nullptr);
 
     // The folder of the help pages; pages and the files they use must lie inside it.
-    void SetHelpFolder(const QString& folder);
+    void setHelpFolder(const QString& folder);
 
   protected:
     // Every page change, by link, by the toolbar or by the window, comes through here.
@@ -24,7 +24,7 @@ class HelpBrowser : public QTextBrowser {
     QVariant loadResource(int type, const QUrl& name) override;
 
   private:
-    bool IsHelpFile(const QUrl& url) const;
+    bool isHelpFile(const QUrl& url) const;
 
     QString folder_;  // without links and without a trailing "/"
 };

@@ -1,4 +1,4 @@
-#include "HelpWindow.h"
+#include "app/help/HelpWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -9,18 +9,18 @@
 #include <QToolBar>
 #include <QUrl>
 
-#include "AppInfo.h"
+#include "app/help/AppInfo.h"
 
 namespace varnel {
 
 namespace {
 
-QPointer<HelpWindow>& TheHelpWindow() {
+QPointer<HelpWindow>& theHelpWindow() {
     static QPointer<HelpWindow> window;
     return window;
 }
 
-QString HelpCaption() {
+QString helpCaption() {
     return QString::fromUtf8(AppTitle) + QStringLiteral(" Help");
 }
 
@@ -34,7 +34,7 @@ HelpWindow::HelpWindow()
     // Closing the game window must end the program even while the help is still open.
     setAttribute(Qt::WA_QuitOnClose, false);
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(HelpCaption());
+    setWindowTitle(helpCaption());
 
     back_->setShortcut(QKeySequence::Back);
     forward_->setShortcut(QKeySequence::Forward);
@@ -53,20 +53,20 @@ HelpWindow::HelpWindow()
 
     connect(back_, &QAction::triggered, browser_, &QTextBrowser::backward);
     connect(forward_, &QAction::triggered, browser_, &QTextBrowser::forward);
-    connect(contents_, &QAction::triggered, this, &HelpWindow::GoToContents);
+    connect(contents_, &QAction::triggered, this, &HelpWindow::goToContents);
     connect(browser_, &QTextBrowser::backwardAvailable, back_, &QAction::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QAction::setEnabled);
-    connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::UpdateCaption);
+    connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::updateCaption);
 
     resize(640, 540);
 }
 
-void HelpWindow::ShowContents(const QString& helpFile) {
+void HelpWindow::showContents(const QString& helpFile) {
     contentsFile_ = helpFile;
-    GoToContents();
+    goToContents();
 }
 
-void HelpWindow::GoToContents() {
+void HelpWindow::goToContents() {
     const QFileInfo info(contentsFile_);
     if (!info.isFile()) {
         browser_->setHtml(
@@ -74,10 +74,10 @@ void HelpWindow::GoToContents() {
                 .arg(QDir::toNativeSeparators(info.absoluteFilePath()).toHtmlEscaped()));
         // Back would lead to pages that may be gone as well.
         browser_->clearHistory();
-        setWindowTitle(HelpCaption());
+        setWindowTitle(helpCaption());
         return;
     }
-    browser_->SetHelpFolder(info.absolutePath());
+    browser_->setHelpFolder(info.absolutePath());
     const QUrl url = QUrl::fromLocalFile(info.absoluteFilePath());
     // The same page is read again, so pages that appeared or changed since are shown.
     if (browser_->source() == url) {
@@ -87,34 +87,31 @@ void HelpWindow::GoToContents() {
     }
 }
 
-void HelpWindow::UpdateCaption() {
+void HelpWindow::updateCaption() {
     const QString pageTitle = browser_->documentTitle();
-    setWindowTitle(pageTitle.isEmpty() ? HelpCaption() : HelpCaption() + " - " + pageTitle);
+    setWindowTitle(pageTitle.isEmpty() ? helpCaption() : helpCaption() + " - " + pageTitle);
 }
 
-void ShowHelp(const QString& helpFile, int command) {
-    if (command != HelpDisplayContents) {
-        return;
-    }
-    QPointer<HelpWindow>& window = TheHelpWindow();
+void showHelpContents(const QString& helpFile) {
+    QPointer<HelpWindow>& window = theHelpWindow();
     if (window.isNull()) {
         window = new HelpWindow();
         // A window without an owner is deleted by nobody else.
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, window, &QObject::deleteLater);
     }
-    window->ShowContents(helpFile);
+    window->showContents(helpFile);
     window->show();
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->raise();
     window->activateWindow();
 }
 
-HelpWindow* CurrentHelpWindow() {
-    return TheHelpWindow().data();
+HelpWindow* currentHelpWindow() {
+    return theHelpWindow().data();
 }
 
-void CloseHelp() {
-    QPointer<HelpWindow>& window = TheHelpWindow();
+void closeHelp() {
+    QPointer<HelpWindow>& window = theHelpWindow();
     delete window.data();
     window.clear();
 }

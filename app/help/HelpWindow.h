@@ -3,14 +3,11 @@
 #include <QMainWindow>
 #include <QString>
 
-#include "HelpBrowser.h"
+#include "app/help/HelpBrowser.h"
 
 class QAction;
 
 namespace varnel {
-
-// The help command that opens the help at its table of contents, the one the menus use.
-inline constexpr int HelpDisplayContents = 1;
 
 // The game's help viewer: a browser over the HTML help pages with Back, Forward and
 // Contents. It is a top-level window of its own with no owner, so it stays open beside the
@@ -24,13 +21,13 @@ class HelpWindow : public QMainWindow {
 
     // Shows the contents page helpFile. When the file is not there the window says in one
     // line where the pages were expected, so the player learns why no help appears.
-    void ShowContents(const QString& helpFile);
+    void showContents(const QString& helpFile);
 
-    HelpBrowser* Browser() const { return browser_; }
+    HelpBrowser* browser() const { return browser_; }
 
   private:
-    void GoToContents();
-    void UpdateCaption();
+    void goToContents();
+    void updateCaption();
 
     HelpBrowser* browser_;
     QAction* back_;
@@ -39,17 +36,17 @@ class HelpWindow : public QMainWindow {
     QString contentsFile_;
 };
 
-// Carries out a help command on helpFile. HelpDisplayContents opens the one help window
-// (made on first use, reused afterwards) at the contents page and brings it to the front;
-// other commands do nothing. Nothing here ever stops the game or asks the player anything.
-void ShowHelp(const QString& helpFile, int command);
+// Opens the one help window (made on first use, reused afterwards) at the contents page
+// helpFile and brings it to the front. Nothing here ever stops the game or asks the player
+// anything.
+void showHelpContents(const QString& helpFile);
 
-// The help window once ShowHelp has made it, otherwise nullptr.
-HelpWindow* CurrentHelpWindow();
+// The help window once showHelpContents has made it, otherwise nullptr.
+HelpWindow* currentHelpWindow();
 
 // Closes and deletes the help window at once. The window also goes by itself when the
-// application's event loop ends; this is for code that ends without it. The next ShowHelp
+// application's event loop ends; this is for code that ends without it. The next showHelpContents
 // makes a fresh one.
-void CloseHelp();
+void closeHelp();
 
 }  // namespace varnel

@@ -1,4 +1,4 @@
-#include "FluidSynthLibrary.h"
+#include "app/music/FluidSynthLibrary.h"
 
 #include <dlfcn.h>
 
@@ -12,17 +12,17 @@ namespace {
 // error unless the program gives it a handler of its own.
 using AlsaErrorHandler = void (*)(const char* file, int line, const char* function, int err,
                                   const char* format, ...);
-void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
+void ignoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
 
-void SilenceAlsa(void* library) {
+void silenceAlsa(void* library) {
     using SetHandler = int (*)(AlsaErrorHandler);
     // Found through FluidSynth's own dependencies: ALSA is loaded only if FluidSynth uses it.
     if (auto set = reinterpret_cast<SetHandler>(dlsym(library, "snd_lib_error_set_handler"))) {
-        set(&IgnoreAlsaError);
+        set(&ignoreAlsaError);
     }
 }
 
-const FluidSynthLibrary* Load() {
+const FluidSynthLibrary* load() {
     void* library = dlopen(VARNEL_FLUIDSYNTH_SONAME, RTLD_NOW | RTLD_LOCAL);
     if (library == nullptr) return nullptr;
     static FluidSynthLibrary api;
@@ -37,16 +37,16 @@ const FluidSynthLibrary* Load() {
     for (int level = 0; level < LAST_LOG_LEVEL; ++level) {
         api.fluid_set_log_function(level, nullptr, nullptr);
     }
-    SilenceAlsa(library);
+    silenceAlsa(library);
     return &api;
 }
 
 }  // namespace
 
-const FluidSynthLibrary* LoadFluidSynth() {
+const FluidSynthLibrary* loadFluidSynth() {
     static std::once_flag once;
     static const FluidSynthLibrary* library = nullptr;
-    std::call_once(once, [] { library = Load(); });
+    std::call_once(once, [] { library = load(); });
     return library;
 }
 

@@ -48,6 +48,6 @@ struct FluidSynthLibrary {
 // Loads the library on first use, from any thread, and silences its own log and that of the
 // sound libraries under it; nullptr when it cannot be loaded or lacks a function. The library
 // stays loaded until the program ends.
-const FluidSynthLibrary* LoadFluidSynth();
+const FluidSynthLibrary* loadFluidSynth();
 
 }  // namespace varnel

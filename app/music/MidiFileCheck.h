@@ -10,6 +10,6 @@ namespace varnel {
 // chunks as the header announces, each lying wholly inside the file and closed by an End of
 // Track event. Chunks of other kinds are skipped, as every reader must. A truncated or damaged
 // tune fails here before the synthesiser ever sees it.
-bool IsWellFormedMidiFile(std::span<const uint8_t> bytes);
+bool isWellFormedMidiFile(std::span<const uint8_t> bytes);
 
 }  // namespace varnel

@@ -1,4 +1,4 @@
-#include "MusicDevice.h"
+#include "app/music/MusicDevice.h"
 
 #include <malloc.h>
 
@@ -14,10 +14,10 @@
 #include <string>
 #include <thread>
 
-#include "FluidSynthLibrary.h"
-#include "SoundFontLoader.h"
-#include "TuneFile.h"
-#include "TunePresets.h"
+#include "app/music/FluidSynthLibrary.h"
+#include "app/music/SoundFontLoader.h"
+#include "app/music/TuneFile.h"
+#include "app/music/TunePresets.h"
 
 namespace varnel {
 
@@ -33,18 +33,18 @@ constexpr int kPolyphony = 64;
 
 // Cuts every voice at once and clears the effects and the channels back to their defaults, so
 // only a faint echo is left: a clean slate for a tune that sets up its own instruments.
-void Hush(const FluidSynthLibrary& fs, fluid_synth_t* synth) {
+void hush(const FluidSynthLibrary& fs, fluid_synth_t* synth) {
     fs.fluid_synth_system_reset(synth);
     fs.fluid_synth_all_sounds_off(synth, -1);
 }
 
 // Runs on the audio thread whenever the player moves on.
-int RememberTick(void* data, int tick) {
+int rememberTick(void* data, int tick) {
     static_cast<std::atomic<int>*>(data)->store(tick, std::memory_order_relaxed);
     return FLUID_OK;
 }
 
-void WriteToStandardError(const QString& line) {
+void writeToStandardError(const QString& line) {
     std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
 }
 
@@ -74,7 +74,7 @@ struct MusicDevice::Engine {
 
     // A fresh player waiting at startTick in place of the old one. Deleting a player is only
     // safe while nothing renders: callers stop the audio first.
-    bool NewPlayer(const std::vector<uint8_t>& tune, int startTick) {
+    bool newPlayer(const std::vector<uint8_t>& tune, int startTick) {
         if (player != nullptr) {
             fs.delete_fluid_player(player);
             player = nullptr;
@@ -87,7 +87,7 @@ struct MusicDevice::Engine {
             fs.delete_fluid_player(fresh);
             return false;
         }
-        fs.fluid_player_set_tick_callback(fresh, &RememberTick, &position);
+        fs.fluid_player_set_tick_callback(fresh, &rememberTick, &position);
         player = fresh;
         return true;
     }
@@ -108,16 +108,16 @@ struct MusicDevice::StartJob {
     QString failure;  // what went wrong with the sound system; empty when nothing did
 
     static void Run(const std::shared_ptr<StartJob>& job, MusicDevice* device);
-    bool Build();
-    bool StartAudioOutput();
+    bool build();
+    bool startAudioOutput();
 };
 
-QStringList MusicDevice::DefaultSoundFonts() {
+QStringList MusicDevice::defaultSoundFonts() {
     // Debian's small General MIDI font first; the system default as a fallback.
     return {"/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf2/default-GM.sf2"};
 }
 
-QStringList MusicDevice::DefaultAudioDrivers() {
+QStringList MusicDevice::defaultAudioDrivers() {
     // A desktop normally runs a sound server (PulseAudio, or PipeWire speaking its protocol):
     // going through it shares the sound card with other programs. Bare ALSA is for machines
     // without one. JACK is never asked for: connecting may start a JACK server, which would
@@ -127,68 +127,64 @@ QStringList MusicDevice::DefaultAudioDrivers() {
 
 MusicDevice::MusicDevice(QObject* parent)
     : QObject(parent),
-      soundFonts_(DefaultSoundFonts()),
-      audioDrivers_(DefaultAudioDrivers()),
-      failureReport_(&WriteToStandardError) {
-    connect(&statusTimer_, &QTimer::timeout, this, &MusicDevice::StatusUpdate);
+      soundFonts_(defaultSoundFonts()),
+      audioDrivers_(defaultAudioDrivers()),
+      failureReport_(&writeToStandardError) {
+    connect(&statusTimer_, &QTimer::timeout, this, &MusicDevice::statusUpdate);
     endWatch_.setInterval(kEndWatchMs);
-    connect(&endWatch_, &QTimer::timeout, this, &MusicDevice::WatchForEnd);
+    connect(&endWatch_, &QTimer::timeout, this, &MusicDevice::watchForEnd);
 }
 
 MusicDevice::~MusicDevice() {
-    Close();
+    close();
 }
 
-void MusicDevice::SetFileName(const QString& fileName) {
+void MusicDevice::setFileName(const QString& fileName) {
     fileName_ = fileName;
 }
-void MusicDevice::SetDeviceType(const QString& deviceType) {
-    deviceType_ = deviceType;
-}
-void MusicDevice::SetOutput(Output output) {
+void MusicDevice::setOutput(Output output) {
     output_ = output;
 }
-void MusicDevice::SetSoundFonts(const QStringList& paths) {
+void MusicDevice::setSoundFonts(const QStringList& paths) {
     soundFonts_ = paths;
 }
-void MusicDevice::SetAudioDrivers(const QStringList& drivers) {
+void MusicDevice::setAudioDrivers(const QStringList& drivers) {
     audioDrivers_ = drivers;
 }
-void MusicDevice::SetFailureReport(std::function<void(const QString&)> report) {
+void MusicDevice::setFailureReport(std::function<void(const QString&)> report) {
     failureReport_ = std::move(report);
 }
 
-void MusicDevice::HoldStart(bool hold) {
+void MusicDevice::holdStart(bool hold) {
     startHeld_ = hold;
-    if (!hold && playing_ && !start_ && !Sounding()) StartInBackground();
+    if (!hold && playing_ && !start_ && !sounding()) startInBackground();
 }
 
-void MusicDevice::Open() {
-    Close();
-    if (deviceType_.compare(QLatin1String("Sequencer"), Qt::CaseInsensitive) != 0) return;
-    auto tune = ReadTuneFile(QFile::encodeName(fileName_).toStdString());
+void MusicDevice::open() {
+    close();
+    auto tune = readTuneFile(QFile::encodeName(fileName_).toStdString());
     if (!tune) return;
     tune_ = std::make_shared<const std::vector<uint8_t>>(std::move(*tune));
-    UpdateStatusTimer();
+    updateStatusTimer();
 }
 
-void MusicDevice::Play() {
-    if (!tune_ || playing_ || AtEnd()) return;
+void MusicDevice::play() {
+    if (!tune_ || playing_ || atEnd()) return;
     playing_ = true;
     // A synthesiser on its way is told nothing: it sees playing_ when it arrives.
     if (start_) return;
-    if (Sounding()) {
+    if (sounding()) {
         engine_->fs.fluid_player_play(engine_->player);
         return;
     }
-    if (!startHeld_) StartInBackground();
+    if (!startHeld_) startInBackground();
 }
 
-bool MusicDevice::Sounding() const {
+bool MusicDevice::sounding() const {
     return engine_ && (output_ == Output::Manual || engine_->driver != nullptr);
 }
 
-void MusicDevice::StartInBackground() {
+void MusicDevice::startInBackground() {
     auto job = std::make_shared<StartJob>();
     job->tune = tune_;
     for (const QString& path : soundFonts_) {
@@ -204,10 +200,10 @@ void MusicDevice::StartInBackground() {
 }
 
 void MusicDevice::StartJob::Run(const std::shared_ptr<StartJob>& job, MusicDevice* device) {
-    bool ready = job->engine != nullptr || job->Build();
+    bool ready = job->engine != nullptr || job->build();
     if (ready) {
         job->engine->fs.fluid_player_play(job->engine->player);
-        ready = !job->withAudioOutput || job->StartAudioOutput();
+        ready = !job->withAudioOutput || job->startAudioOutput();
     }
     if (!ready) job->engine.reset();
     // Reading the sound font leaves megabytes of scratch memory freed but still held by the
@@ -220,12 +216,12 @@ void MusicDevice::StartJob::Run(const std::shared_ptr<StartJob>& job, MusicDevic
     // never called once it has let go.
     if (!job->abandoned) {
         QMetaObject::invokeMethod(
-            device, [device, job] { device->FinishStart(job); }, Qt::QueuedConnection);
+            device, [device, job] { device->finishStart(job); }, Qt::QueuedConnection);
     }
 }
 
-bool MusicDevice::StartJob::Build() {
-    const FluidSynthLibrary* library = LoadFluidSynth();
+bool MusicDevice::StartJob::build() {
+    const FluidSynthLibrary* library = loadFluidSynth();
     if (library == nullptr) {
         failure = QStringLiteral("the FluidSynth library could not be loaded");
         return false;
@@ -254,7 +250,7 @@ bool MusicDevice::StartJob::Build() {
         failure = QStringLiteral("FluidSynth could not make a synthesiser");
         return false;
     }
-    const auto presets = PresetsOfTune(*tune);
+    const auto presets = presetsOfTune(*tune);
     const bool haveFont = std::any_of(soundFonts.begin(), soundFonts.end(), [&](const auto& path) {
         // Only files that say they are sound fonts go to the loader, which complains aloud
         // about anything else.
@@ -263,8 +259,8 @@ bool MusicDevice::StartJob::Build() {
             return false;
         // Only the tune's instruments are loaded: the rest of a General MIDI font would take
         // megabytes for nothing.
-        if (auto subset = presets ? SoundFontSubset::Make(path, *presets) : nullptr)
-            LoadAsSubset(fs, settings, synth, std::move(subset));
+        if (auto subset = presets ? SoundFontSubset::make(path, *presets) : nullptr)
+            loadAsSubset(fs, settings, synth, std::move(subset));
         return fs.fluid_synth_sfload(synth, path.c_str(), 1) != FLUID_FAILED;
     });
     if (!haveFont) {
@@ -291,11 +287,11 @@ bool MusicDevice::StartJob::Build() {
             fs.fluid_player_get_status(scratch) == FLUID_PLAYER_PLAYING && engine->lengthTicks > 0;
     }
     fs.delete_fluid_player(scratch);
-    Hush(fs, synth);
-    return playable && engine->NewPlayer(*tune, 0);
+    hush(fs, synth);
+    return playable && engine->newPlayer(*tune, 0);
 }
 
-bool MusicDevice::StartJob::StartAudioOutput() {
+bool MusicDevice::StartJob::startAudioOutput() {
     const FluidSynthLibrary& fs = engine->fs;
     std::string tried;
     for (const std::string& name : audioDrivers) {
@@ -311,7 +307,7 @@ bool MusicDevice::StartJob::StartAudioOutput() {
     return false;
 }
 
-void MusicDevice::FinishStart(const std::shared_ptr<StartJob>& job) {
+void MusicDevice::finishStart(const std::shared_ptr<StartJob>& job) {
     // Already taken over by WaitUntilStarted, or abandoned by Close.
     if (start_ != job) return;
     start_.reset();
@@ -322,37 +318,37 @@ void MusicDevice::FinishStart(const std::shared_ptr<StartJob>& job) {
         failure = job->failure;
     }
     if (!engine_) {
-        Close();
-        if (!failure.isEmpty()) Fail(failure);
+        close();
+        if (!failure.isEmpty()) fail(failure);
         return;
     }
     lengthTicks_ = engine_->lengthTicks;
     if (engine_->driver != nullptr) endWatch_.start();
-    // Stop or Prev came while the synthesiser started: they take effect now.
+    // stop or rewind came while the synthesiser started: they take effect now.
     if (!playing_ || rewoundWhileStarting_) {
         const bool playAgain = playing_;
         const int at = rewoundWhileStarting_ ? 0 : engine_->position.load();
         rewoundWhileStarting_ = false;
-        StopAudioOutput();
-        Hush(engine_->fs, engine_->synth);
+        stopAudioOutput();
+        hush(engine_->fs, engine_->synth);
         playing_ = false;
-        if (!NewPlayer(at)) return;
-        if (playAgain) Play();
+        if (!newPlayer(at)) return;
+        if (playAgain) play();
     }
 }
 
-void MusicDevice::WaitUntilStarted() {
-    if (startHeld_) HoldStart(false);
+void MusicDevice::waitUntilStarted() {
+    if (startHeld_) holdStart(false);
     if (!start_) return;
     const std::shared_ptr<StartJob> job = start_;
     {
         std::unique_lock lock(job->mutex);
         job->finished.wait(lock, [&job] { return job->done; });
     }
-    FinishStart(job);
+    finishStart(job);
 }
 
-void MusicDevice::AbandonStart() {
+void MusicDevice::abandonStart() {
     if (!start_) return;
     {
         std::lock_guard lock(start_->mutex);
@@ -362,30 +358,30 @@ void MusicDevice::AbandonStart() {
     start_.reset();
 }
 
-void MusicDevice::Fail(const QString& what) {
+void MusicDevice::fail(const QString& what) {
     if (failureReport_) failureReport_(QStringLiteral("Varnel Solitaire: no music: ") + what);
 }
 
-bool MusicDevice::NewPlayer(int startTick) {
-    if (engine_->NewPlayer(*tune_, startTick)) return true;
-    Close();
+bool MusicDevice::newPlayer(int startTick) {
+    if (engine_->newPlayer(*tune_, startTick)) return true;
+    close();
     return false;
 }
 
-void MusicDevice::Stop() {
+void MusicDevice::stop() {
     if (!tune_ || !playing_) return;
     playing_ = false;
     if (!engine_) return;
-    const int stoppedAt = PositionTicks();
-    StopAudioOutput();
-    Hush(engine_->fs, engine_->synth);
+    const int stoppedAt = positionTicks();
+    stopAudioOutput();
+    hush(engine_->fs, engine_->synth);
     // The stopped player is swapped for a fresh one waiting at the same tick. When it plays,
     // FluidSynth's seek walks the tune from its start and sends every instrument and controller
     // change on the way, so the channels sound as they did before the hush.
-    NewPlayer(stoppedAt);
+    newPlayer(stoppedAt);
 }
 
-void MusicDevice::Prev() {
+void MusicDevice::rewind() {
     if (!tune_) return;
     playing_ = false;
     if (!engine_) {
@@ -393,15 +389,15 @@ void MusicDevice::Prev() {
         startPosition_ = 0;
         return;
     }
-    StopAudioOutput();
-    Hush(engine_->fs, engine_->synth);
+    stopAudioOutput();
+    hush(engine_->fs, engine_->synth);
     // A player that has run to its end cannot be sent back reliably on every FluidSynth
     // version, so the rewind is a fresh player over the tune held in memory.
-    NewPlayer(0);
+    newPlayer(0);
 }
 
-void MusicDevice::Close() {
-    AbandonStart();
+void MusicDevice::close() {
+    abandonStart();
     endWatch_.stop();
     engine_.reset();
     tune_.reset();
@@ -409,22 +405,22 @@ void MusicDevice::Close() {
     startPosition_ = 0;
     playing_ = false;
     rewoundWhileStarting_ = false;
-    UpdateStatusTimer();
+    updateStatusTimer();
 }
 
-int MusicDevice::Mode() const {
-    if (!tune_) return NotReady;
+MusicDevice::Mode MusicDevice::mode() const {
+    if (!tune_) return Mode::NotReady;
     // FluidSynth's own player status cannot tell a finished tune from a stopped one and only
     // turns to finished seconds after the last event; the position is exact.
-    return playing_ && !AtEnd() ? Playing : Stopped;
+    return playing_ && !atEnd() ? Mode::Playing : Mode::Stopped;
 }
 
-void MusicDevice::SetUpdateInterval(int milliseconds) {
+void MusicDevice::setUpdateInterval(int milliseconds) {
     updateInterval_ = std::max(0, milliseconds);
-    UpdateStatusTimer();
+    updateStatusTimer();
 }
 
-void MusicDevice::UpdateStatusTimer() {
+void MusicDevice::updateStatusTimer() {
     if (tune_ && updateInterval_ > 0) {
         statusTimer_.start(updateInterval_);
     } else {
@@ -432,17 +428,17 @@ void MusicDevice::UpdateStatusTimer() {
     }
 }
 
-int MusicDevice::PositionTicks() const {
+int MusicDevice::positionTicks() const {
     return engine_ ? engine_->position.load() : startPosition_;
 }
 
-bool MusicDevice::AtEnd() const {
+bool MusicDevice::atEnd() const {
     return engine_ && lengthTicks_ > 0 && engine_->position.load() >= lengthTicks_;
 }
 
-float MusicDevice::RenderMilliseconds(int milliseconds) {
+float MusicDevice::renderMilliseconds(int milliseconds) {
     if (output_ != Output::Manual || milliseconds <= 0) return 0.0F;
-    WaitUntilStarted();
+    waitUntilStarted();
     // Never beside a running driver: two threads rendering one synthesiser would corrupt it.
     if (!engine_ || engine_->driver != nullptr) return 0.0F;
     std::array<float, kBlockFrames> left{}, right{};
@@ -460,11 +456,11 @@ float MusicDevice::RenderMilliseconds(int milliseconds) {
     return peak;
 }
 
-bool MusicDevice::AudioOutputActive() const {
+bool MusicDevice::audioOutputActive() const {
     return engine_ && engine_->driver != nullptr;
 }
 
-void MusicDevice::StopAudioOutput() {
+void MusicDevice::stopAudioOutput() {
     endWatch_.stop();
     if (engine_ && engine_->driver != nullptr) {
         engine_->fs.delete_fluid_audio_driver(engine_->driver);
@@ -472,10 +468,10 @@ void MusicDevice::StopAudioOutput() {
     }
 }
 
-void MusicDevice::WatchForEnd() {
+void MusicDevice::watchForEnd() {
     // The tune has finished and its last chord has faded: nothing is left to render until the
     // next Play, so the audio thread need not keep rendering silence.
-    if (AtEnd()) StopAudioOutput();
+    if (atEnd()) stopAudioOutput();
 }
 
 }  // namespace varnel

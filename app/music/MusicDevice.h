@@ -29,10 +29,8 @@ class MusicDevice : public QObject {
     Q_OBJECT
 
   public:
-    // The mode numbers the window compares with; 526 is only ever read as "not stopped".
-    static constexpr int NotReady = 524;
-    static constexpr int Stopped = 525;
-    static constexpr int Playing = 526;
+    // Stopped also once the tune has played to its end, which is how the loop finds the end.
+    enum class Mode { NotReady, Stopped, Playing };
 
     // Where the sound goes. Manual renders nothing by itself: the tune advances only through
     // RenderMilliseconds, so tests run on a clock of their own and need no sound card.
@@ -45,9 +43,9 @@ class MusicDevice : public QObject {
     static constexpr double SampleRate = 22050.0;
 
     // Sound fonts tried in order when the device opens.
-    static QStringList DefaultSoundFonts();
+    static QStringList defaultSoundFonts();
     // Audio drivers tried in order each time playing starts.
-    static QStringList DefaultAudioDrivers();
+    static QStringList defaultAudioDrivers();
 
     explicit MusicDevice(QObject* parent = nullptr);
     ~MusicDevice() override;
@@ -56,81 +54,77 @@ class MusicDevice : public QObject {
     MusicDevice& operator=(const MusicDevice&) = delete;
 
     // Properties read by the next Open.
-    void SetFileName(const QString& fileName);
-    // Only "Sequencer" (any case) opens.
-    void SetDeviceType(const QString& deviceType);
-    void SetOutput(Output output);
-    void SetSoundFonts(const QStringList& paths);
-    void SetAudioDrivers(const QStringList& drivers);
+    void setFileName(const QString& fileName);
+    void setOutput(Output output);
+    void setSoundFonts(const QStringList& paths);
+    void setAudioDrivers(const QStringList& drivers);
 
     // Where the one line about a failure of the sound system goes; standard error by default.
-    void SetFailureReport(std::function<void(const QString&)> report);
+    void setFailureReport(std::function<void(const QString&)> report);
 
     // While held, Play counts as playing but the synthesiser waits to start: the window holds
     // it until its first board is on screen. Letting go starts what Play asked for.
-    void HoldStart(bool hold);
+    void holdStart(bool hold);
 
     // Reads the tune; afterwards the device is stopped at the start, or not ready if the tune is
     // missing, not an ordinary file or broken. An open device is closed first.
-    void Open();
+    void open();
     // Plays from the current position. Does nothing while playing, and at the end of the tune
-    // until Prev has rewound it. The first Play (and the first after the audio output was
+    // until rewind has rewound it. The first play (and the first after the audio output was
     // stopped) starts the synthesiser and the output in the background.
-    void Play();
+    void play();
     // Stops where the tune is; Play would go on from there.
-    void Stop();
+    void stop();
     // Stops and rewinds to the start of the tune.
-    void Prev();
+    void rewind();
     // Releases the tune, the synthesiser and the audio device: not ready until opened again.
-    void Close();
+    void close();
 
-    // NotReady, Stopped (also once the tune has played to its end) or Playing.
-    int Mode() const;
+    Mode mode() const;
 
     // Period of the StatusUpdate reports in milliseconds; 0 turns them off. Reports arrive only
     // while the device is open.
-    void SetUpdateInterval(int milliseconds);
-    int UpdateInterval() const { return updateInterval_; }
+    void setUpdateInterval(int milliseconds);
+    int updateInterval() const { return updateInterval_; }
 
     // Position and length of the open tune in MIDI ticks; 0 when not ready.
-    int PositionTicks() const;
-    int LengthTicks() const { return lengthTicks_; }
+    int positionTicks() const;
+    int lengthTicks() const { return lengthTicks_; }
 
     // With Output::Manual, renders this much of the tune into a scratch buffer and returns the
     // loudest sample (0 is silence). Does nothing with a real audio device or when not ready.
     // Waits for a synthesiser still starting: this is the tests' own clock.
-    float RenderMilliseconds(int milliseconds);
+    float renderMilliseconds(int milliseconds);
 
     // Waits until the synthesiser started by Play is up (or has failed) and takes it over; a
     // start on hold begins at once.
-    void WaitUntilStarted();
+    void waitUntilStarted();
     // Whether the synthesiser exists at all: not before the first Play.
-    bool SynthesiserLoaded() const { return engine_ != nullptr || start_ != nullptr; }
-    // Whether an audio driver is running: only from Play until Stop, Prev or the tune's end.
-    bool AudioOutputActive() const;
-    bool StatusTimerActive() const { return statusTimer_.isActive(); }
+    bool synthesiserLoaded() const { return engine_ != nullptr || start_ != nullptr; }
+    // Whether an audio driver is running: only from play until stop, rewind or the tune's end.
+    bool audioOutputActive() const;
+    bool statusTimerActive() const { return statusTimer_.isActive(); }
 
   signals:
-    void StatusUpdate();
+    void statusUpdate();
 
   private:
     struct Engine;
     struct StartJob;
 
     // Whether the synthesiser is here with somewhere for its sound to go.
-    bool Sounding() const;
-    void StartInBackground();
-    void FinishStart(const std::shared_ptr<StartJob>& job);
-    void AbandonStart();
-    void Fail(const QString& what);
-    void StopAudioOutput();
-    bool NewPlayer(int startTick);
-    bool AtEnd() const;
-    void WatchForEnd();
-    void UpdateStatusTimer();
+    bool sounding() const;
+    void startInBackground();
+    void finishStart(const std::shared_ptr<StartJob>& job);
+    void abandonStart();
+    void fail(const QString& what);
+    void stopAudioOutput();
+    bool newPlayer(int startTick);
+    bool atEnd() const;
+    void watchForEnd();
+    void updateStatusTimer();
 
     QString fileName_;
-    QString deviceType_;
     Output output_ = Output::AudioDevice;
     QStringList soundFonts_;
     QStringList audioDrivers_;
@@ -142,8 +136,8 @@ class MusicDevice : public QObject {
     std::unique_ptr<Engine> engine_;     // the synthesiser, once started and while idle here
     std::shared_ptr<StartJob> start_;    // the synthesiser while it starts on its own thread
     int startPosition_ = 0;              // where the tune stands while it starts
-    bool playing_ = false;               // Play sent, and no Stop or Prev since
-    bool rewoundWhileStarting_ = false;  // Prev sent while the synthesiser was starting
+    bool playing_ = false;               // play sent, and no stop or rewind since
+    bool rewoundWhileStarting_ = false;  // rewind sent while the synthesiser was starting
     bool startHeld_ = false;
 
     int updateInterval_ = 0;

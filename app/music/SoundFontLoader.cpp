@@ -1,4 +1,4 @@
-#include "SoundFontLoader.h"
+#include "app/music/SoundFontLoader.h"
 
 #include <map>
 #include <mutex>
@@ -18,7 +18,7 @@ struct OpenFile {
     int64_t at = 0;
 };
 
-void* Open(const char* path) {
+void* open(const char* path) {
     std::shared_ptr<const SoundFontSubset> subset;
     {
         std::lock_guard lock(subsetsMutex);
@@ -35,11 +35,11 @@ void* Open(const char* path) {
     return open;
 }
 
-int Read(void* into, fluid_long_long_t count, void* handle) {
+int read(void* into, fluid_long_long_t count, void* handle) {
     auto* open = static_cast<OpenFile*>(handle);
     if (count < 0 || open->at + count > open->size) return FLUID_FAILED;
     const bool read = open->subset
-                          ? open->subset->Read(open->file, open->at, into, count)
+                          ? open->subset->read(open->file, open->at, into, count)
                           : std::fseek(open->file, static_cast<long>(open->at), SEEK_SET) == 0 &&
                                 std::fread(into, 1, static_cast<size_t>(count), open->file) ==
                                     static_cast<size_t>(count);
@@ -48,7 +48,7 @@ int Read(void* into, fluid_long_long_t count, void* handle) {
     return FLUID_OK;
 }
 
-int Seek(void* handle, fluid_long_long_t offset, int origin) {
+int seek(void* handle, fluid_long_long_t offset, int origin) {
     auto* open = static_cast<OpenFile*>(handle);
     const int64_t base = origin == SEEK_SET ? 0 : origin == SEEK_CUR ? open->at : open->size;
     if (base + offset < 0 || base + offset > open->size) return FLUID_FAILED;
@@ -56,11 +56,11 @@ int Seek(void* handle, fluid_long_long_t offset, int origin) {
     return FLUID_OK;
 }
 
-fluid_long_long_t Tell(void* handle) {
+fluid_long_long_t tell(void* handle) {
     return static_cast<OpenFile*>(handle)->at;
 }
 
-int Close(void* handle) {
+int close(void* handle) {
     auto* open = static_cast<OpenFile*>(handle);
     std::fclose(open->file);
     delete open;
@@ -69,14 +69,14 @@ int Close(void* handle) {
 
 }  // namespace
 
-void LoadAsSubset(const FluidSynthLibrary& fs, fluid_settings_t* settings, fluid_synth_t* synth,
+void loadAsSubset(const FluidSynthLibrary& fs, fluid_settings_t* settings, fluid_synth_t* synth,
                   std::shared_ptr<const SoundFontSubset> subset) {
     fluid_sfloader_t* loader = fs.new_fluid_defsfloader(settings);
     if (loader == nullptr) return;
-    fs.fluid_sfloader_set_callbacks(loader, &Open, &Read, &Seek, &Tell, &Close);
+    fs.fluid_sfloader_set_callbacks(loader, &open, &read, &seek, &tell, &close);
     {
         std::lock_guard lock(subsetsMutex);
-        subsets[subset->Path()] = std::move(subset);
+        subsets[subset->path()] = std::move(subset);
     }
     // The synthesiser owns its loaders and tries the one added last first.
     fs.fluid_synth_add_sfloader(synth, loader);

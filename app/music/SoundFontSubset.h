@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "TunePresets.h"
+#include "app/music/TunePresets.h"
 
 namespace varnel {
 
@@ -20,14 +20,14 @@ class SoundFontSubset {
   public:
     // Nothing when the file is not a sound font laid out as usual (preset data last) or lacks
     // one of the presets.
-    static std::unique_ptr<const SoundFontSubset> Make(const std::string& path,
+    static std::unique_ptr<const SoundFontSubset> make(const std::string& path,
                                                        const std::set<PresetNumber>& presets);
 
-    const std::string& Path() const { return path_; }
+    const std::string& path() const { return path_; }
     int64_t Size() const { return pdtaStart_ + static_cast<int64_t>(pdta_.size()); }
     // Reads count bytes at offset at, taking the original's from file (the sound font, open
     // for reading); false when they are not all there.
-    bool Read(std::FILE* file, int64_t at, void* into, int64_t count) const;
+    bool read(std::FILE* file, int64_t at, void* into, int64_t count) const;
 
   private:
     std::string path_;

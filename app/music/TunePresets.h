@@ -18,6 +18,6 @@ struct PresetNumber {
 // The presets a well-formed Standard MIDI File sounds with: each program it selects, and the
 // first preset of the bank of every channel that plays a note (a channel plays that one until
 // told otherwise; channel 10 is the drum channel). Nothing when the tune selects banks itself.
-std::optional<std::set<PresetNumber>> PresetsOfTune(std::span<const uint8_t> midi);
+std::optional<std::set<PresetNumber>> presetsOfTune(std::span<const uint8_t> midi);
 
 }  // namespace varnel

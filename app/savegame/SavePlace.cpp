@@ -1,4 +1,4 @@
-#include "SavePlace.h"
+#include "app/savegame/SavePlace.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -7,23 +7,23 @@
 #include <system_error>
 #include <vector>
 
-#include "SavedGame.h"
+#include "app/savegame/SavedGame.h"
 
 namespace varnel {
 
-bool CanWriteIn(const std::filesystem::path& folder) {
+bool playerCanWriteIn(const std::filesystem::path& folder) {
     // The save makes a new file beside the old one and renames it: that takes write and search
     // permission on the folder, whoever owns the file itself.
     return std::filesystem::is_directory(folder) && ::access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
-std::filesystem::path SavedGamePath(const SavePlaces& places, const FolderCheck& canWriteIn) {
+std::filesystem::path savedGamePath(const SavePlaces& places, const FolderCheck& canWriteIn) {
     // Without a data folder (no home) there is nowhere better; the save then says why it failed.
     const bool inProgramFolder = places.dataFolder.empty() || canWriteIn(places.programFolder);
     return (inProgramFolder ? places.programFolder : places.dataFolder) / kSavedGameFileName;
 }
 
-std::string MakeFolderFor(const std::filesystem::path& savedGame) {
+std::string makeFolderFor(const std::filesystem::path& savedGame) {
     std::vector<std::filesystem::path> missing;
     std::error_code unknown;  // a folder that cannot even be looked at is tried, and says why
     for (std::filesystem::path folder = savedGame.parent_path();

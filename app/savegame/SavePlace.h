@@ -12,18 +12,18 @@ namespace varnel {
 
 // Whether the player may create and replace files in the folder.
 using FolderCheck = std::function<bool(const std::filesystem::path&)>;
-bool CanWriteIn(const std::filesystem::path& folder);
+bool playerCanWriteIn(const std::filesystem::path& folder);
 
 struct SavePlaces {
     std::filesystem::path programFolder;
     std::filesystem::path dataFolder;  // "$XDG_DATA_HOME/Varnel Solitaire"; may not exist yet
 };
 
-std::filesystem::path SavedGamePath(const SavePlaces& places,
-                                    const FolderCheck& canWriteIn = CanWriteIn);
+std::filesystem::path savedGamePath(const SavePlaces& places,
+                                    const FolderCheck& canWriteIn = playerCanWriteIn);
 
 // Makes the folder of the saved game, and any missing folder above it, for the first save.
 // Folders it makes are the player's alone, as the data folder should be. Returns "" or why not.
-std::string MakeFolderFor(const std::filesystem::path& savedGame);
+std::string makeFolderFor(const std::filesystem::path& savedGame);
 
 }  // namespace varnel

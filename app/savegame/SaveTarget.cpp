@@ -1,4 +1,4 @@
-#include "SaveTarget.h"
+#include "app/savegame/SaveTarget.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -17,19 +17,19 @@ constexpr int kMostLinks = 40;
 // Far more than the folder of a saved game holds; past this the rest waits for the next save.
 constexpr int kMostEntriesLooked = 4096;
 
-std::filesystem::path FolderOf(const std::filesystem::path& path) {
+std::filesystem::path folderOf(const std::filesystem::path& path) {
     return path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
 }
 
 // Takes one run of digits off the front of text.
-bool TakeDigits(std::string_view& text) {
+bool takeDigits(std::string_view& text) {
     std::size_t count = 0;
     while (count < text.size() && text[count] >= '0' && text[count] <= '9') ++count;
     text.remove_prefix(count);
     return count > 0;
 }
 
-bool TakePrefix(std::string_view& text, std::string_view prefix) {
+bool takePrefix(std::string_view& text, std::string_view prefix) {
     if (!text.starts_with(prefix)) return false;
     text.remove_prefix(prefix.size());
     return true;
@@ -37,7 +37,7 @@ bool TakePrefix(std::string_view& text, std::string_view prefix) {
 
 }  // namespace
 
-int ResolveLinks(const std::filesystem::path& path, std::filesystem::path& target) {
+int resolveLinks(const std::filesystem::path& path, std::filesystem::path& target) {
     target = path;
     for (int links = 0;; ++links) {
         struct stat info {};
@@ -50,29 +50,29 @@ int ResolveLinks(const std::filesystem::path& path, std::filesystem::path& targe
         if (static_cast<std::size_t>(length) >= text.size()) return ENAMETOOLONG;
         const std::filesystem::path next(
             std::string(text.data(), static_cast<std::size_t>(length)));
-        target = next.is_absolute() ? next : FolderOf(target) / next;
+        target = next.is_absolute() ? next : folderOf(target) / next;
     }
 }
 
-bool IsWriteProtected(const struct stat& info, uid_t user) {
+bool isWriteProtected(const struct stat& info, uid_t user) {
     const mode_t mayWrite = info.st_uid == user ? S_IWUSR : (S_IWUSR | S_IWGRP | S_IWOTH);
     return (info.st_mode & mayWrite) == 0;
 }
 
-std::filesystem::path TempNameBeside(const std::filesystem::path& path) {
+std::filesystem::path tempNameBeside(const std::filesystem::path& path) {
     static std::atomic<unsigned> serial{0};
-    return FolderOf(path) / ("." + path.filename().string() + "." + std::to_string(::getpid()) +
+    return folderOf(path) / ("." + path.filename().string() + "." + std::to_string(::getpid()) +
                              "." + std::to_string(serial++) + ".tmp");
 }
 
-bool IsTempNameFor(const std::string& name, const std::string& fileName) {
+bool isTempNameFor(const std::string& name, const std::string& fileName) {
     std::string_view rest = name;
-    return TakePrefix(rest, ".") && TakePrefix(rest, fileName) && TakePrefix(rest, ".") &&
-           TakeDigits(rest) && TakePrefix(rest, ".") && TakeDigits(rest) && rest == ".tmp";
+    return takePrefix(rest, ".") && takePrefix(rest, fileName) && takePrefix(rest, ".") &&
+           takeDigits(rest) && takePrefix(rest, ".") && takeDigits(rest) && rest == ".tmp";
 }
 
-void RemoveStaleTempFiles(const std::filesystem::path& path, std::time_t now) {
-    const int folderFd = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+void removeStaleTempFiles(const std::filesystem::path& path, std::time_t now) {
+    const int folderFd = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folderFd < 0) return;
     DIR* folder = ::fdopendir(folderFd);
     if (folder == nullptr) {
@@ -83,7 +83,7 @@ void RemoveStaleTempFiles(const std::filesystem::path& path, std::time_t now) {
     int looked = 0;
     while (const dirent* entry = ::readdir(folder)) {
         if (++looked > kMostEntriesLooked) break;
-        if (!IsTempNameFor(entry->d_name, fileName)) continue;
+        if (!isTempNameFor(entry->d_name, fileName)) continue;
         struct stat info {};
         if (::fstatat(folderFd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0) continue;
         if (!S_ISREG(info.st_mode) || now - info.st_mtime <= kStaleTempSeconds) continue;

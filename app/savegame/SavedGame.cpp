@@ -1,4 +1,4 @@
-#include "SavedGame.h"
+#include "app/savegame/SavedGame.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,14 +11,14 @@
 #include <system_error>
 #include <vector>
 
-#include "SaveTarget.h"
-#include "SavedGameWriter.h"
+#include "app/savegame/SaveTarget.h"
+#include "app/savegame/SavedGameWriter.h"
 
 namespace varnel {
 namespace {
 
 // What went wrong with a file, in the player's words.
-std::string SystemReason(int err) {
+std::string systemReason(int err) {
     switch (err) {
         case EACCES:
         case EPERM:
@@ -51,11 +51,11 @@ std::string SystemReason(int err) {
     }
 }
 
-SaveResult SaveFailed(std::string reason) {
+SaveResult saveFailed(std::string reason) {
     return SaveResult{false, std::move(reason)};
 }
 
-ReadResult ReadRefused(Refusal refusal, std::string reason) {
+ReadResult readRefused(Refusal refusal, std::string reason) {
     ReadResult result;
     result.refusal = refusal;
     result.reason = std::move(reason);
@@ -71,10 +71,10 @@ class FileHandle {
     ~FileHandle() {
         if (fd_ >= 0) ::close(fd_);
     }
-    int Get() const { return fd_; }
-    bool IsOpen() const { return fd_ >= 0; }
+    int get() const { return fd_; }
+    bool isOpen() const { return fd_ >= 0; }
     // Returns 0 or the error of close, which may be the first news of a failed write.
-    int Close() {
+    int close() {
         const int result = ::close(fd_);
         fd_ = -1;
         return result == 0 ? 0 : errno;
@@ -85,7 +85,7 @@ class FileHandle {
 };
 
 // Returns 0 or the error.
-int WriteAll(int fd, const std::byte* data, std::size_t size) {
+int writeAll(int fd, const std::byte* data, std::size_t size) {
     while (size > 0) {
         const ssize_t written = ::write(fd, data, size);
         if (written < 0) {
@@ -99,7 +99,7 @@ int WriteAll(int fd, const std::byte* data, std::size_t size) {
 }
 
 // Reads until size bytes or the end of the file; returns the count, or -1 with errno set.
-ssize_t ReadUpTo(int fd, std::byte* data, std::size_t size) {
+ssize_t readUpTo(int fd, std::byte* data, std::size_t size) {
     std::size_t got = 0;
     while (got < size) {
         const ssize_t n = ::read(fd, data + got, size - got);
@@ -114,7 +114,7 @@ ssize_t ReadUpTo(int fd, std::byte* data, std::size_t size) {
 }
 
 // Copies the old file from offset up to end, or to its end if sooner; returns 0 or the error.
-int CopyTail(int from, off_t offset, off_t end, int to) {
+int copyTail(int from, off_t offset, off_t end, int to) {
     std::array<std::byte, kLargestSavedGameBytes> buffer;
     while (offset < end) {
         const auto wanted = static_cast<std::size_t>(end - offset);
@@ -124,13 +124,13 @@ int CopyTail(int from, off_t offset, off_t end, int to) {
             return errno;
         }
         if (got == 0) return 0;
-        if (const int err = WriteAll(to, buffer.data(), static_cast<std::size_t>(got))) return err;
+        if (const int err = writeAll(to, buffer.data(), static_cast<std::size_t>(got))) return err;
         offset += got;
     }
     return 0;
 }
 
-std::filesystem::path FolderOf(const std::filesystem::path& path) {
+std::filesystem::path folderOf(const std::filesystem::path& path) {
     return path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
 }
 
@@ -144,23 +144,23 @@ struct NewContent {
 };
 
 // Writes the whole content and makes it durable; returns 0 or the error.
-int Fill(int fd, const NewContent& content, mode_t mode) {
-    if (content.old.IsOpen()) ::fchmod(fd, mode);
-    if (const int err = WriteAll(fd, content.game.data(), content.game.size())) return err;
+int fill(int fd, const NewContent& content, mode_t mode) {
+    if (content.old.isOpen()) ::fchmod(fd, mode);
+    if (const int err = writeAll(fd, content.game.data(), content.game.size())) return err;
     const auto gameSize = static_cast<off_t>(content.game.size());
     const auto tailEnd = std::min(content.oldSize, static_cast<off_t>(kLargestSavedGameBytes));
-    if (content.old.IsOpen() && tailEnd > gameSize) {
-        if (const int err = CopyTail(content.old.Get(), gameSize, tailEnd, fd)) return err;
+    if (content.old.isOpen() && tailEnd > gameSize) {
+        if (const int err = copyTail(content.old.get(), gameSize, tailEnd, fd)) return err;
     }
     return ::fsync(fd) == 0 ? 0 : errno;
 }
 
 // Gives a filled unnamed file a name beside the save. False when the system cannot (no
 // privilege, no /proc): the caller then writes a named file instead.
-bool NameUnnamedFile(int fd, const std::filesystem::path& path, std::filesystem::path& tempPath) {
+bool nameUnnamedFile(int fd, const std::filesystem::path& path, std::filesystem::path& tempPath) {
     const std::string procPath = "/proc/self/fd/" + std::to_string(fd);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = TempNameBeside(path);
+        tempPath = tempNameBeside(path);
         if (::linkat(fd, "", AT_FDCWD, tempPath.c_str(), AT_EMPTY_PATH) == 0) return true;
         if (errno == EEXIST) continue;
         if (::linkat(AT_FDCWD, procPath.c_str(), AT_FDCWD, tempPath.c_str(), AT_SYMLINK_FOLLOW) ==
@@ -173,9 +173,9 @@ bool NameUnnamedFile(int fd, const std::filesystem::path& path, std::filesystem:
 }
 
 // A new named file beside the save; on failure returns -1 with errno set.
-int CreateTempBeside(const std::filesystem::path& path, std::filesystem::path& tempPath) {
+int createTempBeside(const std::filesystem::path& path, std::filesystem::path& tempPath) {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = TempNameBeside(path);
+        tempPath = tempNameBeside(path);
         const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
@@ -184,42 +184,39 @@ int CreateTempBeside(const std::filesystem::path& path, std::filesystem::path& t
 }
 
 // Makes the rename itself survive a power cut; the save has happened either way.
-void SyncFolderOf(const std::filesystem::path& path) {
-    FileHandle dir(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.IsOpen()) ::fsync(dir.Get());
+void syncFolderOf(const std::filesystem::path& path) {
+    FileHandle dir(::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.isOpen()) ::fsync(dir.get());
 }
 
 }  // namespace
 
-SaveResult WriteSavedGame(const std::filesystem::path& path, const GameState& state) {
-    return WriteSavedGame(path, state, TempFile::UnnamedFirst);
+SaveResult writeSavedGame(const std::filesystem::path& path, int16_t layout, const Board& board) {
+    return writeSavedGame(path, layout, board, TempFile::UnnamedFirst);
 }
 
-SaveResult WriteSavedGame(const std::filesystem::path& path, const GameState& state,
+SaveResult writeSavedGame(const std::filesystem::path& path, int16_t layout, const Board& board,
                           TempFile tempFile) {
-    const std::vector<std::byte> game = EncodeSavedGame(state);
-    if (game.empty())
-        return SaveFailed("the game in progress has an impossible number of tiles (" +
-                          std::to_string(state.TileCount) + ")");
+    const std::vector<std::byte> game = encodeSavedGame(layout, board);
     // A file the game would refuse to restore is worth nothing; better to keep the old one.
-    if (const ReadResult check = CheckSavedGame(game); !check)
-        return SaveFailed("the game in progress does not add up (" + check.reason + ")");
+    if (const ReadResult check = checkSavedGame(game); !check)
+        return saveFailed("the game in progress does not add up (" + check.reason + ")");
 
     // A link named like the save stays a link: the file it points to is the one replaced.
     std::filesystem::path target;
-    if (const int err = ResolveLinks(path, target)) return SaveFailed(SystemReason(err));
+    if (const int err = resolveLinks(path, target)) return saveFailed(systemReason(err));
 
     FileHandle old(::open(target.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat oldStat {};
-    if (!old.IsOpen()) {
-        if (errno != ENOENT) return SaveFailed(SystemReason(errno));
+    if (!old.isOpen()) {
+        if (errno != ENOENT) return saveFailed(systemReason(errno));
     } else {
-        if (::fstat(old.Get(), &oldStat) != 0) return SaveFailed(SystemReason(errno));
-        if (S_ISDIR(oldStat.st_mode)) return SaveFailed(SystemReason(EISDIR));
+        if (::fstat(old.get(), &oldStat) != 0) return saveFailed(systemReason(errno));
+        if (S_ISDIR(oldStat.st_mode)) return saveFailed(systemReason(EISDIR));
         if (!S_ISREG(oldStat.st_mode))
-            return SaveFailed("something that is not an ordinary file has that name");
-        if (IsWriteProtected(oldStat, ::geteuid()))
-            return SaveFailed("the saved game there is read-only");
+            return saveFailed("something that is not an ordinary file has that name");
+        if (isWriteProtected(oldStat, ::geteuid()))
+            return saveFailed("the saved game there is read-only");
     }
     const NewContent content{game, old, oldStat.st_size};
     const mode_t mode = oldStat.st_mode & 07777;
@@ -228,67 +225,67 @@ SaveResult WriteSavedGame(const std::filesystem::path& path, const GameState& st
     std::filesystem::path tempPath;
     FileHandle unnamed(
         tempFile == TempFile::UnnamedFirst
-            ? ::open(FolderOf(target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666)
+            ? ::open(folderOf(target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666)
             : -1);
-    if (unnamed.IsOpen()) {
-        if (const int err = Fill(unnamed.Get(), content, mode))
-            return SaveFailed(SystemReason(err));
-        if (NameUnnamedFile(unnamed.Get(), target, tempPath)) {
-            if (const int err = unnamed.Close()) {
+    if (unnamed.isOpen()) {
+        if (const int err = fill(unnamed.get(), content, mode))
+            return saveFailed(systemReason(err));
+        if (nameUnnamedFile(unnamed.get(), target, tempPath)) {
+            if (const int err = unnamed.close()) {
                 ::unlink(tempPath.c_str());
-                return SaveFailed(SystemReason(err));
+                return saveFailed(systemReason(err));
             }
         }
     }
     if (tempPath.empty()) {
-        FileHandle temp(CreateTempBeside(target, tempPath));
-        if (!temp.IsOpen()) return SaveFailed(SystemReason(errno));
-        int err = Fill(temp.Get(), content, mode);
-        if (const int closeErr = temp.Close(); err == 0) err = closeErr;
+        FileHandle temp(createTempBeside(target, tempPath));
+        if (!temp.isOpen()) return saveFailed(systemReason(errno));
+        int err = fill(temp.get(), content, mode);
+        if (const int closeErr = temp.close(); err == 0) err = closeErr;
         if (err != 0) {
             ::unlink(tempPath.c_str());
-            return SaveFailed(SystemReason(err));
+            return saveFailed(systemReason(err));
         }
     }
     if (::rename(tempPath.c_str(), target.c_str()) != 0) {
         const int err = errno;
         ::unlink(tempPath.c_str());
-        return SaveFailed(SystemReason(err));
+        return saveFailed(systemReason(err));
     }
-    SyncFolderOf(target);
+    syncFolderOf(target);
     // Where the folder takes no unnamed files, a save killed half-way leaves its file behind.
-    RemoveStaleTempFiles(target, std::time(nullptr));
+    removeStaleTempFiles(target, std::time(nullptr));
     return SaveResult{true, ""};
 }
 
-ReadResult ReadSavedGame(const std::filesystem::path& path) {
+ReadResult readSavedGame(const std::filesystem::path& path) {
     // Not blocking keeps a pipe of that name from hanging the game.
     FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (!file.IsOpen()) {
-        if (errno == ENOENT) return ReadRefused(Refusal::Missing, "there is no saved game yet");
-        return ReadRefused(Refusal::Unreadable, SystemReason(errno));
+    if (!file.isOpen()) {
+        if (errno == ENOENT) return readRefused(Refusal::Missing, "there is no saved game yet");
+        return readRefused(Refusal::Unreadable, systemReason(errno));
     }
     struct stat info {};
-    if (::fstat(file.Get(), &info) != 0)
-        return ReadRefused(Refusal::Unreadable, SystemReason(errno));
+    if (::fstat(file.get(), &info) != 0)
+        return readRefused(Refusal::Unreadable, systemReason(errno));
     if (S_ISDIR(info.st_mode))
-        return ReadRefused(Refusal::Unreadable, "it is a folder, not a saved game");
+        return readRefused(Refusal::Unreadable, "it is a folder, not a saved game");
     if (!S_ISREG(info.st_mode))
-        return ReadRefused(Refusal::Unreadable, "it is not an ordinary file");
+        return readRefused(Refusal::Unreadable, "it is not an ordinary file");
 
     // No game is longer than this; whatever follows is ignored unread.
     std::array<std::byte, kLargestSavedGameBytes> buffer;
-    const ssize_t got = ReadUpTo(file.Get(), buffer.data(), buffer.size());
-    if (got < 0) return ReadRefused(Refusal::Unreadable, SystemReason(errno));
-    return CheckSavedGame(std::span<const std::byte>(buffer.data(), static_cast<std::size_t>(got)));
+    const ssize_t got = readUpTo(file.get(), buffer.data(), buffer.size());
+    if (got < 0) return readRefused(Refusal::Unreadable, systemReason(errno));
+    return checkSavedGame(std::span<const std::byte>(buffer.data(), static_cast<std::size_t>(got)));
 }
 
-std::string SaveFailedMessage(const std::filesystem::path& path, const std::string& reason) {
+std::string saveFailedMessage(const std::filesystem::path& path, const std::string& reason) {
     return "Could not save the game to " + path.string() + ": " + reason +
            ". Any earlier saved game is kept as it was.";
 }
 
-std::string RestoreFailedMessage(const std::filesystem::path& path, const std::string& reason) {
+std::string restoreFailedMessage(const std::filesystem::path& path, const std::string& reason) {
     return "Could not restore the saved game from " + path.string() + ": " + reason +
            ". The game in progress goes on.";
 }

@@ -3,8 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "GameState.h"
-#include "SavedGameFormat.h"
+#include "app/savegame/SavedGameFormat.h"
 
 // The one saved game, "varnel.sav" in the program's folder: S&ave Game writes it, &Restore Game
 // reads it back. A save never destroys the previous one, and a restore never trusts the file.
@@ -25,14 +24,14 @@ struct SaveResult {
 // new game where they were, up to the length of the longest game; anything past that is dropped.
 // When path is a link, the file it points to is replaced and the link stays. A save made
 // read-only is refused and kept.
-SaveResult WriteSavedGame(const std::filesystem::path& path, const GameState& state);
+SaveResult writeSavedGame(const std::filesystem::path& path, int16_t layout, const Board& board);
 
 // Reads and checks the saved game at path; the game in progress is not touched. Apply the result
-// with the engine's RestoreGame only when it holds a game.
-ReadResult ReadSavedGame(const std::filesystem::path& path);
+// with the game's restoreGame only when it holds a game.
+ReadResult readSavedGame(const std::filesystem::path& path);
 
 // The texts of the message boxes for a failed save and a refused restore.
-std::string SaveFailedMessage(const std::filesystem::path& path, const std::string& reason);
-std::string RestoreFailedMessage(const std::filesystem::path& path, const std::string& reason);
+std::string saveFailedMessage(const std::filesystem::path& path, const std::string& reason);
+std::string restoreFailedMessage(const std::filesystem::path& path, const std::string& reason);
 
 }  // namespace varnel

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "GameState.h"
+#include "board/Board.h"
 
 // The bytes of "varnel.sav" and the checks a saved game must pass before it may replace the
 // game in progress. The file is flat little-endian 16-bit integers: CurrentLayout, TileCount,
@@ -17,9 +17,9 @@ namespace varnel {
 constexpr std::size_t kSavedGameHeaderBytes = 6;
 constexpr std::size_t kSavedGameTileBytes = 4;
 // The longest game the file can hold: Dragon, 582 bytes. Nothing beyond it is ever read.
-constexpr std::size_t kLargestSavedGameBytes = kSavedGameHeaderBytes + kSavedGameTileBytes * 144;
+constexpr std::size_t kLargestSavedGameBytes = kSavedGameHeaderBytes + kSavedGameTileBytes * kMaxTiles;
 
-constexpr std::size_t SavedGameBytes(int16_t tileCount) {
+constexpr std::size_t savedGameBytes(int16_t tileCount) {
     return kSavedGameHeaderBytes + kSavedGameTileBytes * static_cast<std::size_t>(tileCount);
 }
 
@@ -45,19 +45,16 @@ struct ReadResult;
 // to the game in progress has been checked as a whole.
 class SavedGame {
   public:
-    int16_t CurrentLayout() const { return currentLayout_; }
-    int16_t TileCount() const { return static_cast<int16_t>(tiles_.size()); }
-    int16_t TilesLeft() const { return tilesLeft_; }
-    std::span<const SavedTile> Tiles() const { return tiles_; }
+    int16_t layout() const { return layout_; }
+    // The free flags and faces as saved; the game marks its layout's first free tiles itself.
+    const Board& board() const { return board_; }
 
   private:
-    friend ReadResult CheckSavedGame(std::span<const std::byte> bytes);
-    SavedGame(int16_t currentLayout, int16_t tilesLeft, std::vector<SavedTile> tiles)
-        : currentLayout_(currentLayout), tilesLeft_(tilesLeft), tiles_(std::move(tiles)) {}
+    friend ReadResult checkSavedGame(std::span<const std::byte> bytes);
+    SavedGame(int16_t layout, Board board) : layout_(layout), board_(std::move(board)) {}
 
-    int16_t currentLayout_;
-    int16_t tilesLeft_;
-    std::vector<SavedTile> tiles_;
+    int16_t layout_;
+    Board board_;
 };
 
 // Either a checked game, or the refusal and a reason to show the player.
@@ -70,10 +67,10 @@ struct ReadResult {
 };
 
 // Reads and checks a saved game from the bytes of a file. Bytes after the game are ignored.
-ReadResult CheckSavedGame(std::span<const std::byte> bytes);
+ReadResult checkSavedGame(std::span<const std::byte> bytes);
 
-// The bytes of the game in progress: the counters and Free and Face of the first TileCount
-// tiles. An empty result when TileCount does not fit the tile table.
-std::vector<std::byte> EncodeSavedGame(const GameState& state);
+// The bytes of a game in progress: its layout, tile count and tiles left, then Free and Face of
+// each tile.
+std::vector<std::byte> encodeSavedGame(int16_t layout, const Board& board);
 
 }  // namespace varnel

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "SavedGame.h"
+#include "app/savegame/SavedGame.h"
 
 // The two ways the writer builds the new file beside the save, so that tests can try both.
 namespace varnel {
@@ -12,7 +12,7 @@ enum class TempFile {
     NamedOnly,     // a named file from the start, removed again on failure
 };
 
-SaveResult WriteSavedGame(const std::filesystem::path& path, const GameState& state,
+SaveResult writeSavedGame(const std::filesystem::path& path, int16_t layout, const Board& board,
                           TempFile tempFile);
 
 }  // namespace varnel

@@ -1,8 +1,8 @@
 #include <QDir>
 #include <QFile>
 
-#include "WindowFixture.h"
-#include "frmFile.h"
+#include "display/PictureChooser.h"
+#include "tests/app/WindowFixture.h"
 
 namespace varnel::testing {
 namespace {
@@ -19,24 +19,23 @@ TEST_F(MessageBoxes, LongPathsAndOddNamesAreShownWholeAndAsSpelt) {
     odd.write("not a picture");
     odd.close();
 
-    frmVarnel& w = Open();
-    const auto [a, b] = FreePair();
-    ClickTile(a);
-    ClickTile(b);
-    ASSERT_TRUE(w.mnuUndo->isEnabled());
-    const TileTable before = State().Tiles;
+    MainWindow& w = open();
+    takePair();
+    ASSERT_TRUE(menuEntry(w, "&Undo")->isEnabled());
+    const Board before = game().board();
     ModalAnswerer answerer;
-    w.mnuSave->trigger();
-    w.mnuRestore->trigger();
-    EXPECT_TRUE(w.mnuUndo->isEnabled()) << "a refused restore keeps the undo";
-    OnNextModal<frmFile>([&](frmFile* chooser) {
-        chooser->SetFolder(appPath);
-        chooser->filList->setCurrentItem(chooser->filList->findItems(oddName, Qt::MatchExactly)[0]);
-        chooser->cmdOk->click();
-        chooser->cmdCancel->click();
+    choose(w, "&Game", "S&ave Game");
+    choose(w, "&Game", "&Restore Game");
+    EXPECT_TRUE(menuEntry(w, "&Undo")->isEnabled()) << "a refused restore keeps the undo";
+    onNextModal<PictureChooser>([&](PictureChooser* chooser) {
+        chooser->setFolder(appPath);
+        auto* files = chooser->findChild<QListWidget*>("files");
+        files->setCurrentItem(files->findItems(oddName, Qt::MatchExactly).value(0));
+        chooser->findChild<QPushButton*>("ok")->click();
+        chooser->findChild<QPushButton*>("cancel")->click();
     });
-    w.mnuTile->trigger();
-    w.mnuRemain->trigger();  // a short message: the box must still show its caption whole
+    choose(w, "&Tiles", "&Load Tileset");
+    choose(w, "&Remaining");  // a short message: the box must still show its caption whole
 
     ASSERT_EQ(answerer.seen.size(), 4u);
     for (const ModalAnswerer::Seen& box : answerer.seen) {
@@ -49,32 +48,29 @@ TEST_F(MessageBoxes, LongPathsAndOddNamesAreShownWholeAndAsSpelt) {
     EXPECT_TRUE(answerer.seen[1].text.startsWith("Could not restore the saved game from "));
     EXPECT_EQ(answerer.seen[1].icon, QMessageBox::Warning);
     EXPECT_TRUE(answerer.seen[2].text.contains(oddName));
-    EXPECT_EQ(State().Tiles, before) << "none of it touched the game in progress";
+    EXPECT_EQ(game().board(), before) << "none of it touched the game in progress";
 }
 
 TEST_F(MessageBoxes, AQuestionClosesOnlyWithAnAnswer) {
-    StoreSetting("Layout", " 2");
-    Open();
+    storeSetting("Layout", " 2");
+    open();
     // Tile 116 lies on its twin 105; tiles 0 and 7 are the last free pair.
-    for (int i = 0; i < 120; ++i) State().Tiles[i].Face = kNoFace;
-    State().Tiles[116].Face = State().Tiles[105].Face = 5;
-    State().Tiles[0].Face = State().Tiles[7].Face = 7;
-    State().TilesLeft = 4;
+    ASSERT_TRUE(game().takeUpPosition(kPyramid, leaving({{116, 5}, {105, 5}, {0, 7}, {7, 7}})));
 
     bool stayedOpen = false, wholeText = false, oneLine = false;
-    OnNextModal<QMessageBox>([&](QMessageBox* box) {
+    onNextModal<QMessageBox>([&](QMessageBox* box) {
         QTest::keyClick(box, Qt::Key_Escape);
         box->close();
         QApplication::processEvents();
         stayedOpen = box->isVisible();
-        wholeText = ModalAnswerer::ShowsWholeText(box);
+        wholeText = ModalAnswerer::showsWholeText(box);
         // A short question stays on one line where the screen has room for it.
         const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
         oneLine = label && label->height() < 2 * label->fontMetrics().lineSpacing();
         box->button(QMessageBox::No)->click();
     });
-    ClickTile(0);
-    ClickTile(7);
+    clickTile(0);
+    clickTile(7);
     EXPECT_TRUE(stayedOpen);
     EXPECT_TRUE(wholeText) << "0 Matching Tiles Remaining. Do you want to play again?";
     EXPECT_TRUE(oneLine);

@@ -1,29 +1,29 @@
 #include <QTextBrowser>
 
-#include "HelpWindow.h"
-#include "WindowFixture.h"
+#include "app/help/HelpWindow.h"
+#include "tests/app/WindowFixture.h"
 
 namespace varnel::testing {
 namespace {
 
 class PlayByKeyboard : public WindowTest {
   protected:
-    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(window->picBoard, static_cast<Qt::Key>(key), modifiers);
+    void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(board(), static_cast<Qt::Key>(key), modifiers);
     }
 
     // Leads the cursor to the tile with the arrow keys, the nearer way first, and presses on it.
-    void PressOn(int16_t tile) {
-        const TileRec& target = State().Tiles[tile];
-        for (int step = 0; step < 30 && window->GameLogic().CursorTile() != tile; ++step) {
-            const TileRec& at = State().Tiles[window->GameLogic().CursorTile()];
-            if (at.Y != target.Y)
-                Key(at.Y < target.Y ? Qt::Key_Down : Qt::Key_Up);
+    void pressOn(int16_t tile) {
+        const TilePlace target = geometry().place(tile);
+        for (int step = 0; step < 30 && game().cursorTile() != tile; ++step) {
+            const TilePlace at = geometry().place(game().cursorTile());
+            if (at.y != target.y)
+                key(at.y < target.y ? Qt::Key_Down : Qt::Key_Up);
             else
-                Key(at.X < target.X ? Qt::Key_Right : Qt::Key_Left);
+                key(at.x < target.x ? Qt::Key_Right : Qt::Key_Left);
         }
-        ASSERT_EQ(window->GameLogic().CursorTile(), tile) << "the arrow keys cannot reach it";
-        Key(tile % 2 ? Qt::Key_Space : Qt::Key_Return);
+        ASSERT_EQ(game().cursorTile(), tile) << "the arrow keys cannot reach it";
+        key(tile % 2 ? Qt::Key_Space : Qt::Key_Return);
     }
 };
 
@@ -31,65 +31,72 @@ class PlayByKeyboard : public WindowTest {
 // else is on the board, and the whole game is played with the arrows, Space and Enter. The
 // cursor is a frame of its own; a mouse click hides it and Escape lets a selection go.
 TEST_F(PlayByKeyboard, AWholeRiversGameIsWonFromTheKeyboard) {
-    StoreSetting("Layout", " 1");
-    frmVarnel& w = Open();
-    for (int16_t i = 0; i < State().TileCount; ++i) State().Tiles[i].Face = i / 4;
-    w.GameLogic().RebuildAroundDeal();
-    EXPECT_FALSE(w.shpCursor->isVisible());
-    Key(Qt::Key_Left);
-    const TileRec& at = State().Tiles[w.GameLogic().CursorTile()];
-    EXPECT_EQ(w.shpCursor->geometry(), QRect(at.X, at.Y, 44, 55));
-    ClickTile(0);
-    EXPECT_FALSE(w.shpCursor->isVisible());
-    Key(Qt::Key_Escape);
-    EXPECT_FALSE(w.shpBox->isVisible());
-    Key(Qt::Key_Left);  // the cursor shows again
-    for (int16_t first = 0; first < State().TileCount; first += 2) {
-        PressOn(first);
-        PressOn(first + 1);
-        ASSERT_EQ(State().Tiles[first + 1].Face, kNoFace) << "pair " << first;
+    storeSetting("Layout", " 1");
+    open();
+    Board rows = game().board();
+    for (int16_t i = 0; i < rows.tileCount(); ++i) rows.setFace(i, static_cast<int8_t>(i / 4));
+    ASSERT_TRUE(game().takeUpPosition(kRivers, rows));
+    auto* cursor = named<QWidget>("keyboardCursor");
+    auto* frame = named<QWidget>("selectionFrame");
+    EXPECT_FALSE(cursor->isVisible());
+    key(Qt::Key_Left);
+    const TilePlace at = geometry().place(game().cursorTile());
+    EXPECT_EQ(cursor->geometry(), QRect(at.x, at.y, 44, 55));
+    clickTile(0);
+    EXPECT_FALSE(cursor->isVisible());
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(frame->isVisible());
+    key(Qt::Key_Left);  // the cursor shows again
+    for (int16_t first = 0; first < rows.tileCount(); first += 2) {
+        pressOn(first);
+        pressOn(static_cast<int16_t>(first + 1));
+        ASSERT_FALSE(game().board()[static_cast<int16_t>(first + 1)].present()) << "pair " << first;
     }
-    EXPECT_FALSE(w.picBoard->AcceptsClicks()) << "the caption blinks first";
+    EXPECT_FALSE(game().available().board) << "the caption blinks first";
     ModalAnswerer answerer({QMessageBox::Yes});
     ASSERT_TRUE(QTest::qWaitFor([&] { return answerer.seen.size() == 1; }));
     EXPECT_EQ(answerer.seen[0].icon, QMessageBox::Question);
     EXPECT_EQ(answerer.seen[0].buttons, QMessageBox::Yes | QMessageBox::No);
-    EXPECT_EQ(w.lblScore->text(), " 84") << "Yes deals a new game";
+    EXPECT_EQ(tilesLeft(), " 84") << "Yes deals a new game";
     EXPECT_EQ(exits, 0);
 }
 
 // The shortcuts run their menu entries. While the hint shows, the board takes no clicks, even
 // after a new tile set has redrawn it; the three help entries open the help at its contents.
 TEST_F(PlayByKeyboard, ShortcutsFollowTheMenus) {
-    frmVarnel& w = Open();
+    MainWindow& w = open();
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    const TileTable dealt = State().Tiles;
-    const auto [a, b] = FreePair();
-    ClickTile(a);
-    ClickTile(b);
-    ASSERT_TRUE(w.mnuUndo->isEnabled());
-    Key(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(State().Tiles, dealt);
+    const Board dealt = game().board();
+    takePair();
+    ASSERT_TRUE(menuEntry(w, "&Undo")->isEnabled());
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(game().board(), dealt);
 
-    Key(Qt::Key_H);
-    EXPECT_TRUE(w.GameLogic().SequenceRunning());
-    w.mnuTileSet[1]->trigger();
-    EXPECT_FALSE(w.picBoard->AcceptsClicks());
-    Key(Qt::Key_F2);
-    EXPECT_FALSE(w.GameLogic().SequenceRunning()) << "a new game ends the hint";
-    EXPECT_TRUE(w.picBoard->AcceptsClicks());
-    EXPECT_NE(State().Tiles, dealt);
+    // While the hint flashes a click on a free tile takes nothing, even after a new tile set
+    // has redrawn the board.
+    key(Qt::Key_H);
+    EXPECT_TRUE(game().sequenceRunning());
+    choose(w, "&Tiles", "&Alphabet");
+    clickTile(freePair().first);
+    EXPECT_FALSE(game().selectedTile());
+    key(Qt::Key_F2);
+    EXPECT_FALSE(game().sequenceRunning()) << "a new game ends the hint";
+    EXPECT_NE(game().board(), dealt);
+    clickTile(freePair().first);
+    EXPECT_TRUE(game().selectedTile());
 
-    Key(Qt::Key_F1);
-    for (QAction* entry : {w.mnuHelpPlay, w.mnuSoftware, w.mnuHelpContents}) {
-        ASSERT_NE(CurrentHelpWindow(), nullptr);
-        EXPECT_TRUE(CurrentHelpWindow()->Browser()->toPlainText().contains(
+    key(Qt::Key_F1);
+    for (QAction* entry :
+         {menuEntry(w, "&Help", "&How To Play"), menuEntry(w, "&Game", "Software &Catalog"),
+          menuEntry(w, "&Help", "&Contents")}) {
+        ASSERT_NE(currentHelpWindow(), nullptr);
+        EXPECT_TRUE(currentHelpWindow()->browser()->toPlainText().contains(
             appDir.filePath("help/index.html")));
-        CloseHelp();
+        closeHelp();
         entry->trigger();
     }
-    CloseHelp();
+    closeHelp();
 }
 
 }  // namespace

@@ -1,4 +1,9 @@
-#include "WindowFixture.h"
+#include <QPushButton>
+#include <QScreen>
+#include <QWindow>
+#include <cmath>
+
+#include "tests/app/WindowFixture.h"
 
 namespace varnel::testing {
 namespace {
@@ -7,21 +12,18 @@ using PlayByMouse = WindowTest;
 
 // The match panel of a stuck Dragon: its title fits, and each of its buttons does its part.
 TEST_F(PlayByMouse, StuckDragonShowsThePanelWithItsButtons) {
-    frmVarnel& w = Open();
+    open();
     auto makeStuck = [&] {
-        for (int i = 0; i < 144; ++i) State().Tiles[i].Face = kNoFace;
         // Tile 87 lies on its own twin; tiles 2 and 13 are the last free pair.
-        State().Tiles[87].Face = State().Tiles[15].Face = 5;
-        State().Tiles[2].Face = State().Tiles[13].Face = 7;
-        State().TilesLeft = 4;
-        w.DisplayBoard();
-        ClickTile(2);
-        ClickTile(13);
+        ASSERT_TRUE(game().takeUpPosition(kDragon, leaving({{87, 5}, {15, 5}, {2, 7}, {13, 7}})));
+        clickTile(2);
+        clickTile(13);
     };
     makeStuck();
-    EXPECT_TRUE(w.picMatch->isVisible());
+    auto* panel = named<QWidget>("matchPanel");
+    EXPECT_TRUE(panel->isVisible());
     // The title is 18 point where it fits; a wider stand-in face steps down only as it must.
-    const QLabel* title = w.picMatch->lblTitle;
+    const QLabel* title = panel->findChild<QLabel*>();
     auto fits = [title](qreal points) {
         QFont font = title->font();
         font.setPointSizeF(points);
@@ -33,14 +35,79 @@ TEST_F(PlayByMouse, StuckDragonShowsThePanelWithItsButtons) {
     EXPECT_TRUE(fits(points));
     EXPECT_TRUE(points == 18 || !fits(points + 0.5)) << points;
 
-    QTest::mouseClick(w.picMatch->cmdMatchShuffle, Qt::LeftButton);
-    EXPECT_TRUE(w.picMatch->isVisible()) << "two tiles, one on the other: still stuck";
-    QTest::mouseClick(w.picMatch->cmdMatchNew, Qt::LeftButton);
-    EXPECT_FALSE(w.picMatch->isVisible());
-    EXPECT_EQ(w.lblScore->text(), " 144");
+    auto button = [panel](const char* name) { return panel->findChild<QPushButton*>(name); };
+    QTest::mouseClick(button("shuffle"), Qt::LeftButton);
+    EXPECT_TRUE(panel->isVisible()) << "two tiles, one on the other: still stuck";
+    QTest::mouseClick(button("new"), Qt::LeftButton);
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_EQ(tilesLeft(), " 144");
     makeStuck();
-    QTest::mouseClick(w.picMatch->cmdMatchQuit, Qt::LeftButton);
+    QTest::mouseClick(button("quit"), Qt::LeftButton);
     EXPECT_EQ(exits, 1);
+}
+
+// A tile's side lies under the right edge of its left neighbour, which is laid over it. The first
+// column of pixels past that edge is the tile's own, and so is its last column: a click there
+// takes that tile, on the design board and on scaled ones.
+TEST_F(PlayByMouse, AClickOnATilesFirstOrLastColumnTakesThatTile) {
+    for (const QSize screen : {QSize(640, 480), QSize(1280, 1024), QSize(1920, 1080)}) {
+        SCOPED_TRACE(screen.width());
+        MainWindow& w = open(screen);
+        w.showMaximized();
+        layoutEntry(w, kRivers)->trigger();  // the whole top row is free
+        const int16_t tile = 6, leftNeighbour = 7;
+        const int width = static_cast<int>(std::lround(geometry().tileWidth()));
+        ASSERT_EQ(width, geometry().tileWidth()) << "a whole number of pixels";
+        const int y = geometry().place(tile).y + static_cast<int>(geometry().tileHeight() / 2);
+        const int firstColumn = geometry().place(leftNeighbour).x + width;
+        const int lastColumn = geometry().place(tile).x + width - 1;
+        const std::pair<int, int16_t> clicks[] = {
+            {firstColumn - 1, leftNeighbour}, {firstColumn, tile}, {lastColumn, tile}};
+        for (const auto& [x, taken] : clicks) {
+            clickAt(QPoint(x, y));
+            EXPECT_EQ(game().selectedTile(), taken) << "at " << x;
+            QTest::keyClick(board(), Qt::Key_Escape);
+        }
+    }
+}
+
+// The board as the screen shows it: the window's picture as the platform keeps it, so that a
+// part of the board left unpainted keeps what was there before.
+QImage onScreen(QWidget* widget) {
+    QWindow* window = widget->window()->windowHandle();
+    const QPoint at = widget->mapTo(widget->window(), QPoint(0, 0));
+    return window->screen()
+        ->grabWindow(window->winId(), at.x(), at.y(), widget->width(), widget->height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// When the selection frame goes, the board is painted again where it lay, to the last row and
+// column: nothing of the frame stays on screen.
+TEST_F(PlayByMouse, AFrameThatGoesLeavesNothingBehind) {
+    for (const QSize screen : {QSize(640, 480), QSize(1024, 768)}) {
+        SCOPED_TRACE(screen.width());
+        MainWindow& w = open(screen);
+        w.showMaximized();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+        auto* frame = named<QWidget>("selectionFrame");
+        clickTile(freePair().first);
+        ASSERT_TRUE(frame->isVisible());
+        QApplication::processEvents();
+        const QPoint onFrame(frame->x() + 1, frame->geometry().center().y());
+        ASSERT_EQ(onScreen(board()).pixel(onFrame), qRgb(255, 0, 255)) << "the frame is on screen";
+        const QRect was = frame->geometry();
+        QTest::keyClick(board(), Qt::Key_Escape);
+        ASSERT_FALSE(frame->isVisible());
+        QApplication::processEvents();
+        const QImage shown = onScreen(board()), alone = w.boardArea().picture();
+        int left = 0;
+        for (int y = was.top(); y <= was.bottom(); ++y)
+            for (int x = was.left(); x <= was.right(); ++x)
+                if (shown.valid(x, y) && shown.pixel(x, y) != alone.pixel(x, y)) ++left;
+        EXPECT_EQ(left, 0) << "pixels of the frame left in " << was.width() << " x "
+                           << was.height();
+    }
 }
 
 }  // namespace

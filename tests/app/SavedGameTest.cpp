@@ -1,4 +1,4 @@
-#include "WindowFixture.h"
+#include "tests/app/WindowFixture.h"
 
 namespace varnel::testing {
 namespace {
@@ -9,29 +9,29 @@ using SavedGamePlace = WindowTest;
 // and the restore finds the save there, with its layout, whatever is being played meanwhile.
 TEST_F(SavedGamePlace, RestoreBringsBackTheSavedLayoutAndBoard) {
     canWriteIn = [](const std::filesystem::path&) { return false; };  // a folder owned by root
-    frmVarnel& w = Open();
+    MainWindow& w = open();
     ModalAnswerer answerer;  // a failure would otherwise wait for the player
-    for (int pairs = 0; pairs < 3; ++pairs) {
-        const auto [a, b] = FreePair();
-        ClickTile(a);
-        ClickTile(b);
-    }
-    const TileTable saved = State().Tiles;
-    ASSERT_FALSE(QFileInfo::exists(DataFolder()));
-    w.mnuSave->trigger();
-    EXPECT_EQ(QFileInfo(DataFolder() + QStringLiteral("/varnel.sav")).size(), 582);
+    for (int pairs = 0; pairs < 3; ++pairs) takePair();
+    const Board saved = game().board();
+    ASSERT_FALSE(QFileInfo::exists(dataFolder()));
+    choose(w, "&Game", "S&ave Game");
+    EXPECT_EQ(QFileInfo(dataFolder() + QStringLiteral("/varnel.sav")).size(), 582);
     EXPECT_FALSE(QFileInfo::exists(appDir.filePath("varnel.sav")));
 
-    w.mnuLayout[1]->trigger();  // on to a Rivers game
-    ClickTile(0);
-    w.mnuRestore->trigger();
+    // On to a Rivers game with a tile selected; the restore brings the Dragon back to its
+    // places on the board.
+    layoutEntry(w, kRivers)->trigger();
+    clickTile(0);
+    choose(w, "&Game", "&Restore Game");
     EXPECT_TRUE(answerer.seen.empty());
-    EXPECT_TRUE(w.mnuLayout[0]->isChecked());
-    EXPECT_EQ(w.lblScore->text(), " 138");
-    for (int i = 0; i < 144; ++i) {
-        EXPECT_EQ(State().Tiles[i].Face, saved[i].Face) << i;
-        EXPECT_EQ(State().Tiles[i].X, saved[i].X) << i;
-    }
+    EXPECT_TRUE(layoutEntry(w, kDragon)->isChecked());
+    EXPECT_EQ(tilesLeft(), " 138");
+    EXPECT_EQ(game().board(), saved);
+    EXPECT_FALSE(game().selectedTile());
+    const auto [a, b] = freePair();
+    clickTile(a);
+    clickTile(b);
+    EXPECT_EQ(tilesLeft(), " 136");
 }
 
 }  // namespace

@@ -1,10 +1,8 @@
-#include "Conversions.h"
-#include "WindowFixture.h"
+#include "display/SelectionFrame.h"
+#include "tests/app/WindowFixture.h"
 
 namespace varnel::testing {
 namespace {
-
-using Scaling = WindowTest;
 
 // What the window shows after the first maximize; the scaling itself is the drawing test's.
 struct Expected {
@@ -16,17 +14,23 @@ struct Expected {
     QPoint frameOffset;  // of the selection frame from its tile: (3, -3) at a scale of 1.25
 };
 
-void ExpectScaled(frmVarnel& w, const Expected& e) {
-    EXPECT_EQ(w.picBoard->geometry(), e.board);
-    EXPECT_EQ(w.lblScore->pos(), e.score);
-    EXPECT_EQ(w.shpBox->BorderWidth(), e.frameBorder);
-    EXPECT_EQ(w.shpBox->Outline().size(), e.drawnTile);
-    EXPECT_EQ(w.Surfaces().picTile[0].size(), e.sheet);
-}
+class Scaling : public WindowTest {
+  protected:
+    SelectionFrame& frame() { return *named<SelectionFrame>("selectionFrame"); }
+    const BoardSurfaces& surfaces() { return window->boardArea().surfaces(); }
+
+    void expectScaled(const Expected& e) {
+        EXPECT_EQ(board()->geometry(), e.board);
+        EXPECT_EQ(label("tilesLeft")->pos(), e.score);
+        EXPECT_EQ(frame().borderWidth(), e.frameBorder);
+        EXPECT_EQ(frame().outline().size(), e.drawnTile);
+        EXPECT_EQ(surfaces().board().sheet.size(), e.sheet);
+    }
+};
 
 // The first and last board pixel of the selection frame's border across its left side, on the
 // middle row of the frame.
-std::pair<int, int> BorderBand(const QImage& board, QRect outline) {
+std::pair<int, int> borderBand(const QImage& board, QRect outline) {
     auto isBorder = [&](int x) {
         return board.pixel(x, outline.center().y()) == qRgb(255, 0, 255);
     };
@@ -41,9 +45,9 @@ std::pair<int, int> BorderBand(const QImage& board, QRect outline) {
 
 TEST_F(Scaling, FirstMaximizeScalesTheBoardOnceAroundTheSameDeal) {
     // Up to 648 pixels wide the design size stays, the frame 3 pixels larger than a tile.
-    Open(QSize(648, 1024)).showMaximized();
-    EXPECT_EQ(window->picBoard->geometry(), QRect(16, 8, 609, 417));
-    EXPECT_EQ(window->shpBox->Outline().size(), QSize(47, 58));
+    open(QSize(648, 1024)).showMaximized();
+    EXPECT_EQ(board()->geometry(), QRect(16, 8, 609, 417));
+    EXPECT_EQ(frame().outline().size(), QSize(47, 58));
 
     // One pixel wider scales by 1: the board's left margin moves by half the extra width
     // (16 + 4.5, halves to even) and the frame loses its extra 3 pixels. The scale follows the
@@ -63,78 +67,107 @@ TEST_F(Scaling, FirstMaximizeScalesTheBoardOnceAroundTheSameDeal) {
     };
     for (const Expected& e : screens) {
         SCOPED_TRACE(e.screen.width());
-        Store().clear();  // the first set again
-        frmVarnel& w = Open(e.screen);
+        store().clear();  // the first set again
+        MainWindow& w = open(e.screen);
         // A game in progress, with a tile selected.
-        const auto [a, b] = FreePair();
-        ClickTile(a);
-        ClickTile(b);
-        ClickTile(FreePair().first);
-        const TileTable before = State().Tiles;
+        takePair();
+        clickTile(freePair().first);
+        const Board before = game().board();
 
         w.showMaximized();
-        ExpectScaled(w, e);
-        EXPECT_FALSE(State().TileSelected);
-        EXPECT_FALSE(w.shpBox->isVisible());
-        EXPECT_EQ(w.lblScore->text(), " 142");
-        for (int i = 0; i < 144; ++i) {
-            EXPECT_EQ(State().Tiles[i].Face, before[i].Face);
-            EXPECT_EQ(State().Tiles[i].Free, before[i].Free);
-        }
-        EXPECT_EQ(w.Surfaces().board.size, e.board.size());
+        expectScaled(e);
+        EXPECT_FALSE(game().selectedTile());
+        EXPECT_FALSE(frame().isVisible());
+        EXPECT_EQ(tilesLeft(), " 142");
+        EXPECT_EQ(game().board(), before);
+        EXPECT_EQ(surfaces().board().size, e.board.size());
 
-        // Only the first maximize relays the board.
-        const TileTable scaled = State().Tiles;
+        // Only the first maximize lays the board out again.
+        const TilePlace scaledTop = geometry().place(143);
         w.showNormal();
         w.showMaximized();
-        ExpectScaled(w, e);
-        EXPECT_EQ(State().Tiles, scaled);
+        expectScaled(e);
+        EXPECT_EQ(geometry().place(143), scaledTop);
+        EXPECT_EQ(game().board(), before);
 
         // Clicks land on the scaled tiles, and the frame sits as it does at this scale.
-        const int16_t free = FreePair().first;
-        ClickTile(free);
-        ASSERT_EQ(State().SelectedTile, free);
-        const TileRec& top = State().Tiles[free];
-        EXPECT_EQ(w.shpBox->Outline().topLeft(), QPoint(top.X, top.Y) + e.frameOffset);
+        const int16_t free = freePair().first;
+        clickTile(free);
+        ASSERT_EQ(game().selectedTile(), free);
+        const TilePlace top = geometry().place(free);
+        EXPECT_EQ(frame().outline().topLeft(), QPoint(top.x, top.y) + e.frameOffset);
         // Its border is centred on the outline (on the left side; the top may be off the board).
-        const auto [first, last] = BorderBand(w.picBoard->grab().toImage(), w.shpBox->Outline());
-        const int edge = w.shpBox->Outline().left();
+        const auto [first, last] = borderBand(board()->grab().toImage(), frame().outline());
+        const int edge = frame().outline().left();
         EXPECT_EQ(last - first + 1, e.frameBorder);
         EXPECT_LE(std::abs((edge - first) - (last - edge)), 1);
         // On a screen narrower than 4:3 the board and every tile stay on it.
         int rightmost = 0;
-        for (int i = 0; i < 144; ++i)
-            rightmost = std::max(rightmost, State().Tiles[i].X + CLng(State().TileWidth));
-        EXPECT_LE(w.picBoard->x() + rightmost, e.screen.width());
+        for (int16_t i = 0; i < 144; ++i)
+            rightmost = std::max(rightmost, geometry().place(i).x + e.drawnTile.width());
+        EXPECT_LE(board()->x() + rightmost, e.screen.width());
 
         // The other sets are drawn at this size when first chosen.
-        w.mnuTileSet[1]->trigger();
-        EXPECT_EQ(w.Surfaces().picTile[1].size(), e.sheet);
+        tileSetEntry(w, 1)->trigger();
+        EXPECT_EQ(surfaces().board().sheet.size(), e.sheet);
     }
 }
 
-TEST_F(Scaling, HighDensityScreensDrawTheBoardAtDevicePixels) {
-    // Twice the pixels of an 800 x 600 screen in each direction: the window keeps its geometry
-    // in its own pixels, the pictures behind the board are made at twice the size.
-    frmVarnel& w = Open(QSize(800, 600), 2);
-    w.showMaximized();
-    EXPECT_EQ(w.picBoard->geometry(), QRect(20, 10, 761, 521));
-    EXPECT_EQ(w.Surfaces().board.size, QSize(1522, 1042));
-    EXPECT_EQ(w.Surfaces().picMask.size(), QSize(110, 138));
-    EXPECT_EQ(w.Surfaces().picTile[0].size(), QSize(990, 550));
-    // A tile is drawn at twice its place; a click in the window's pixels still finds it.
-    const TileRec& tile = State().Tiles[FreePair().first];
-    EXPECT_EQ(w.picBoard->Picture().pixel(2 * tile.X + 60, 2 * tile.Y + 60),
-              w.Surfaces().picTile[0].pixel(2 * tile.PicX + 60, 2 * tile.PicY + 60));
-    ClickTile(FreePair().first);
-    EXPECT_TRUE(State().TileSelected);
+// The share of pixels of the ordinary board whose colour differs from the device pixel in the
+// middle of their two-by-two block on the high-density board.
+double shareUnlike(const QImage& ordinary, const QImage& dense) {
+    int unlike = 0;
+    for (int y = 0; y < ordinary.height(); ++y)
+        for (int x = 0; x < ordinary.width(); ++x) {
+            const QRgb a = ordinary.pixel(x, y), b = dense.pixel(2 * x + 1, 2 * y + 1);
+            if (std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                    std::abs(qBlue(a) - qBlue(b)) >
+                24)
+                ++unlike;
+        }
+    return double(unlike) / (ordinary.width() * ordinary.height());
+}
+
+// Twice the pixels of an 800 x 600 screen in each direction: the window keeps its geometry in its
+// own pixels, the pictures behind the board are made at twice the size, and the board shows the
+// faces of the program's picture file in the places an ordinary screen shows them, before the
+// first maximize and after it.
+TEST_F(Scaling, HighDensityScreensShowTheOrdinaryBoardAtDevicePixels) {
+    // Each cell a flat colour of its own: a sheet stretched to the wrong size shows other cells.
+    QImage cells(396, 220, QImage::Format_RGB32);
+    for (int y = 0; y < 220; ++y)
+        for (int x = 0; x < 396; ++x) {
+            const int face = y / 55 * 9 + x / 44;
+            cells.setPixel(x, y, qRgb(40 + 5 * face, 220 - 6 * face, face % 2 ? 60 : 200));
+        }
+    ASSERT_TRUE(cells.save(appDir.filePath("varnel.bmp"), "BMP"));
+    QImage design[2], maximized[2];
+    for (int ratio : {1, 2}) {
+        MainWindow& w = open(QSize(800, 600), float(ratio));
+        tileSetEntry(w, 4)->trigger();
+        design[ratio - 1] = w.boardArea().picture();
+        w.showMaximized();
+        maximized[ratio - 1] = w.boardArea().picture();
+    }
+    EXPECT_EQ(board()->geometry(), QRect(20, 10, 761, 521));
+    EXPECT_EQ(surfaces().board().size, QSize(1522, 1042));
+    EXPECT_EQ(surfaces().mask().size(), QSize(110, 138));
+    EXPECT_EQ(surfaces().board().sheet.size(), QSize(990, 550));
+    EXPECT_LT(shareUnlike(design[0], design[1]), 0.05);
+    EXPECT_LT(shareUnlike(maximized[0], maximized[1]), 0.05);
+    tileSetEntry(*window, 0)->trigger();
+    EXPECT_EQ(surfaces().board().sheet.size(), QSize(990, 550)) << "a built-in set";
+    // A click in the window's pixels still finds its tile.
+    const int16_t free = freePair().first;
+    clickTile(free);
+    EXPECT_EQ(game().selectedTile(), free);
 
     // At a fractional ratio the picture still covers the board to its last row and column
     // (a 1920 x 1080 screen at 1.25: the board is 751 pixels high, 938.75 device pixels).
-    frmVarnel& v = Open(QSize(1536, 864), 1.25f);
+    MainWindow& v = open(QSize(1536, 864), 1.25f);
     v.showMaximized();
-    EXPECT_GE(v.picBoard->Picture().width(), v.picBoard->width() * 1.25);
-    EXPECT_GE(v.picBoard->Picture().height(), v.picBoard->height() * 1.25);
+    EXPECT_GE(v.boardArea().picture().width(), board()->width() * 1.25);
+    EXPECT_GE(v.boardArea().picture().height(), board()->height() * 1.25);
 }
 
 }  // namespace

@@ -2,150 +2,164 @@
 #include <QFile>
 #include <QtEndian>
 
-#include "WindowFixture.h"
-#include "frmFile.h"
+#include "display/PictureChooser.h"
+#include "tests/app/WindowFixture.h"
 
 namespace varnel::testing {
 namespace {
 
 class TileSets : public WindowTest {
   protected:
-    QString WriteFile(const QString& name, const QByteArray& content) {
+    QString writeFile(const QString& name, const QByteArray& content) {
         QFile file(pictures.filePath(name));
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(content);
         return file.fileName();
     }
-    QString WritePicture(const QString& name, QColor colour, QSize size = QSize(396, 220)) {
+    QString writePicture(const QString& name, QColor colour, QSize size = QSize(396, 220)) {
         QImage picture(size, QImage::Format_RGB32);
         picture.fill(colour);
         EXPECT_TRUE(picture.save(pictures.filePath(name), "BMP"));
         return pictures.filePath(name);
     }
     // The colour inside the outline of the top tile of the Dragon.
-    QRgb TopTileColour() {
-        const TileRec& top = State().Tiles[143];
-        return window->picBoard->Picture().pixel(top.X + 20, top.Y + 20);
+    QRgb topTileColour() {
+        const TilePlace top = geometry().place(143);
+        return window->boardArea().picture().pixel(top.x + 20, top.y + 20);
     }
 
     // Opens Load Tileset, picks a file in the folder and presses OK (or double-clicks it).
-    void ChooseInLoadTileset(const QString& file, bool doubleClick = false) {
-        OnNextModal<frmFile>([=, this](frmFile* chooser) {
-            chooser->SetFolder(pictures.path());
-            const auto found = chooser->filList->findItems(file, Qt::MatchExactly);
+    void chooseInLoadTileset(const QString& file, bool doubleClick = false) {
+        onNextModal<PictureChooser>([=, this](PictureChooser* chooser) {
+            chooser->setFolder(pictures.path());
+            auto* files = chooser->findChild<QListWidget*>("files");
+            const auto found = files->findItems(file, Qt::MatchExactly);
             ASSERT_EQ(found.size(), 1) << file.toStdString();
-            chooser->filList->setCurrentItem(found[0]);
+            files->setCurrentItem(found[0]);
             if (doubleClick)
-                emit chooser->filList->itemActivated(found[0]);
+                emit files->itemActivated(found[0]);
             else
-                chooser->cmdOk->click();
+                chooser->findChild<QPushButton*>("ok")->click();
             // A file the loader refused leaves the chooser open; leave it as the player would.
-            if (chooser->isVisible()) chooser->cmdCancel->click();
+            if (chooser->isVisible()) chooser->findChild<QPushButton*>("cancel")->click();
         });
-        window->mnuTile->trigger();
+        choose(*window, "&Tiles", "&Load Tileset");
     }
 
     QTemporaryDir pictures;
 };
 
 TEST_F(TileSets, ChoosingASetMovesTheCheckRedrawsAndRemembers) {
-    frmVarnel& w = Open();
-    const QImage first = w.picBoard->Picture();
-    w.mnuTileSet[2]->trigger();
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(w.mnuTileSet[i]->isChecked(), i == 2);
-    EXPECT_EQ(StoredSetting("TileSet").toString(), " 2");
-    EXPECT_NE(w.picBoard->Picture(), first);
+    MainWindow& w = open();
+    const QImage first = w.boardArea().picture();
+    tileSetEntry(w, 2)->trigger();
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(tileSetEntry(w, i)->isChecked(), i == 2);
+    EXPECT_EQ(storedSetting("TileSet").toString(), " 2");
+    EXPECT_NE(w.boardArea().picture(), first);
 
     // The fifth set is the program's own picture file: without one, a message and no redraw.
-    const QImage third = w.picBoard->Picture();
+    const QImage third = w.boardArea().picture();
     {
         ModalAnswerer answerer;
-        w.mnuTileSet[4]->trigger();
+        tileSetEntry(w, 4)->trigger();
         ASSERT_EQ(answerer.seen.size(), 1u);
         EXPECT_EQ(answerer.seen[0].text,
-                  "Could not find picture file, " + w.AppPath() + "varnel.bmp");
+                  "Could not find picture file, " + w.appPath() + "varnel.bmp");
         EXPECT_EQ(answerer.seen[0].caption, "Varnel Solitaire");
     }
-    EXPECT_TRUE(w.mnuTileSet[4]->isChecked());
-    EXPECT_EQ(StoredSetting("TileSet").toString(), " 2");
-    EXPECT_EQ(w.picBoard->Picture(), third);
+    EXPECT_TRUE(tileSetEntry(w, 4)->isChecked());
+    EXPECT_EQ(storedSetting("TileSet").toString(), " 2");
+    EXPECT_EQ(w.boardArea().picture(), third);
 
-    QFile::copy(WritePicture("varnel.bmp", Qt::darkBlue), appDir.filePath("varnel.bmp"));
-    w.mnuTileSet[4]->trigger();
-    EXPECT_EQ(StoredSetting("TileSet").toString(), " 4");
-    EXPECT_EQ(TopTileColour(), QColor(Qt::darkBlue).rgb());
+    QFile::copy(writePicture("varnel.bmp", Qt::darkBlue), appDir.filePath("varnel.bmp"));
+    tileSetEntry(w, 4)->trigger();
+    EXPECT_EQ(storedSetting("TileSet").toString(), " 4");
+    EXPECT_EQ(topTileColour(), QColor(Qt::darkBlue).rgb());
 }
 
-// Pictures the player picks: bad ones get a message and change nothing; a good one becomes the
-// fifth set, stretched on a scaled board to the sheet size, and no menu entry is checked. The game
-// itself never changes.
+// Pictures the player picks: bad ones get a message saying why and change nothing; a good one
+// becomes the fifth set, stretched on a scaled board to the sheet size, and no menu entry is
+// checked. The game itself never changes.
 TEST_F(TileSets, LoadedPicturesChangeTheLookButNeverTheGame) {
-    const QString path = WritePicture("Mine.BMP", Qt::darkRed);
+    const QString path = writePicture("Mine.BMP", Qt::darkRed);
     QFile good(path);
     ASSERT_TRUE(good.open(QIODevice::ReadOnly));
     const QByteArray bytes = good.readAll();
-    WriteFile("truncated.bmp", bytes.left(bytes.size() / 3));
+    writeFile("truncated.bmp", bytes.left(bytes.size() / 3));
+    // Rows stored from the top down (a negative height), cut short: the missing rows must not
+    // come out as black bands.
+    QByteArray topDown = bytes;
+    qToLittleEndian<qint32>(-220, topDown.data() + 22);
+    writeFile("top-down-truncated.bmp", topDown.left(topDown.size() / 3));
     QByteArray huge = bytes.left(54);
     qToLittleEndian<qint32>(200000, huge.data() + 18);  // width
     qToLittleEndian<qint32>(200000, huge.data() + 22);  // height
-    WriteFile("huge.bmp", huge);
+    writeFile("huge.bmp", huge);
+    qToLittleEndian<qint32>(396, huge.data() + 18);
+    qToLittleEndian<qint32>(-200000, huge.data() + 22);  // as huge, from the top down
+    writeFile("huge-top-down.bmp", huge);
     qToLittleEndian<qint32>(0x7fffffff, huge.data() + 18);  // sizes whose product overflows
     qToLittleEndian<qint32>(0x7fffffff, huge.data() + 22);
     qToLittleEndian<quint16>(32, huge.data() + 28);
-    WriteFile("overflow.bmp", huge);
+    writeFile("overflow.bmp", huge);
 
-    frmVarnel& w = Open(QSize(1024, 768));
+    MainWindow& w = open(QSize(1024, 768));
     w.showMaximized();
-    const auto [a, b] = FreePair();
-    ClickTile(a);
-    ClickTile(b);
-    ASSERT_TRUE(w.mnuUndo->isEnabled());
-    const TileTable game = State().Tiles;  // a change of look never touches it
-    const QImage board = w.picBoard->Picture(), sheet = w.Surfaces().picTile[4];
-    for (const char* name : {"truncated.bmp", "huge.bmp", "overflow.bmp"}) {
+    takePair();
+    ASSERT_TRUE(menuEntry(w, "&Undo")->isEnabled());
+    const Board played = game().board();  // a change of look never touches it
+    const QImage shown = w.boardArea().picture();
+    const std::pair<const char*, const char*> refused[] = {
+        {"truncated.bmp", "the file is cut short"},
+        {"top-down-truncated.bmp", "the file is cut short"},
+        {"huge.bmp", "the picture is far too large for a tile set"},
+        {"huge-top-down.bmp", "the picture is far too large for a tile set"},
+        {"overflow.bmp", "the picture is far too large for a tile set"},
+    };
+    for (const auto& [name, reason] : refused) {
         SCOPED_TRACE(name);
         ModalAnswerer answerer;
-        ChooseInLoadTileset(name);
+        chooseInLoadTileset(name);
         ASSERT_EQ(answerer.seen.size(), 1u);
-        EXPECT_TRUE(answerer.seen[0].text.startsWith("Could not load picture file, "));
-        EXPECT_TRUE(w.mnuTileSet[0]->isChecked());
-        EXPECT_EQ(w.picBoard->Picture(), board);
-        EXPECT_EQ(w.Surfaces().picTile[4], sheet);
+        EXPECT_EQ(answerer.seen[0].text, QStringLiteral("Could not load picture file, %1: %2.")
+                                             .arg(pictures.filePath(name), reason));
+        EXPECT_TRUE(tileSetEntry(w, 0)->isChecked());
+        EXPECT_EQ(w.boardArea().picture(), shown);
     }
 
-    ChooseInLoadTileset("Mine.BMP", true);
-    EXPECT_EQ(State().Tiles, game);
-    EXPECT_FALSE(w.mnuUndo->isEnabled());
-    for (QAction* entry : w.mnuTileSet) EXPECT_FALSE(entry->isChecked());
-    EXPECT_EQ(w.PicturePath(), path);
-    EXPECT_FALSE(StoredSetting("TileSet").isValid()) << "a chosen picture is not remembered";
-    EXPECT_EQ(TopTileColour(), QColor(Qt::darkRed).rgb());
-    EXPECT_EQ(w.Surfaces().picTile[4].size(), QSize(634, 352));
+    chooseInLoadTileset("Mine.BMP", true);
+    EXPECT_EQ(game().board(), played);
+    EXPECT_FALSE(menuEntry(w, "&Undo")->isEnabled());
+    for (int i = 0; i < 5; ++i) EXPECT_FALSE(tileSetEntry(w, i)->isChecked());
+    EXPECT_EQ(w.tileSets().picturePath(), path);
+    EXPECT_FALSE(storedSetting("TileSet").isValid()) << "a chosen picture is not remembered";
+    EXPECT_EQ(topTileColour(), QColor(Qt::darkRed).rgb());
+    EXPECT_EQ(w.boardArea().surfaces().board().sheet.size(), QSize(634, 352));
 }
 
 TEST_F(TileSets, WhiteBackgroundIsRememberedAndShowsInTheCorners) {
-    frmVarnel& w = Open();
-    OnNextModal<QColorDialog>([](QColorDialog* dialog) {
+    MainWindow& w = open();
+    onNextModal<QColorDialog>([](QColorDialog* dialog) {
         dialog->setCurrentColor(Qt::white);
         dialog->accept();
     });
-    w.mnuBackground->trigger();
-    EXPECT_EQ(StoredSetting("BackGround").toString(), " 16777215");
+    choose(w, "C&ustomize", "&Background Color");
+    EXPECT_EQ(storedSetting("BackGround").toString(), " 16777215");
     EXPECT_EQ(QColorDialog::customColor(0), QColor(Qt::black)) << "custom colours start black";
-    EXPECT_EQ(w.form->palette().color(QPalette::Window), QColor(Qt::white));
-    const TileRec& corner = State().Tiles[13];  // the far end of the top row: nothing beneath
-    EXPECT_EQ(w.picBoard->Picture().pixel(corner.X, corner.Y), qRgb(255, 255, 255))
+    EXPECT_EQ(w.centralWidget()->palette().color(QPalette::Window), QColor(Qt::white));
+    const TilePlace corner = geometry().place(13);  // the far end of the top row: nothing beneath
+    EXPECT_EQ(w.boardArea().picture().pixel(corner.x, corner.y), qRgb(255, 255, 255))
         << "the cut corner of a tile shows the new colour";
 
-    StoreSetting("BackGround", "  4210688 ");
-    OnNextModal<QColorDialog>([](QColorDialog* dialog) {
+    storeSetting("BackGround", "  4210688 ");
+    onNextModal<QColorDialog>([](QColorDialog* dialog) {
         dialog->setCurrentColor(Qt::red);
         QColorDialog::setCustomColor(3, Qt::red);  // the player adds a custom colour
         dialog->reject();
     });
-    w.mnuBackground->trigger();
-    EXPECT_EQ(StoredSetting("BackGround").toString(), "  4210688 ") << "cancel writes nothing";
-    EXPECT_EQ(w.form->palette().color(QPalette::Window), QColor(Qt::white));
+    choose(w, "C&ustomize", "&Background Color");
+    EXPECT_EQ(storedSetting("BackGround").toString(), "  4210688 ") << "cancel writes nothing";
+    EXPECT_EQ(w.centralWidget()->palette().color(QPalette::Window), QColor(Qt::white));
 
     // Custom colours last for the run and are written nowhere, not even when the window goes.
     window.reset();

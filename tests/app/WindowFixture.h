@@ -2,44 +2,78 @@
 
 #include <gtest/gtest.h>
 
+#include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
-#include "ModalAnswerer.h"
-#include "frmVarnel.h"
+#include "app/MainWindow.h"
+#include "tests/support/ModalAnswerer.h"
 
 namespace varnel::testing {
+
+// The entry of a menu as the player reads it ("E&xit" for "E&xit\tAlt+F4"), or, without an
+// entry, the command of that name on the menu bar itself. Null when there is none.
+inline QAction* menuEntry(QMainWindow& window, const QString& menu, const QString& entry = {}) {
+    for (QAction* onBar : window.menuBar()->actions()) {
+        if (onBar->text() != menu) continue;
+        if (entry.isEmpty()) return onBar;
+        if (!onBar->menu()) return nullptr;
+        for (QAction* item : onBar->menu()->actions())
+            if (item->text().section('\t', 0, 0) == entry) return item;
+    }
+    return nullptr;
+}
+
+// Chooses the entry as the player would; a missing entry fails the test instead of crashing.
+inline void choose(QMainWindow& window, const QString& menu, const QString& entry = {}) {
+    QAction* action = menuEntry(window, menu, entry);
+    EXPECT_NE(action, nullptr) << menu.toStdString() << " " << entry.toStdString();
+    if (action) action->trigger();
+}
+
+// The Tiles menu's entry of a built-in set, slot 0 to 4.
+inline QAction* tileSetEntry(QMainWindow& window, int slot) {
+    static const char* const names[] = {"&Traditional", "&Alphabet", "&Flower Power", "&Egyptian",
+                                        "&Creepy Crawlers"};
+    return menuEntry(window, QStringLiteral("&Tiles"), QString::fromLatin1(names[slot]));
+}
+
+inline QAction* layoutEntry(QMainWindow& window, int layout) {
+    static const char* const names[] = {"&Dragon Layout", "&Rivers Layout", "&Pyramid Layout"};
+    return menuEntry(window, QStringLiteral("&Layouts"), QString::fromLatin1(names[layout]));
+}
 
 // Opens the main window as the program would, in a throwaway program folder (with a data folder
 // beside it, not made yet, for saves the program folder cannot take), on a screen of
 // the test's choosing, with beeps and the end of the program counted instead of carried out.
 class WindowTest : public ::testing::Test {
   protected:
-    void SetUp() override { Store().clear(); }
+    void SetUp() override { store().clear(); }
 
-    static QSettings& Store() {
+    static QSettings& store() {
         static QSettings settings(QStringLiteral("Varnel Solitaire"),
                                   QStringLiteral("Varnel Solitaire"));
         settings.sync();
         return settings;
     }
-    static void StoreSetting(const QString& key, const QString& value) {
-        Store().setValue(QStringLiteral("Startup/") + key, value);
-        Store().sync();
+    static void storeSetting(const QString& key, const QString& value) {
+        store().setValue(QStringLiteral("Startup/") + key, value);
+        store().sync();
     }
-    static QVariant StoredSetting(const QString& key) {
-        Store().sync();
-        return Store().value(QStringLiteral("Startup/") + key);
+    static QVariant storedSetting(const QString& key) {
+        store().sync();
+        return store().value(QStringLiteral("Startup/") + key);
     }
 
-    frmVarnel& Open(QSize screen = QSize(640, 480), float pixelRatio = 1) {
-        VarnelEnvironment environment;
+    MainWindow& open(QSize screen = QSize(640, 480), float pixelRatio = 1) {
+        Environment environment;
         environment.pixelRatio = pixelRatio;
         environment.appPath = appPath.isEmpty() ? appDir.path() : appPath;
-        environment.dataPath = DataFolder();
+        environment.dataPath = dataFolder();
         environment.canWriteIn = canWriteIn;
         environment.screenSize = [screen] { return screen; };
         environment.endProgram = [this] { ++exits; };
@@ -47,38 +81,64 @@ class WindowTest : public ::testing::Test {
         environment.timerScale = 0.01;
         environment.musicOutput = MusicDevice::Output::Manual;
         environment.seedSource = [n = 1u]() mutable { return n++; };
-        window = std::make_unique<frmVarnel>(environment);
+        window.reset();  // one window at a time, as the program has
+        window = std::make_unique<MainWindow>(environment);
         window->show();
         return *window;
     }
 
-    GameState& State() { return window->State(); }
-    QString DataFolder() const { return dataDir.filePath(QStringLiteral("Varnel Solitaire")); }
+    Game& game() { return window->game(); }
+    const BoardGeometry& geometry() { return window->boardArea().geometry(); }
+    QWidget* board() { return window->boardArea().boardWidget(); }
+    QLabel* label(const char* name) {
+        return window->findChild<QLabel*>(QString::fromLatin1(name));
+    }
+    QString tilesLeft() { return label("tilesLeft")->text(); }
+    template <typename Widget>
+    Widget* named(const char* name) {
+        return window->findChild<Widget*>(QString::fromLatin1(name));
+    }
+    QString dataFolder() const { return dataDir.filePath(QStringLiteral("Varnel Solitaire")); }
 
     // A mouse release over the middle of a tile, or at a board position.
-    void ClickTile(int16_t tile, Qt::MouseButton button = Qt::LeftButton) {
-        const TileRec& rec = State().Tiles[tile];
-        ClickAt(QPoint(rec.X + static_cast<int>(State().TileWidth / 2),
-                       rec.Y + static_cast<int>(State().TileHeight / 2)),
+    void clickTile(int16_t tile, Qt::MouseButton button = Qt::LeftButton) {
+        const TilePlace at = geometry().place(tile);
+        clickAt(QPoint(at.x + static_cast<int>(geometry().tileWidth() / 2),
+                       at.y + static_cast<int>(geometry().tileHeight() / 2)),
                 button);
     }
-    void ClickAt(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mouseRelease(window->picBoard, button, {}, at);
+    void clickAt(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseRelease(board(), button, {}, at);
+    }
+    void takePair() {
+        const auto [a, b] = freePair();
+        clickTile(a);
+        clickTile(b);
     }
 
     // The first free pair of the board, if any.
-    std::pair<int16_t, int16_t> FreePair() {
-        for (int16_t i = 0; i < State().TileCount; ++i)
-            for (int16_t j = i + 1; j < State().TileCount; ++j)
-                if (window->GameLogic().IsRemovablePair(i, j)) return {i, j};
+    std::pair<int16_t, int16_t> freePair() {
+        const int16_t count = game().board().tileCount();
+        for (int16_t i = 0; i < count; ++i)
+            for (int16_t j = static_cast<int16_t>(i + 1); j < count; ++j)
+                if (game().isRemovablePair(i, j)) return {i, j};
         return {-1, -1};
+    }
+
+    // The board of the game in progress with only the given tiles left, faces as given, free
+    // flags as dealt.
+    Board leaving(std::initializer_list<std::pair<int16_t, int8_t>> tiles) {
+        Board board = game().board();
+        for (int16_t i = 0; i < board.tileCount(); ++i) board.remove(i);
+        for (const auto& [tile, face] : tiles) board.setFace(tile, face);
+        return board;
     }
 
     QTemporaryDir appDir;
     QString appPath;  // the program's folder: appDir unless the test picks another
     QTemporaryDir dataDir;
-    FolderCheck canWriteIn = CanWriteIn;  // a test may play a program folder owned by root
-    std::unique_ptr<frmVarnel> window;
+    FolderCheck canWriteIn;  // empty: the player's permissions; a test may play a root-owned one
+    std::unique_ptr<MainWindow> window;
     int beeps = 0;
     int exits = 0;
 };

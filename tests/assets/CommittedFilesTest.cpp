@@ -14,7 +14,7 @@ namespace varnel {
 namespace {
 
 // The pictures under a folder, by their paths relative to it.
-std::set<std::string> Pictures(const QString& path) {
+std::set<std::string> pictures(const QString& path) {
     const QDir folder(path);
     std::set<std::string> pictures;
     for (QDirIterator it(path, {"*.bmp", "*.png"}, QDir::Files, QDirIterator::Subdirectories);
@@ -23,7 +23,7 @@ std::set<std::string> Pictures(const QString& path) {
     return pictures;
 }
 
-QByteArray ReadBytes(const QString& path) {
+QByteArray readBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
@@ -40,11 +40,11 @@ TEST(Regeneration, ArtgenDrawsTheCommittedFilesByteForByte) {
     ASSERT_EQ(artgen.exitCode(), 0);
 
     const QDir fresh(temporary.path()), committed(QStringLiteral(VARNEL_ASSETS_DIR));
-    const std::set<std::string> written = Pictures(fresh.path());
-    ASSERT_EQ(written, Pictures(committed.path()));
+    const std::set<std::string> written = pictures(fresh.path());
+    ASSERT_EQ(written, pictures(committed.path()));
     for (const std::string& name : written)
-        EXPECT_TRUE(ReadBytes(fresh.filePath(QString::fromStdString(name))) ==
-                    ReadBytes(committed.filePath(QString::fromStdString(name))))
+        EXPECT_TRUE(readBytes(fresh.filePath(QString::fromStdString(name))) ==
+                    readBytes(committed.filePath(QString::fromStdString(name))))
             << name << " differs from what artgen draws now; run artgen into assets/ and commit";
 }
 

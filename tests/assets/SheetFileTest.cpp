@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "DrawnArt.h"
+#include "display/DrawnArt.h"
 
 namespace varnel {
 namespace {
@@ -23,7 +23,7 @@ using Face = std::vector<std::array<double, 3>>;  // red, green, blue, row by ro
 using Matrix = std::array<std::array<double, 3>, 3>;
 
 // How an eye sees colours in linear light, by name and matrix. The colour-blind ones are
-// the projections of Viénot, Brettel and Mollon (1999): they lose the red-green axis and
+// the projections of Viénot, Brettel and mollon (1999): they lose the red-green axis and
 // keep lightness and the blue-yellow axis.
 using Eye = std::pair<const char*, Matrix>;
 constexpr Eye kNormal{"normal vision", {{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}}};
@@ -33,7 +33,7 @@ constexpr Eye kDeuteranopia{
     "deuteranopia", {{{0.29275, 0.70725, 0.0}, {0.29275, 0.70725, 0.0}, {-0.02234, 0.02234, 1.0}}}};
 
 // The face of a tile picture (right of the side, above it) as an eye sees it.
-Face FaceAsSeen(const QImage& sheet, const art::SheetGrid& grid, int face, const Eye& eye) {
+Face faceAsSeen(const QImage& sheet, const art::SheetGrid& grid, int face, const Eye& eye) {
     auto toLinear = [](int v) {
         const double c = v / 255.0;
         return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
@@ -45,7 +45,7 @@ Face FaceAsSeen(const QImage& sheet, const art::SheetGrid& grid, int face, const
     const int left = grid.columnLeft[face % art::kSheetColumns];
     const int top = grid.rowTop[face / art::kSheetColumns];
     Face seen;
-    for (int y = 0; y < grid.shape.FaceHeight(); ++y)
+    for (int y = 0; y < grid.shape.faceHeight(); ++y)
         for (int x = grid.shape.depth; x < grid.shape.width; ++x) {
             const QRgb p = sheet.pixel(left + x, top + y);
             const std::array<double, 3> in{toLinear(qRed(p)), toLinear(qGreen(p)),
@@ -58,7 +58,7 @@ Face FaceAsSeen(const QImage& sheet, const art::SheetGrid& grid, int face, const
     return seen;
 }
 
-double Distance(const Face& a, const Face& b) {
+double distance(const Face& a, const Face& b) {
     double sum = 0;
     for (std::size_t i = 0; i < a.size(); ++i)
         for (std::size_t k = 0; k < 3; ++k) sum += std::abs(a[i][k] - b[i][k]);
@@ -76,22 +76,20 @@ double Distance(const Face& a, const Face& b) {
 // differ only by red against green.
 TEST(EachSheet, FacesStandApartAtAGlanceForEveryEye) {
     for (float scale : {1.0f, 2.0f}) {
-        GameState state;
-        state.TileWidth *= scale;
-        state.TileHeight *= scale;
-        state.BoardScale = scale;
-        const art::SheetGrid grid =
-            BoardSheetGrid(state, QSizeF(art::kSheetWidth * scale, art::kSheetHeight * scale), 1);
+        BoardGeometry geometry;
+        if (scale != 1) geometry.scaleFor(ScreenScale{scale, scale});
+        const art::SheetGrid grid = boardSheetGrid(
+            geometry, QSizeF(art::kSheetWidth * scale, art::kSheetHeight * scale), 1);
         for (int slot = 0; slot < 5; ++slot) {
-            const QImage sheet = MakeBuiltinSheet(slot, grid);
+            const QImage sheet = makeBuiltinSheet(slot, grid);
             for (const Eye& eye : {kNormal, kProtanopia, kDeuteranopia}) {
                 std::vector<Face> faces;
                 for (int face = 0; face < art::kFaceCount; ++face)
-                    faces.push_back(FaceAsSeen(sheet, grid, face, eye));
+                    faces.push_back(faceAsSeen(sheet, grid, face, eye));
                 std::ostringstream tooClose;
                 for (int a = 0; a < art::kFaceCount; ++a)
                     for (int b = a + 1; b < art::kFaceCount; ++b) {
-                        const double d = Distance(faces[a], faces[b]);
+                        const double d = distance(faces[a], faces[b]);
                         if (d < (b < kRiversFaces ? kRiversApart : kAtAGlance))
                             tooClose << " " << a << "~" << b << " (" << d << ")";
                     }

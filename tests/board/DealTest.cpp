@@ -1,48 +1,36 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <array>
 #include <cmath>
-#include <tuple>
+#include <string>
 #include <vector>
 
-#include "Deal.h"
-#include "Shuffle.h"
-#include "TilePicture.h"
+#include "board/Deal.h"
 
 namespace varnel {
 namespace {
 
-Random SeededRandom(uint32_t first) {
-    return Random([n = first]() mutable { return n++; });
-}
-
-// Every deal holds each face of its deck four times, on blocked tiles, whatever the last game
-// left (flags set in play, faces beyond the layout). And every face is as likely on every tile:
-// over many deals the count of each face on each tile stays near its expectation. A chi-square
-// sum over all tiles and faces has a mean of its degrees of freedom and a spread of the square
-// root of twice that; a biased deal (a card never drawn until the end, a slot favoured) lands
-// far outside.
+// Every deal holds each face of its deck four times, on blocked tiles. And every face is as
+// likely on every tile: over many deal numbers the count of each face on each tile stays near its
+// expectation. A chi-square sum over all tiles and faces has a mean of its degrees of freedom and
+// a spread of the square root of twice that; a biased deal (a card never drawn until the end, a
+// slot favoured) lands far outside.
 TEST(Deal, EachFaceFourTimesAndEquallyLikelyOnEachTile) {
     for (const int16_t count : {144, 120, 84}) {
         const int faces = count / 4, deals = 40 * faces;
         std::vector<int> seen(static_cast<size_t>(count * faces));
-        for (int deal = 0; deal < deals; ++deal) {
-            GameState state;
-            for (TileRec& tile : state.Tiles) tile.Free = kTrue;
-            state.Tiles[count].Face = 7;
-            Random random = SeededRandom(static_cast<uint32_t>(deal * 7919));
-            DealFaces(state, random, count, DealMode::NewFaces);
+        for (uint32_t number = 1; number <= static_cast<uint32_t>(deals); ++number) {
+            const Board board = dealFaces(count, number);
+            ASSERT_EQ(board.tileCount(), count);
+            ASSERT_EQ(board.tilesLeft(), count);
             std::vector<int> dealt(static_cast<size_t>(faces));
-            for (int i = 0; i < count; ++i) {
-                const TileRec& tile = state.Tiles[i];
-                ASSERT_TRUE(tile.Face >= 0 && tile.Face < faces) << tile.Face;
-                ++dealt[static_cast<size_t>(tile.Face)];
-                ++seen[static_cast<size_t>(i * faces + tile.Face)];
-                EXPECT_EQ(tile.Free, kFalse);
+            for (int16_t i = 0; i < count; ++i) {
+                const Tile& tile = board[i];
+                ASSERT_TRUE(tile.face >= 0 && tile.face < faces) << int{tile.face};
+                ASSERT_FALSE(tile.free);
+                ++dealt[static_cast<size_t>(tile.face)];
+                ++seen[static_cast<size_t>(i * faces + tile.face)];
             }
-            EXPECT_EQ(dealt, std::vector<int>(static_cast<size_t>(faces), 4));
-            EXPECT_EQ(state.Tiles[count].Face, 7) << "beyond the layout";
+            ASSERT_EQ(dealt, std::vector<int>(static_cast<size_t>(faces), 4)) << number;
         }
         const double expected = static_cast<double>(deals) / faces;
         double chiSquare = 0;
@@ -52,65 +40,48 @@ TEST(Deal, EachFaceFourTimesAndEquallyLikelyOnEachTile) {
     }
 }
 
-TEST(TilePicture, CellOfEachFaceWithRoundingPerRow) {
-    struct Case {
-        int16_t face;
-        float width, height;
-        int16_t picX, picY;
+// A deal number names the same board forever, on every machine: a player may give a number to
+// another, and a saved game or a record of played games names its deal by it. Faces are written
+// one character each, 0-9 then A-Z for 10-35. A change of generator, of the way cards go to
+// slots or of the seeding fails here.
+TEST(Deal, NumberedDealsArePinned) {
+    const struct {
+        int16_t count;
+        uint32_t number;
+        const char* faces;
+    } pinned[] = {
+        {144, 1,
+         "1PJW7DJREDWBM2MFNP19H2OEOU9Y36GL6S2XTLDQHKB1O5HNZTQ3ZQGIF32Z04858VL6Y8MMUVGBW5R4O7UT8FRJ"
+         "RKSEVFSHB375IPX0AKJVTILX9DAACZIW4YCEC6XCQN7N40P9UGASYK10"},
+        {144, 2,
+         "RXZ0PSZAV9YIBDBR3J6CW29JS70EBW3OFKDD7E4XMAA4W2V2LQLRNYWE8HF2SB01NMTNQ81KA46K6F51C8FGYHP6"
+         "OCM3I5E4CUZUH53UZVGG7HURXJYX7DN5OMQG98IPQVJSLT0P1OTK9TLI"},
+        {144, 999'999'999,
+         "A39JS6ORZTMAT58Z6K36ZIQQM80KUGLJK7NPX73NMYOS58BRLD96M2UWSPZFCP5DVJ0B15U1A1CEBYQ3YGE420DC"
+         "48C9PE7HT9E2FWTWUXDL2XFR1SLG0NIRVOFHNJ4XKYHQVIO74WGAIHVB"},
+        {84, 1,
+         "1J7DDBE2H9F1E2J963G62DKBH15HGIF3K8203458G68KB5F4J78EJFHBI3570ADCAI9AEC4C6CI740K9AG10"},
+        {84, 2,
+         "KI0A9JBBD3692C70J3BE7D4AA422DFE8K2H10IB8E1A646158FKG6C35F4CF35CEH7HHG75GD98KJG01IJ9I"},
+        {84, 999'999'999,
+         "93A6JIJ5863A6KG08KJ7K37K5HD8B26F9I5DC501G1E1AB3C402B4E8D972C9CE2F1EJ0DIFGH4FIHH47AGB"},
+        {120, 1,
+         "1JP7DJEDBRM2FM91HN2EOO963GL6P2SDLHBK1H5ONTQ3GIFQ3208458LQ68MMGBT5T4R7FO8JKSERFHIB375R0KA"
+         "JPILDA9CASIT4CEC6CQN7N409PGASK10"},
+        {120, 2,
+         "RPS0RSA9IRBBD36JC29J7O0EB3QFDD7K4EAA42M2TLLNQT8EH2F10BMNN81KA46K651P8FCFG6HO3C54ICEMS35T"
+         "HRG7GHQQJ7DO5NMP98GITJS0L1OPK9LI"},
+        {120, 999'999'999,
+         "A39J6ORSMA5Q86K36IQMK80JGNKL7P73NMTO5L8BMD629RSPFJC5DPT051B1E1ACB3QPG420EC48C9D7EH92SEFT"
+         "LS2DR1LFN0GIONHFJ4RKQHOI74IGAHTB"},
     };
-    // Each row is rounded on its own, halves to even: 54.5 gives 54, 109 and 164 (not 55s).
-    for (const Case& c : {Case{9, 44, 55, 0, 55}, Case{35, 44, 55, 352, 165},
-                          Case{20, 44, 54.5f, 88, 109}, Case{12, 44, 54.5f, 132, 54},
-                          Case{30, 55, 68.75f, 165, 206}}) {
-        TileRec tile;
-        tile.Face = c.face;
-        SetPictureOffsets(tile, c.width, c.height);
-        EXPECT_EQ(tile.PicX, c.picX) << c.face;
-        EXPECT_EQ(tile.PicY, c.picY) << c.face;
+    const std::string digits = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    for (const auto& p : pinned) {
+        const Board board = dealFaces(p.count, p.number);
+        std::string faces;
+        for (const Tile& tile : board.tiles()) faces += digits[static_cast<size_t>(tile.face)];
+        EXPECT_EQ(faces, p.faces) << p.count << " tiles, deal " << p.number;
     }
-}
-
-// A late Dragon board: tiles 0..3 and 140..143 left, a long run of removed tiles between. Each
-// face is traced to where it lands: its picture goes with it, nothing else of any tile moves,
-// and every arrangement is equally likely whatever the gaps.
-TEST(Shuffle, MovesFacesWithTheirPicturesAmongPresentTilesAllEquallyLikely) {
-    const std::array<int16_t, 8> tiles{0, 1, 2, 3, 140, 141, 142, 143};
-    GameState state;
-    state.TileCount = 144;
-    // The removed tiles, and a record past the layout that holds a face.
-    for (int16_t i = 0; i < kTableSize; ++i)
-        state.Tiles[i] = TileRec{kFalse, i, int16_t(2 * i), 7, 9, i < 144 ? kNoFace : int16_t(3)};
-    // Tile k of those left: face k, X k, some free and some not, a picture of its own.
-    for (int16_t k = 0; k < 8; ++k)
-        state.Tiles[tiles[k]] =
-            TileRec{int16_t(-(k % 2)), k, 8, int16_t(10 * k), int16_t(20 * k), k};
-
-    constexpr int kShuffles = 4000;
-    std::array<std::array<int, 8>, 8> landed{};  // [tile][face]
-    Random random = SeededRandom(1);
-    for (int n = 0; n < kShuffles; ++n) {
-        GameState shuffled = state;
-        ShuffleBoard(shuffled, random);
-        for (int i = 0; i < kTableSize; ++i) {
-            const TileRec& now = shuffled.Tiles[i];
-            const TileRec& was = state.Tiles[i];
-            if (i >= 144 || !IsPresent(was)) {
-                ASSERT_EQ(now, was) << "tile " << i;
-                continue;
-            }
-            ASSERT_TRUE(IsPresent(now)) << "tile " << i;
-            const TileRec& from = state.Tiles[tiles[now.Face]];
-            ASSERT_EQ(std::tie(now.Free, now.X, now.Y, now.PicY, now.PicX),
-                      std::tie(was.Free, was.X, was.Y, from.PicY, from.PicX))
-                << "tile " << i;
-            ++landed[was.X][now.Face];  // X tells the tile
-        }
-    }
-    // From one arrangement, each face lands on each tile 500 times in expectation (standard
-    // deviation about 21).
-    for (int k = 0; k < 8; ++k)
-        for (int face = 0; face < 8; ++face)
-            EXPECT_NEAR(landed[k][face], kShuffles / 8, 150) << "tile " << tiles[k] << " face " << face;
 }
 
 }  // namespace

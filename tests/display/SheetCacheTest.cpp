@@ -1,43 +1,98 @@
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 
-#include "BoardSurfaces.h"
-#include "DrawnArt.h"
-#include "SheetCache.h"
+#include "display/BoardSurfaces.h"
+#include "display/DrawnArt.h"
+#include "display/SheetCache.h"
 
 namespace varnel {
 namespace {
 
-// A sheet kept by one run comes back only for the same grid, and only whole.
-TEST(SheetCache, KeptSheetComesBackOnlyForItsOwnGridAndWhole) {
-    QTemporaryDir folder;
-    const SheetCache cache(folder.path());
-    GameState state;
-    state.TileWidth *= 2, state.TileHeight *= 2, state.BoardScale = 2;
-    const art::SheetGrid grid = BoardSheetGrid(state, QSizeF(792, 440), 1);
-    QImage sheet(grid.width, grid.height, QImage::Format_RGB32);
-    sheet.fill(qRgb(10, 20, 30));
-    sheet.setPixel(3, 4, qRgb(200, 0, 0));
+// Files standing in for the program and its two fonts, and a sheet drawn with them for a board
+// at twice the design size.
+class SheetCacheTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        for (const char* name : {"varnel", "sans.ttf", "serif.ttf"}) write(name, "version 1");
+        geometry.scaleFor(ScreenScale{2, 2});
+        grid = boardSheetGrid(geometry, QSizeF(792, 440), 1);
+        sheet = QImage(grid.width, grid.height, QImage::Format_RGB32);
+        sheet.fill(qRgb(10, 20, 30));
+        sheet.setPixel(3, 4, qRgb(200, 0, 0));
+    }
+    QString path(const char* name) const { return folder.filePath(QString::fromLatin1(name)); }
+    void write(const char* name, const QByteArray& content) {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(content);
+    }
+    SheetCache cache(const SheetCache::DrawnWith& with) const {
+        return SheetCache(path("cache"), with);
+    }
 
-    EXPECT_TRUE(cache.Load(0, grid).isNull()) << "nothing kept yet";
-    cache.Store(0, grid, sheet);
-    EXPECT_EQ(cache.Load(0, grid), sheet);
-    art::SheetGrid wider = grid;
-    wider.columnLeft[8] += 1;
-    EXPECT_TRUE(cache.Load(0, wider).isNull()) << "another grid";
+    QTemporaryDir folder;
+    SheetCache::DrawnWith drawnWith{path("varnel"), "6.4.2", {path("sans.ttf"), path("serif.ttf")}};
+    BoardGeometry geometry;
+    art::SheetGrid grid;
+    QImage sheet;
+};
+
+// A kept sheet comes back only while everything it was drawn with stays as it was: the set, the
+// grid and its scale, the program's build, Qt and the fonts. Change any one and the game draws
+// the sheet again rather than show a stale one.
+TEST_F(SheetCacheTest, AKeptSheetComesBackOnlyWhileAllItWasDrawnWithStays) {
+    EXPECT_TRUE(cache(drawnWith).load(0, grid).isNull()) << "nothing kept yet";
+    cache(drawnWith).store(0, grid, sheet);
+    ASSERT_EQ(cache(drawnWith).load(0, grid), sheet);
+
+    const std::pair<const char*, std::function<void(art::SheetGrid&)>> grids[] = {
+        {"a column moved", [](art::SheetGrid& g) { g.columnLeft[8] += 1; }},
+        {"a row moved", [](art::SheetGrid& g) { g.rowTop[3] += 1; }},
+        {"thicker lines", [](art::SheetGrid& g) { g.shape.line += 1; }},
+        {"a deeper side", [](art::SheetGrid& g) { g.shape.depth += 1; }},
+        {"another scale, same cells", [](art::SheetGrid& g) { g.scale = 2.01f; }},
+    };
+    for (const auto& [what, change] : grids) {
+        art::SheetGrid other = grid;
+        change(other);
+        EXPECT_TRUE(cache(drawnWith).load(0, other).isNull()) << what;
+    }
+    SheetCache::DrawnWith otherQt = drawnWith;
+    otherQt.qtVersion = "6.4.3";
+    EXPECT_TRUE(cache(otherQt).load(0, grid).isNull()) << "another Qt";
+    SheetCache::DrawnWith otherFonts = drawnWith;
+    otherFonts.fontFiles.removeLast();
+    EXPECT_TRUE(cache(otherFonts).load(0, grid).isNull()) << "a font fewer";
+    // The set: the file of another slot holding this one's sheet is not taken for it.
+    ASSERT_TRUE(QFile::copy(path("cache/sheet-0.rgb"), path("cache/sheet-1.rgb")));
+    EXPECT_TRUE(cache(drawnWith).load(1, grid).isNull()) << "another set";
+
+    // A new build of the program, and a font updated, as the files show them.
+    const QDateTime later = QDateTime::currentDateTime().addSecs(60);
+    for (const char* file : {"varnel", "serif.ttf"}) {
+        write(file, "version 2");
+        QFile changed(path(file));
+        ASSERT_TRUE(changed.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(changed.setFileTime(later, QFileDevice::FileModificationTime));
+        changed.close();
+        EXPECT_TRUE(cache(drawnWith).load(0, grid).isNull()) << file;
+        cache(drawnWith).store(0, grid, sheet);
+        EXPECT_EQ(cache(drawnWith).load(0, grid), sheet) << "drawn again and kept";
+    }
 
     // The board takes a kept sheet instead of drawing the set.
-    BoardSurfaces surfaces;
-    surfaces.sheetCache = cache;
-    surfaces.sheetGrid = grid;
-    EXPECT_EQ(surfaces.Sheet(0), sheet);
+    BoardSurfaces surfaces(1, cache(drawnWith));
+    surfaces.fitTo(geometry, 0);
+    EXPECT_EQ(surfaces.sheet(0), sheet);
 
-    QFile file(folder.filePath("sheet-0.rgb"));
+    QFile file(path("cache/sheet-0.rgb"));
     ASSERT_TRUE(file.resize(file.size() - 1));
-    EXPECT_TRUE(cache.Load(0, grid).isNull()) << "a damaged file";
-    EXPECT_TRUE(SheetCache().Load(0, grid).isNull()) << "no folder: nothing kept";
+    EXPECT_TRUE(cache(drawnWith).load(0, grid).isNull()) << "a damaged file";
+    EXPECT_TRUE(SheetCache().load(0, grid).isNull()) << "no folder: nothing kept";
 }
 
 }  // namespace

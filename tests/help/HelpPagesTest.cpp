@@ -15,7 +15,7 @@
 namespace varnel {
 namespace {
 
-const QDir HelpFolder(QStringLiteral(VARNEL_ASSETS_DIR "/help"));
+const QDir helpFolder(QStringLiteral(VARNEL_ASSETS_DIR "/help"));
 
 // A page as written: its title and what it links to; and as shown, laid out at the help
 // window's size: the places in it the window can scroll to.
@@ -28,8 +28,8 @@ struct Page {
 
 // The pages are kept well-formed, so a strict XML reader finds unclosed tags, stray
 // ampersands and entities a browser would quietly guess at.
-void ReadAsWritten(const QString& name, Page& page) {
-    QFile file(HelpFolder.filePath(name));
+void readAsWritten(const QString& name, Page& page) {
+    QFile file(helpFolder.filePath(name));
     if (!file.open(QIODevice::ReadOnly)) page.error = QStringLiteral("cannot be opened");
     QXmlStreamReader xml(&file);
     while (!xml.atEnd()) {
@@ -44,9 +44,9 @@ void ReadAsWritten(const QString& name, Page& page) {
 }
 
 // Collects the page's anchors and checks that no word in a table is broken across lines.
-void ReadAsShown(const QString& name, Page& page) {
+void readAsShown(const QString& name, Page& page) {
     QTextBrowser browser;
-    browser.setSource(QUrl::fromLocalFile(HelpFolder.absoluteFilePath(name)));
+    browser.setSource(QUrl::fromLocalFile(helpFolder.absoluteFilePath(name)));
     browser.resize(640, 540);
     browser.document()->setTextWidth(browser.viewport()->width());
     browser.document()->size();
@@ -66,9 +66,9 @@ void ReadAsShown(const QString& name, Page& page) {
 
 TEST(HelpPagesTest, EveryPageIsWellFormedReachableAndLaidOutAndEveryLinkResolves) {
     QMap<QString, Page> pages;
-    for (const QString& name : HelpFolder.entryList({QStringLiteral("*.html")}, QDir::Files)) {
-        ReadAsWritten(name, pages[name]);
-        ReadAsShown(name, pages[name]);
+    for (const QString& name : helpFolder.entryList({QStringLiteral("*.html")}, QDir::Files)) {
+        readAsWritten(name, pages[name]);
+        readAsShown(name, pages[name]);
     }
     ASSERT_TRUE(pages.contains("index.html"));
     for (auto it = pages.cbegin(); it != pages.cend(); ++it) {
@@ -81,9 +81,9 @@ TEST(HelpPagesTest, EveryPageIsWellFormedReachableAndLaidOutAndEveryLinkResolves
             // The help stays inside its own folder: no web addresses, no mail.
             ASSERT_TRUE(url.scheme().isEmpty()) << where;
             const QString target = url.path().isEmpty() ? it.key() : url.path();
-            const QFileInfo targetFile(HelpFolder.filePath(target));
+            const QFileInfo targetFile(helpFolder.filePath(target));
             ASSERT_TRUE(targetFile.isFile()) << where;
-            EXPECT_EQ(targetFile.absoluteDir(), HelpFolder) << where;
+            EXPECT_EQ(targetFile.absoluteDir(), helpFolder) << where;
             if (url.hasFragment()) {
                 EXPECT_TRUE(pages.value(target).anchors.contains(url.fragment())) << where;
             }

@@ -9,7 +9,7 @@
 #include <QTextBrowser>
 #include <QUrl>
 
-#include "HelpWindow.h"
+#include "app/help/HelpWindow.h"
 
 namespace varnel {
 namespace {
@@ -18,10 +18,10 @@ namespace {
 class HelpWindowTest : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(app.mkdir(QStringLiteral("help"))); }
-    void TearDown() override { CloseHelp(); }
+    void TearDown() override { closeHelp(); }
 
     // A page whose one link leads to href.
-    void WritePage(const QString& name, const QString& title, const QString& href = "") {
+    void writePage(const QString& name, const QString& title, const QString& href = "") {
         QFile page(app.filePath(name));
         ASSERT_TRUE(page.open(QIODevice::WriteOnly | QIODevice::Truncate));
         page.write(QStringLiteral("<html><head><title>%1</title></head><body><a href=\"%2\">go"
@@ -36,24 +36,24 @@ class HelpWindowTest : public ::testing::Test {
 };
 
 TEST_F(HelpWindowTest, EveryCallShowsTheOneFreeStandingWindowAtTheContents) {
-    WritePage("help/index.html", "Contents");
-    WritePage("help/other.html", "Other");
-    ShowHelp(helpFile, HelpDisplayContents);
-    HelpWindow* window = CurrentHelpWindow();
+    writePage("help/index.html", "Contents");
+    writePage("help/other.html", "Other");
+    showHelpContents(helpFile);
+    HelpWindow* window = currentHelpWindow();
     ASSERT_NE(window, nullptr);
-    const QUrl contents = window->Browser()->source();
+    const QUrl contents = window->browser()->source();
 
     // The player wanders off to another page, then closes the window; each call brings the
     // same window back at the contents, read again from the disk.
-    window->Browser()->setSource(QUrl(QStringLiteral("other.html")));
-    ASSERT_NE(window->Browser()->source(), contents);
-    ShowHelp(helpFile, HelpDisplayContents);
+    window->browser()->setSource(QUrl(QStringLiteral("other.html")));
+    ASSERT_NE(window->browser()->source(), contents);
+    showHelpContents(helpFile);
     window->close();
-    WritePage("help/index.html", "Changed");
-    ShowHelp(helpFile, HelpDisplayContents);
+    writePage("help/index.html", "Changed");
+    showHelpContents(helpFile);
 
-    EXPECT_EQ(CurrentHelpWindow(), window);
-    EXPECT_EQ(window->Browser()->source(), contents);
+    EXPECT_EQ(currentHelpWindow(), window);
+    EXPECT_EQ(window->browser()->source(), contents);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->windowTitle(), "Varnel Solitaire Help - Changed");
 
@@ -65,13 +65,13 @@ TEST_F(HelpWindowTest, EveryCallShowsTheOneFreeStandingWindowAtTheContents) {
 
     // The pages gone: a note in the window says where they were expected, with no way back to
     // pages that went with them, and no message box waits for the player.
-    window->Browser()->setSource(QUrl(QStringLiteral("other.html")));
+    window->browser()->setSource(QUrl(QStringLiteral("other.html")));
     ASSERT_TRUE(QDir(app.filePath("help")).removeRecursively());
-    ShowHelp(helpFile, HelpDisplayContents);
-    EXPECT_EQ(CurrentHelpWindow(), window);
-    const QString text = window->Browser()->toPlainText();
+    showHelpContents(helpFile);
+    EXPECT_EQ(currentHelpWindow(), window);
+    const QString text = window->browser()->toPlainText();
     EXPECT_TRUE(text.contains(QDir::toNativeSeparators(helpFile))) << text.toStdString();
-    EXPECT_FALSE(window->Browser()->isBackwardAvailable());
+    EXPECT_FALSE(window->browser()->isBackwardAvailable());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
@@ -82,7 +82,7 @@ class DesktopBrowser : public QObject {
   public:
     DesktopBrowser() {
         for (const char* scheme : {"http", "https", "mailto"})
-            QDesktopServices::setUrlHandler(scheme, this, "Open");
+            QDesktopServices::setUrlHandler(scheme, this, "open");
     }
     ~DesktopBrowser() override {
         for (const char* scheme : {"http", "https", "mailto"})
@@ -91,16 +91,16 @@ class DesktopBrowser : public QObject {
     QList<QUrl> opened;
 
   public slots:
-    void Open(const QUrl& url) { opened << url; }
+    void open(const QUrl& url) { opened << url; }
 };
 
 // The help shows its own pages and nothing else; the web is left to the desktop's browser.
 TEST_F(HelpWindowTest, OnlyItsOwnPagesAreShown) {
     // A folder beside the help whose name begins like it, and a link inside the help to it.
     ASSERT_TRUE(app.mkdir(QStringLiteral("help-private")));
-    WritePage("help-private/secret.html", "Secret");
+    writePage("help-private/secret.html", "Secret");
     QFile::link(QStringLiteral("../help-private/secret.html"), app.filePath("help/round.html"));
-    WritePage("help/other.html", "Other", "index.html");
+    writePage("help/other.html", "Other", "index.html");
 
     DesktopBrowser desktop;
     const QString away[] = {
@@ -110,9 +110,9 @@ TEST_F(HelpWindowTest, OnlyItsOwnPagesAreShown) {
     };
     for (const QString& href : away) {
         SCOPED_TRACE(href.toStdString());
-        WritePage("help/index.html", "Contents", href);
-        ShowHelp(helpFile, HelpDisplayContents);
-        HelpBrowser* browser = CurrentHelpWindow()->Browser();
+        writePage("help/index.html", "Contents", href);
+        showHelpContents(helpFile);
+        HelpBrowser* browser = currentHelpWindow()->browser();
         const QUrl contents = browser->source();
         // The player follows the page's one link with the keyboard, as a click would.
         QTest::keyClick(browser, Qt::Key_Tab);
@@ -124,7 +124,7 @@ TEST_F(HelpWindowTest, OnlyItsOwnPagesAreShown) {
                                            QUrl(QStringLiteral("mailto:player@example.org"))}));
 
     // Its own pages, and a place in one, are followed.
-    HelpBrowser* browser = CurrentHelpWindow()->Browser();
+    HelpBrowser* browser = currentHelpWindow()->browser();
     browser->setSource(QUrl(QStringLiteral("other.html#end")));
     EXPECT_EQ(browser->documentTitle(), "Other");
     EXPECT_EQ(browser->source().fileName(), "other.html");

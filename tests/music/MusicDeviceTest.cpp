@@ -9,7 +9,7 @@
 #include <tuple>
 #include <vector>
 
-#include "MusicDevice.h"
+#include "app/music/MusicDevice.h"
 
 namespace varnel {
 namespace {
@@ -24,37 +24,36 @@ constexpr int kStep = 10;  // ms of tune rendered at a time while watching for t
 class MusicDeviceTest : public ::testing::Test {
   protected:
     MusicDeviceTest() {
-        device_.SetOutput(MusicDevice::Output::Manual);
-        device_.SetDeviceType("Sequencer");
-        device_.SetFailureReport([this](const QString& line) { reports_ << line; });
+        device_.setOutput(MusicDevice::Output::Manual);
+        device_.setFailureReport([this](const QString& line) { reports_ << line; });
     }
 
-    void Open(const QString& fileName = kTune) {
-        device_.SetFileName(fileName);
-        device_.Open();
+    void open(const QString& fileName = kTune) {
+        device_.setFileName(fileName);
+        device_.open();
     }
 
     MusicDevice device_;
     QStringList reports_;
 };
 
-// The window loops the tune with Prev and Play after its end, and the Sound entry switches it
-// off with Stop and Prev: either way the whole tune plays again from its beginning.
+// The window loops the tune with rewind and play after its end, and the Sound entry switches it
+// off with stop and rewind: either way the whole tune plays again from its beginning.
 TEST_F(MusicDeviceTest, PlaysToAnEndSeenByPositionAndRewindsToStartOver) {
-    Open();
-    ASSERT_EQ(device_.Mode(), MusicDevice::Stopped);
+    open();
+    ASSERT_EQ(device_.mode(), MusicDevice::Mode::Stopped);
     // No synthesiser is made for a tune not played: a game without music never waits for one.
-    EXPECT_FALSE(device_.SynthesiserLoaded());
+    EXPECT_FALSE(device_.synthesiserLoaded());
     // Played until it stops by itself: the loudest sample of each step.
     std::vector<float> tune;
-    device_.Play();
-    while (device_.Mode() == MusicDevice::Playing && tune.size() < 90'000 / kStep)
-        tune.push_back(device_.RenderMilliseconds(kStep));
+    device_.play();
+    while (device_.mode() == MusicDevice::Mode::Playing && tune.size() < 90'000 / kStep)
+        tune.push_back(device_.renderMilliseconds(kStep));
     // Stopped in the very step that reached the last tick, not seconds later.
-    ASSERT_EQ(device_.Mode(), MusicDevice::Stopped);
-    const double ticksPerStep = double(device_.LengthTicks()) / tune.size();
-    EXPECT_GE(device_.PositionTicks(), device_.LengthTicks());
-    EXPECT_LT(device_.PositionTicks(), device_.LengthTicks() + ticksPerStep + 1);
+    ASSERT_EQ(device_.mode(), MusicDevice::Mode::Stopped);
+    const double ticksPerStep = double(device_.lengthTicks()) / tune.size();
+    EXPECT_GE(device_.positionTicks(), device_.lengthTicks());
+    EXPECT_LT(device_.positionTicks(), device_.lengthTicks() + ticksPerStep + 1);
     // The tune lasts about a minute, with headroom below full scale yet loud enough to hear.
     // It loops without a gap: sound within the first 50 ms, the closing chord still sounding
     // in the last three seconds and faded by the last tick, so the restart does not cut it off.
@@ -72,28 +71,28 @@ TEST_F(MusicDeviceTest, PlaysToAnEndSeenByPositionAndRewindsToStartOver) {
     EXPECT_GT(loudest(n - 300, n - 100), 0.05F);
     EXPECT_LT(loudest(n - 10, n), peak / 16);
 
-    device_.Prev();
-    device_.Play();
-    EXPECT_GT(device_.RenderMilliseconds(5000), 0.01F);
-    const int stoppedAt = device_.PositionTicks();
+    device_.rewind();
+    device_.play();
+    EXPECT_GT(device_.renderMilliseconds(5000), 0.01F);
+    const int stoppedAt = device_.positionTicks();
     ASSERT_GT(stoppedAt, 0);
-    device_.Stop();
+    device_.stop();
     // Past the last block rendered before the stop and the room's echo, nothing sounds on.
-    device_.RenderMilliseconds(200);
-    EXPECT_LT(device_.RenderMilliseconds(800), kQuiet);
-    EXPECT_EQ(device_.PositionTicks(), stoppedAt);
-    device_.Prev();
-    EXPECT_EQ(device_.PositionTicks(), 0);
+    device_.renderMilliseconds(200);
+    EXPECT_LT(device_.renderMilliseconds(800), kQuiet);
+    EXPECT_EQ(device_.positionTicks(), stoppedAt);
+    device_.rewind();
+    EXPECT_EQ(device_.positionTicks(), 0);
 }
 
 TEST_F(MusicDeviceTest, StatusReportsFollowTheIntervalAndZeroStopsThem) {
     int reports = 0;
-    QObject::connect(&device_, &MusicDevice::StatusUpdate, [&reports] { ++reports; });
-    device_.SetUpdateInterval(5);
-    Open();
+    QObject::connect(&device_, &MusicDevice::statusUpdate, [&reports] { ++reports; });
+    device_.setUpdateInterval(5);
+    open();
     EXPECT_TRUE(QTest::qWaitFor([&reports] { return reports >= 3; }));
 
-    device_.SetUpdateInterval(0);
+    device_.setUpdateInterval(0);
     const int atZero = reports;
     QTest::qWait(50);
     EXPECT_EQ(reports, atZero);
@@ -101,16 +100,16 @@ TEST_F(MusicDeviceTest, StatusReportsFollowTheIntervalAndZeroStopsThem) {
 
 // Every way of failing leaves the same quiet device behind: no timer, no audio driver, and
 // commands that do nothing.
-void ExpectNotReady(MusicDevice& device) {
-    device.SetUpdateInterval(999);
-    device.Play();
-    device.WaitUntilStarted();
-    EXPECT_EQ(device.Mode(), MusicDevice::NotReady);
-    EXPECT_FALSE(device.StatusTimerActive());
-    EXPECT_FALSE(device.AudioOutputActive());
-    device.Stop();
-    device.Prev();
-    EXPECT_EQ(device.Mode(), MusicDevice::NotReady);
+void expectNotReady(MusicDevice& device) {
+    device.setUpdateInterval(999);
+    device.play();
+    device.waitUntilStarted();
+    EXPECT_EQ(device.mode(), MusicDevice::Mode::NotReady);
+    EXPECT_FALSE(device.statusTimerActive());
+    EXPECT_FALSE(device.audioOutputActive());
+    device.stop();
+    device.rewind();
+    EXPECT_EQ(device.mode(), MusicDevice::Mode::NotReady);
 }
 
 TEST_F(MusicDeviceTest, BrokenOrAbsentTuneOrSoundFontLeavesItNotReady) {
@@ -139,10 +138,9 @@ TEST_F(MusicDeviceTest, BrokenOrAbsentTuneOrSoundFontLeavesItNotReady) {
     // Open already refuses what is not a tune file the game can read; the rest fails at Play.
     // Only a missing sound font is the sound system's fault, worth its one line; the tune is
     // the game's own.
-    const QStringList fonts = MusicDevice::DefaultSoundFonts();
+    const QStringList fonts = MusicDevice::defaultSoundFonts();
     const std::tuple<QString, QStringList, bool, int> cases[] = {
         {write("truncated.mid", tune.left(tune.size() / 2)), fonts, true, 0},
-        {write("huge.mid", tune + QByteArray(5 << 20, '\0')), fonts, true, 0},
         {dir.filePath("absent.mid"), fonts, true, 0},
         {pipe, fonts, true, 0},
         {write("bad-event.mid", badEvent), fonts, false, 0},
@@ -153,10 +151,10 @@ TEST_F(MusicDeviceTest, BrokenOrAbsentTuneOrSoundFontLeavesItNotReady) {
     for (const auto& [file, soundFonts, refusedAtOpen, lines] : cases) {
         SCOPED_TRACE((file + " with " + soundFonts.join(", ")).toStdString());
         reports_.clear();
-        device_.SetSoundFonts(soundFonts);
-        Open(file);
-        EXPECT_EQ(device_.Mode() == MusicDevice::NotReady, refusedAtOpen);
-        ExpectNotReady(device_);
+        device_.setSoundFonts(soundFonts);
+        open(file);
+        EXPECT_EQ(device_.mode() == MusicDevice::Mode::NotReady, refusedAtOpen);
+        expectNotReady(device_);
         EXPECT_EQ(reports_.size(), lines) << reports_.join("\n").toStdString();
     }
 }
@@ -167,43 +165,43 @@ TEST_F(MusicDeviceTest, AnAudioDriverRunsOnlyWhilePlayingAndWithoutOneItIsNotRea
     QTemporaryDir dir;
     const QString previous = QDir::currentPath();
     ASSERT_TRUE(dir.isValid() && QDir::setCurrent(dir.path()));
-    device_.SetOutput(MusicDevice::Output::AudioDevice);
-    device_.SetAudioDrivers({"file"});
-    Open();
-    ASSERT_EQ(device_.Mode(), MusicDevice::Stopped);
-    EXPECT_FALSE(device_.AudioOutputActive());
+    device_.setOutput(MusicDevice::Output::AudioDevice);
+    device_.setAudioDrivers({"file"});
+    open();
+    ASSERT_EQ(device_.mode(), MusicDevice::Mode::Stopped);
+    EXPECT_FALSE(device_.audioOutputActive());
     // The output starts in the background; the device counts as playing meanwhile.
-    device_.Play();
-    EXPECT_EQ(device_.Mode(), MusicDevice::Playing);
-    device_.WaitUntilStarted();
-    EXPECT_TRUE(device_.AudioOutputActive());
-    ASSERT_TRUE(QTest::qWaitFor([this] { return device_.PositionTicks() > 0; }));
-    device_.Stop();
-    EXPECT_FALSE(device_.AudioOutputActive());
+    device_.play();
+    EXPECT_EQ(device_.mode(), MusicDevice::Mode::Playing);
+    device_.waitUntilStarted();
+    EXPECT_TRUE(device_.audioOutputActive());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return device_.positionTicks() > 0; }));
+    device_.stop();
+    EXPECT_FALSE(device_.audioOutputActive());
     // Switched off while starting again: the output it opened is let go as it arrives, and the
     // tune is back at its start.
-    device_.Play();
-    device_.Stop();
-    device_.Prev();
-    device_.WaitUntilStarted();
-    EXPECT_EQ(device_.Mode(), MusicDevice::Stopped);
-    EXPECT_FALSE(device_.AudioOutputActive());
-    EXPECT_EQ(device_.PositionTicks(), 0);
-    device_.Play();
-    device_.WaitUntilStarted();
-    ASSERT_TRUE(device_.AudioOutputActive());
+    device_.play();
+    device_.stop();
+    device_.rewind();
+    device_.waitUntilStarted();
+    EXPECT_EQ(device_.mode(), MusicDevice::Mode::Stopped);
+    EXPECT_FALSE(device_.audioOutputActive());
+    EXPECT_EQ(device_.positionTicks(), 0);
+    device_.play();
+    device_.waitUntilStarted();
+    ASSERT_TRUE(device_.audioOutputActive());
     // Closing while the driver renders must take it down first.
-    device_.Close();
-    EXPECT_FALSE(device_.AudioOutputActive());
+    device_.close();
+    EXPECT_FALSE(device_.audioOutputActive());
     QDir::setCurrent(previous);
 
     // No audio device: it opens, then gives up at Play, its status reports with it, and says
     // so in one line.
-    device_.SetAudioDrivers({"no-such-driver"});
-    device_.SetUpdateInterval(999);
-    Open();
-    ASSERT_EQ(device_.Mode(), MusicDevice::Stopped);
-    ExpectNotReady(device_);
+    device_.setAudioDrivers({"no-such-driver"});
+    device_.setUpdateInterval(999);
+    open();
+    ASSERT_EQ(device_.mode(), MusicDevice::Mode::Stopped);
+    expectNotReady(device_);
     EXPECT_EQ(reports_, QStringList{"Varnel Solitaire: no music: no audio output could be "
                                     "opened (tried no-such-driver)"});
 }

@@ -6,26 +6,26 @@
 #include <cmath>
 #include <vector>
 
-#include "FluidSynthLibrary.h"
-#include "MusicDevice.h"
-#include "SoundFontLoader.h"
-#include "SoundFontSubset.h"
-#include "TuneFile.h"
-#include "TunePresets.h"
+#include "app/music/FluidSynthLibrary.h"
+#include "app/music/MusicDevice.h"
+#include "app/music/SoundFontLoader.h"
+#include "app/music/SoundFontSubset.h"
+#include "app/music/TuneFile.h"
+#include "app/music/TunePresets.h"
 
 namespace varnel {
 namespace {
 
 // The first seconds of the tune as the game renders them, from the whole font or from the
 // part of it holding the tune's instruments.
-std::vector<float> Render(const std::vector<uint8_t>& tune, const std::string& font,
+std::vector<float> render(const std::vector<uint8_t>& tune, const std::string& font,
                           std::shared_ptr<const SoundFontSubset> subset, int seconds) {
-    const FluidSynthLibrary& fs = *LoadFluidSynth();
+    const FluidSynthLibrary& fs = *loadFluidSynth();
     fluid_settings_t* settings = fs.new_fluid_settings();
     fs.fluid_settings_setnum(settings, "synth.sample-rate", MusicDevice::SampleRate);
     fs.fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
     fluid_synth_t* synth = fs.new_fluid_synth(settings);
-    if (subset) LoadAsSubset(fs, settings, synth, std::move(subset));
+    if (subset) loadAsSubset(fs, settings, synth, std::move(subset));
     fluid_player_t* player = fs.new_fluid_player(synth);
     std::vector<float> left(MusicDevice::SampleRate * seconds), right(left.size());
     if (fs.fluid_synth_sfload(synth, font.c_str(), 1) != FLUID_FAILED &&
@@ -44,23 +44,23 @@ std::vector<float> Render(const std::vector<uint8_t>& tune, const std::string& f
 }
 
 TEST(SoundFontSubset, TheTuneSoundsTheSameFromItsOwnInstrumentsAlone) {
-    ASSERT_NE(LoadFluidSynth(), nullptr);
+    ASSERT_NE(loadFluidSynth(), nullptr);
     const std::vector<uint8_t> tune =
-        ReadTuneFile(VARNEL_TUNE_PATH).value_or(std::vector<uint8_t>{});
-    const auto presets = PresetsOfTune(tune);
+        readTuneFile(VARNEL_TUNE_PATH).value_or(std::vector<uint8_t>{});
+    const auto presets = presetsOfTune(tune);
     ASSERT_TRUE(presets);
     EXPECT_EQ(*presets, (std::set<PresetNumber>{{0, 0}, {0, 32}, {0, 46}, {0, 49}}))
         << "piano, bass, harp and strings";
-    const std::string font = MusicDevice::DefaultSoundFonts().first().toStdString();
-    std::shared_ptr<const SoundFontSubset> subset = SoundFontSubset::Make(font, *presets);
+    const std::string font = MusicDevice::defaultSoundFonts().first().toStdString();
+    std::shared_ptr<const SoundFontSubset> subset = SoundFontSubset::make(font, *presets);
     ASSERT_TRUE(subset);
-    const std::vector<float> whole = Render(tune, font, nullptr, 20);
+    const std::vector<float> whole = render(tune, font, nullptr, 20);
     EXPECT_GT(*std::max_element(whole.begin(), whole.end()), 0.05F) << "the tune sounds";
-    EXPECT_TRUE(Render(tune, font, subset, 20) == whole) << "sample for sample";
+    EXPECT_TRUE(render(tune, font, subset, 20) == whole) << "sample for sample";
 
     // A preset the font lacks, a file that is no sound font: no subset, the whole font is used.
-    EXPECT_FALSE(SoundFontSubset::Make(font, {{0, 0}, {7, 7}}));
-    EXPECT_FALSE(SoundFontSubset::Make(VARNEL_TUNE_PATH, *presets));
+    EXPECT_FALSE(SoundFontSubset::make(font, {{0, 0}, {7, 7}}));
+    EXPECT_FALSE(SoundFontSubset::make(VARNEL_TUNE_PATH, *presets));
     // Damaged files: a chunk claiming nearly 4 GiB, the font cut off halfway.
     QFile fontFile(QString::fromStdString(font));
     ASSERT_TRUE(fontFile.open(QIODevice::ReadOnly));
@@ -71,7 +71,7 @@ TEST(SoundFontSubset, TheTuneSoundsTheSameFromItsOwnInstrumentsAlone) {
         ASSERT_TRUE(file.open());
         file.write(damaged);
         file.flush();
-        EXPECT_FALSE(SoundFontSubset::Make(file.fileName().toStdString(), *presets));
+        EXPECT_FALSE(SoundFontSubset::make(file.fileName().toStdString(), *presets));
     }
     // A tune that picks its own banks is not cut down to guesses.
     std::vector<uint8_t> banked = tune;
@@ -79,7 +79,7 @@ TEST(SoundFontSubset, TheTuneSoundsTheSameFromItsOwnInstrumentsAlone) {
     auto control = std::search(banked.begin(), banked.end(), volume, volume + 2);
     ASSERT_NE(control, banked.end());
     control[1] = 0;  // now a bank select
-    EXPECT_FALSE(PresetsOfTune(banked));
+    EXPECT_FALSE(presetsOfTune(banked));
 }
 
 }  // namespace

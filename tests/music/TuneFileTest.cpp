@@ -9,25 +9,27 @@
 #include <utility>
 #include <vector>
 
-#include "MidiFileCheck.h"
+#include "app/music/MidiFileCheck.h"
+#include "app/music/MusicDevice.h"
+#include "app/music/TuneFile.h"
 
 namespace varnel {
 namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-Bytes Chunk(const std::string& id, const Bytes& body) {
+Bytes chunk(const std::string& id, const Bytes& body) {
     Bytes out(id.begin(), id.end());
     for (int shift = 24; shift >= 0; shift -= 8) out.push_back(uint8_t(body.size() >> shift));
     out.insert(out.end(), body.begin(), body.end());
     return out;
 }
 
-Bytes Header(uint8_t format, uint8_t tracks, uint16_t division) {
-    return Chunk("MThd", {0, format, 0, tracks, uint8_t(division >> 8), uint8_t(division)});
+Bytes header(uint8_t format, uint8_t tracks, uint16_t division) {
+    return chunk("MThd", {0, format, 0, tracks, uint8_t(division >> 8), uint8_t(division)});
 }
 
-Bytes File(std::initializer_list<Bytes> parts) {
+Bytes file(std::initializer_list<Bytes> parts) {
     Bytes out;
     for (const Bytes& part : parts) out.insert(out.end(), part.begin(), part.end());
     return out;
@@ -38,39 +40,81 @@ const Bytes kNoteTrack{0x00, 0x90, 60, 80, 0x83, 0x60, 0x80, 60, 0, 0x00, 0xFF, 
 
 // The committed tune passing is shown by the device opening it; these are the layouts around it.
 TEST(MidiFileCheck, AcceptsPlayableLayoutsAndRefusesDamagedOnes) {
-    const Bytes track = Chunk("MTrk", kNoteTrack);
-    const Bytes unclosed = Chunk("MTrk", Bytes(kNoteTrack.begin(), kNoteTrack.end() - 4));
-    const Bytes twoTracks = File({Header(1, 2, 480), track, track});
-    Bytes hugeLength = File({Header(0, 1, 480), track});
+    const Bytes track = chunk("MTrk", kNoteTrack);
+    const Bytes unclosed = chunk("MTrk", Bytes(kNoteTrack.begin(), kNoteTrack.end() - 4));
+    const Bytes twoTracks = file({header(1, 2, 480), track, track});
+    Bytes hugeLength = file({header(0, 1, 480), track});
     hugeLength[18] = 0xFF;
     const std::pair<const char*, Bytes> playable[] = {
         {"two tracks", twoTracks},
         // Unknown chunks are skipped, trailing bytes after the last track ignored.
         {"unknown chunk, trailing bytes",
-         File({Header(1, 2, 96), Chunk("XFIH", {1, 2, 3}), track, track, Bytes{0, 0, 0}})},
+         file({header(1, 2, 96), chunk("XFIH", {1, 2, 3}), track, track, Bytes{0, 0, 0}})},
         // A longer header than six bytes is allowed; its extra bytes are not ours to read.
-        {"long header", File({Chunk("MThd", {0, 0, 0, 1, 0x01, 0xE0, 0x55, 0x55}), track})},
+        {"long header", file({chunk("MThd", {0, 0, 0, 1, 0x01, 0xE0, 0x55, 0x55}), track})},
     };
     const std::pair<const char*, Bytes> damaged[] = {
         {"cut inside the header", Bytes{'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0}},
-        {"five-byte header", File({Chunk("MThd", {0, 0, 0, 1, 0x01}), track})},
-        {"no header chunk", File({Chunk("RIFF", {0, 0, 0, 1, 1, 0xE0}), track})},
-        {"format 3", File({Header(3, 1, 480), track})},
-        {"no tracks", File({Header(0, 0, 480), track})},
-        {"division 0", File({Header(0, 1, 0), track})},
+        {"five-byte header", file({chunk("MThd", {0, 0, 0, 1, 0x01}), track})},
+        {"no header chunk", file({chunk("RIFF", {0, 0, 0, 1, 1, 0xE0}), track})},
+        {"format 3", file({header(3, 1, 480), track})},
+        {"no tracks", file({header(0, 0, 480), track})},
+        {"division 0", file({header(0, 1, 0), track})},
         // 25 frames a second, 40 subframes: time in SMPTE frames.
-        {"SMPTE time", File({Header(0, 1, 0xE728), track})},
-        {"track without End of Track", File({Header(0, 1, 480), unclosed})},
+        {"SMPTE time", file({header(0, 1, 0xE728), track})},
+        {"track without End of Track", file({header(0, 1, 480), unclosed})},
         {"chunk length past the end", hugeLength},
         // A note where a chunk should start: it reads as an empty chunk named 00 90 3C 50.
         {"events outside a chunk",
-         File({Header(0, 1, 480), Bytes{0, 0x90, 60, 80, 0, 0, 0, 0}, track})},
+         file({header(0, 1, 480), Bytes{0, 0x90, 60, 80, 0, 0, 0, 0}, track})},
     };
-    for (const auto& [what, bytes] : playable) EXPECT_TRUE(IsWellFormedMidiFile(bytes)) << what;
-    for (const auto& [what, bytes] : damaged) EXPECT_FALSE(IsWellFormedMidiFile(bytes)) << what;
+    for (const auto& [what, bytes] : playable) EXPECT_TRUE(isWellFormedMidiFile(bytes)) << what;
+    for (const auto& [what, bytes] : damaged) EXPECT_FALSE(isWellFormedMidiFile(bytes)) << what;
     // Cut short anywhere in the last track, down to a lone first track.
     for (std::size_t cut = 1; cut <= track.size(); ++cut) {
-        EXPECT_FALSE(IsWellFormedMidiFile(Bytes(twoTracks.begin(), twoTracks.end() - cut))) << cut;
+        EXPECT_FALSE(isWellFormedMidiFile(Bytes(twoTracks.begin(), twoTracks.end() - cut))) << cut;
+    }
+}
+
+// A tune of the player's own: a piano playing a rising and falling run of sixteenth notes, about
+// five kilobytes, a little larger than the game's own tune.
+Bytes playersTune() {
+    Bytes track{0x00, 0xC0, 0x00};  // the piano
+    for (int i = 0; i < 630; ++i) {
+        const uint8_t note = uint8_t(48 + std::abs(i % 48 - 24));
+        track.insert(track.end(), {0x00, 0x90, note, 90, 0x3C, 0x80, note, 0x00});
+    }
+    track.insert(track.end(), {0x00, 0xFF, 0x2F, 0x00});
+    return file({header(0, 1, 240), chunk("MTrk", track)});
+}
+
+// Tunes are read up to a size far beyond any background tune: one of the player's own plays,
+// as does one of the largest size read (the rest of it past the track), and a byte more is
+// refused before the synthesiser sees it.
+TEST(Tune, TunesUpToTheLargestSizePlayAndLargerOnesAreRefused) {
+    QTemporaryDir dir;
+    const Bytes tune = playersTune();
+    ASSERT_GT(tune.size(), std::size_t(QFile(VARNEL_TUNE_PATH).size()));
+    ASSERT_TRUE(isWellFormedMidiFile(tune));
+    Bytes largest = tune, tooLarge = tune;
+    largest.resize(kLargestTuneBytes);
+    tooLarge.resize(kLargestTuneBytes + 1);
+    const std::pair<Bytes, bool> tunes[] = {{tune, true}, {largest, true}, {tooLarge, false}};
+    for (const auto& [bytes, plays] : tunes) {
+        SCOPED_TRACE(bytes.size());
+        QFile saved(dir.filePath("varnel.mid"));
+        ASSERT_TRUE(saved.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        saved.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+        saved.close();
+        MusicDevice device;
+        device.setOutput(MusicDevice::Output::Manual);
+        device.setFileName(saved.fileName());
+        device.open();
+        device.play();
+        EXPECT_EQ(device.mode() == MusicDevice::Mode::Playing, plays);
+        if (plays) {
+            EXPECT_GT(device.renderMilliseconds(2000), 0.05F) << "sound, not silence";
+        }
     }
 }
 

@@ -5,36 +5,24 @@
 
 #include <optional>
 
-#include "SavePlace.h"
-#include "SaveTestSupport.h"
+#include "app/savegame/SavePlace.h"
+#include "tests/savegame/SaveTestSupport.h"
 
 namespace varnel::testing {
 namespace {
 
 namespace fs = std::filesystem;
 
-TEST(SavePlace, ProgramFolderWhenThePlayerCanWriteThereElseTheDataFolder) {
-    const fs::path program = "/opt/varnel", data = "/home/player/.local/share/Varnel Solitaire";
-    const auto place = [&](bool programWritable, const fs::path& dataFolder) {
-        return SavedGamePath({program, dataFolder}, [&](const fs::path& folder) {
-            return folder == program && programWritable;
-        });
-    };
-    EXPECT_EQ(place(true, data), program / "varnel.sav");  // a copy run from its own folder
-    EXPECT_EQ(place(false, data), data / "varnel.sav");    // installed for everyone, owned by root
-    EXPECT_EQ(place(false, ""), program / "varnel.sav");   // no home: the save will say why
-}
-
 // Root writes anywhere, so as root the check is made by a child process that has become an
 // ordinary user; otherwise the test's own user makes it. Empty where root may not change user.
-std::optional<bool> CanWriteInAsPlayer(const fs::path& folder) {
-    if (::geteuid() != 0) return CanWriteIn(folder);
+std::optional<bool> canWriteInAsPlayer(const fs::path& folder) {
+    if (::geteuid() != 0) return playerCanWriteIn(folder);
     const pid_t child = ::fork();
     if (child == 0) {
         const uid_t nobody = 65534;
         if (::setgroups(0, nullptr) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0)
             ::_exit(2);
-        ::_exit(CanWriteIn(folder) ? 0 : 1);
+        ::_exit(playerCanWriteIn(folder) ? 0 : 1);
     }
     int status = 0;
     if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) ||
@@ -45,30 +33,30 @@ std::optional<bool> CanWriteInAsPlayer(const fs::path& folder) {
 
 TEST(SavePlace, WritableMeansThePlayerMayCreateFilesInTheFolder) {
     TempFolder temp;
-    fs::permissions(temp.Path(), fs::perms(0711));  // the player may pass through to the cases
+    fs::permissions(temp.path(), fs::perms(0711));  // the player may pass through to the cases
     const auto writable = [&](const char* name, int mode) {
         fs::create_directory(temp / name);
         fs::permissions(temp / name, fs::perms(mode));
-        return CanWriteInAsPlayer(temp / name);
+        return canWriteInAsPlayer(temp / name);
     };
     const std::optional<bool> open = writable("open", 0777);
     if (!open) GTEST_SKIP() << "root could not become an ordinary user here";
     EXPECT_TRUE(*open);
     EXPECT_EQ(writable("read-only", 0555), false);  // the program folder of a system-wide install
     EXPECT_EQ(writable("no-search", 0666), false);  // a file could not be opened in it
-    EXPECT_FALSE(CanWriteIn(temp / "missing"));
+    EXPECT_FALSE(playerCanWriteIn(temp / "missing"));
 }
 
 TEST(SavePlace, FirstSaveMakesTheDataFolderForThePlayerAlone) {
     TempFolder temp;
     const fs::path save = temp / "data" / "Varnel Solitaire" / kSavedGameFileName;
-    EXPECT_EQ(MakeFolderFor(save), "");
+    EXPECT_EQ(makeFolderFor(save), "");
     for (const fs::path& made : {save.parent_path(), save.parent_path().parent_path()})
         EXPECT_EQ(fs::status(made).permissions(), fs::perms::owner_all) << made;
-    EXPECT_TRUE(WriteSavedGame(save, MidGame(kRivers, 3)));
+    EXPECT_TRUE(writeGame(save, midGame(kRivers, 3)));
 
-    WriteBytes(temp / "in-the-way", {std::byte{1}});
-    const std::string why = MakeFolderFor(temp / "in-the-way" / "Varnel Solitaire" / "x");
+    writeBytes(temp / "in-the-way", {std::byte{1}});
+    const std::string why = makeFolderFor(temp / "in-the-way" / "Varnel Solitaire" / "x");
     EXPECT_NE(why.find("could not be made (not a directory)"), std::string::npos) << why;
 }
 

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "Game.h"
-#include "RecordingWindow.h"
-#include "SavedGame.h"
+#include "app/savegame/SavedGame.h"
+#include "board/Deal.h"
+#include "play/LayoutTable.h"
 
 namespace varnel::testing {
 
@@ -31,10 +31,10 @@ class TempFolder {
                                      std::filesystem::perm_options::add, ignored);
         std::filesystem::remove_all(path_, ignored);
     }
-    const std::filesystem::path& Path() const { return path_; }
+    const std::filesystem::path& path() const { return path_; }
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
     // The names in the folder, to catch files left behind.
-    std::vector<std::string> Names() const {
+    std::vector<std::string> names() const {
         std::vector<std::string> names;
         for (const auto& entry : std::filesystem::directory_iterator(path_))
             names.push_back(entry.path().filename().string());
@@ -46,53 +46,55 @@ class TempFolder {
     std::filesystem::path path_;
 };
 
-inline std::vector<std::byte> ReadBytes(const std::filesystem::path& path) {
+inline std::vector<std::byte> readBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     const std::string chars((std::istreambuf_iterator<char>(in)), {});
     const auto* data = reinterpret_cast<const std::byte*>(chars.data());
     return {data, data + chars.size()};
 }
 
-inline void WriteBytes(const std::filesystem::path& path, const std::vector<std::byte>& bytes) {
+inline void writeBytes(const std::filesystem::path& path, const std::vector<std::byte>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));
 }
 
+// A game as the saved-game file keeps it.
+struct Position {
+    int16_t layout;
+    Board board;
+};
+
 // A dealt game with some pairs taken off as play would, each freeing a neighbour.
-inline GameState MidGame(int16_t layout, uint32_t seed) {
-    GameState state;
-    Random random([seed] { return seed; });
-    const LayoutRow& row = *FindLayout(layout);
-    state.CurrentLayout = layout;
-    state.TileCount = state.TilesLeft = row.tileCount;
-    row.rules.BuildLayout(state, random, DealMode::NewFaces);
-    for (int16_t face : {0, 3, 3, 7, 12, 20}) {
+inline Position midGame(int16_t layout, uint32_t dealNumber) {
+    const LayoutRow& row = *findLayout(layout);
+    Board board = dealFaces(row.tileCount(), dealNumber);
+    row.rules.markStartFree(board);
+    for (int8_t face : {0, 3, 3, 7, 12, 20}) {
         int taken = 0;
-        for (int16_t i = 0; i < state.TileCount && taken < 2; ++i) {
-            if (state.Tiles[i].Face != face) continue;
-            state.Tiles[i].Face = kNoFace;
-            if (i + 1 < state.TileCount) state.Tiles[i + 1].Free = kTrue;
+        for (int16_t i = 0; i < board.tileCount() && taken < 2; ++i) {
+            if (board[i].face != face) continue;
+            board.remove(i);
+            if (i + 1 < board.tileCount()) board.setFree(static_cast<int16_t>(i + 1));
             ++taken;
         }
-        state.TilesLeft = static_cast<int16_t>(state.TilesLeft - taken);
     }
-    return state;
+    return {layout, board};
 }
 
-// What the restore command does: hand the engine only a game that passed every check, and
-// give the player a reason for a refusal.
-inline ReadResult AttemptRestore(const std::filesystem::path& path, GameState& state) {
-    ReadResult result = ReadSavedGame(path);
-    if (!result) {
-        EXPECT_FALSE(result.reason.empty());
-        return result;
-    }
-    RecordingWindow window;
-    Random random([] { return 1u; });
-    Game game(state, window, random);
-    const SavedGame& saved = *result.game;
-    EXPECT_TRUE(game.RestoreGame(saved.CurrentLayout(), saved.TilesLeft(), saved.Tiles()));
+inline SaveResult writeGame(const std::filesystem::path& path, const Position& game) {
+    return writeSavedGame(path, game.layout, game.board);
+}
+inline std::vector<std::byte> encode(const Position& game) {
+    return encodeSavedGame(game.layout, game.board);
+}
+
+// What the restore command hands the game: a saved game that passed every check, or the
+// refusal with a reason for the player.
+inline ReadResult readBack(const std::filesystem::path& path, Position* game = nullptr) {
+    ReadResult result = readSavedGame(path);
+    EXPECT_EQ(result.reason.empty(), bool(result)) << result.reason;
+    if (result && game) *game = {result.game->layout(), result.game->board()};
     return result;
 }
 

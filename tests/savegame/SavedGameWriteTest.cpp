@@ -11,9 +11,9 @@
 #include <ctime>
 #include <utility>
 
-#include "SaveTarget.h"
-#include "SaveTestSupport.h"
-#include "SavedGameWriter.h"
+#include "app/savegame/SaveTarget.h"
+#include "app/savegame/SavedGameWriter.h"
+#include "tests/savegame/SaveTestSupport.h"
 
 namespace varnel::testing {
 namespace {
@@ -44,22 +44,25 @@ class FileSizeLimit {
 class SaveOver : public ::testing::TestWithParam<TempFile> {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(WriteSavedGame(path_, MidGame(kDragon, 1)));
-        oldSave_ = ReadBytes(path_);
+        ASSERT_TRUE(writeGame(path_, midGame(kDragon, 1)));
+        oldSave_ = readBytes(path_);
     }
     // The save fails with a reason holding the words, the old save is there byte for byte, and
     // the folder holds just what it held before.
-    void ExpectFails(const fs::path& path, const GameState& state, const char* words) {
-        const std::vector<std::string> names = folder_.Names();
-        const SaveResult result = WriteSavedGame(path, state, GetParam());
+    SaveResult write(const fs::path& path, const Position& game) {
+        return writeSavedGame(path, game.layout, game.board, GetParam());
+    }
+    void expectFails(const fs::path& path, const Position& game, const char* words) {
+        const std::vector<std::string> names = folder_.names();
+        const SaveResult result = write(path, game);
         EXPECT_FALSE(result);
         EXPECT_NE(result.reason.find(words), std::string::npos) << result.reason;
-        EXPECT_EQ(ReadBytes(path_), oldSave_);
-        EXPECT_EQ(folder_.Names(), names);
+        EXPECT_EQ(readBytes(path_), oldSave_);
+        EXPECT_EQ(folder_.names(), names);
     }
     // Saves a Rivers game to path (342 bytes, so the old file's tail shows).
-    void SaveRivers(const fs::path& path) {
-        const SaveResult result = WriteSavedGame(path, MidGame(kRivers, 2), GetParam());
+    void saveRivers(const fs::path& path) {
+        const SaveResult result = write(path, midGame(kRivers, 2));
         EXPECT_TRUE(result) << result.reason;
     }
 
@@ -77,17 +80,17 @@ TEST_P(SaveOver, AFailedSaveKeepsTheOldOne) {
     if (child == 0) {
         FileSizeLimit limit(100);
         ::signal(SIGXFSZ, SIG_DFL);
-        WriteSavedGame(path_, MidGame(kPyramid, 1), GetParam());
+        write(path_, midGame(kPyramid, 1));
         ::_exit(0);
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << "status " << status;
-    EXPECT_EQ(ReadBytes(path_), oldSave_);
-    const int probe = ::open(folder_.Path().c_str(), O_TMPFILE | O_WRONLY, 0600);
+    EXPECT_EQ(readBytes(path_), oldSave_);
+    const int probe = ::open(folder_.path().c_str(), O_TMPFILE | O_WRONLY, 0600);
     if (probe >= 0) ::close(probe);
     if (probe >= 0 && GetParam() == TempFile::UnnamedFirst) {
-        EXPECT_EQ(folder_.Names(), std::vector<std::string>{kSavedGameFileName});
+        EXPECT_EQ(folder_.names(), std::vector<std::string>{kSavedGameFileName});
     }
 
     fs::create_directory(folder_ / "blocked");
@@ -100,32 +103,31 @@ TEST_P(SaveOver, AFailedSaveKeepsTheOldOne) {
     };
     for (const auto& [place, words] : places) {
         SCOPED_TRACE(place);
-        ExpectFails(place, MidGame(kRivers, 1), words);
+        expectFails(place, midGame(kRivers, 1), words);
     }
     // The disk fills up while the game is written, or while the old file's tail is copied (at
     // 400 bytes the Rivers game fits, the rest of the old Dragon file does not).
     for (const auto& [bytes, layout] : {std::pair{100, kPyramid}, std::pair{400, kRivers}}) {
         SCOPED_TRACE(bytes);
         FileSizeLimit limit(bytes);
-        ExpectFails(path_, MidGame(layout, 1), "size");
+        expectFails(path_, midGame(layout, 1), "size");
     }
     // A file the game would refuse to restore is worth less than the save it would replace.
-    GameState broken = MidGame(kRivers, 5);
-    broken.TilesLeft = 84;
-    ExpectFails(path_, broken, "tiles left");
-    broken.TileCount = 300;  // would run past the tile table
-    ExpectFails(path_, broken, "300");
+    Position unpaired = midGame(kRivers, 5);
+    unpaired.board.remove(0);
+    expectFails(path_, unpaired, "in pairs");
+    expectFails(path_, {kRivers, midGame(kDragon, 5).board}, "144 tiles");
     // The player protected the save: even a game run as root, which may write anything, keeps it.
     for (const auto mode : {fs::perms(0444), fs::perms(0464)}) {
         fs::permissions(path_, mode);
-        ExpectFails(path_, MidGame(kRivers, 1), "read-only");
+        expectFails(path_, midGame(kRivers, 1), "read-only");
         EXPECT_EQ(fs::status(path_).permissions(), mode);
     }
 }
 
 // A shorter game over a longer file keeps the old bytes after it, and the old file's
-// permissions. Past the longest game nothing is game data, and nothing of it is copied. A link in the place of the save stays a link, and the file it points to takes
-// the game.
+// permissions. Past the longest game nothing is game data, and nothing of it is copied. A link in
+// the place of the save stays a link, and the file it points to takes the game.
 TEST_P(SaveOver, AShorterGameKeepsTheLongerFilesTailOnlyAndItsPermissionsAndLinks) {
     fs::create_directory(folder_ / "kept");
     fs::rename(path_, folder_ / "kept" / "game");
@@ -133,26 +135,26 @@ TEST_P(SaveOver, AShorterGameKeepsTheLongerFilesTailOnlyAndItsPermissionsAndLink
     fs::create_symlink("middle", path_);
     fs::permissions(path_, fs::perms(0640));
     fs::resize_file(path_, 2LL << 30);  // 2 GB, past any 32-bit size, nearly all of it a hole
-    SaveRivers(path_);
+    saveRivers(path_);
     std::vector<std::byte> riversOverDragon = oldSave_;
-    std::ranges::copy(EncodeSavedGame(MidGame(kRivers, 2)), riversOverDragon.begin());
+    std::ranges::copy(encode(midGame(kRivers, 2)), riversOverDragon.begin());
     ASSERT_EQ(fs::file_size(path_), oldSave_.size());
-    EXPECT_EQ(ReadBytes(path_), riversOverDragon);
+    EXPECT_EQ(readBytes(path_), riversOverDragon);
     EXPECT_EQ(fs::status(path_).permissions(), fs::perms(0640));
     EXPECT_EQ(fs::read_symlink(path_), "middle");
     EXPECT_EQ(fs::read_symlink(folder_ / "middle"), "kept/game");
-    EXPECT_EQ(folder_.Names(), (std::vector<std::string>{"kept", "middle", kSavedGameFileName}));
+    EXPECT_EQ(folder_.names(), (std::vector<std::string>{"kept", "middle", kSavedGameFileName}));
     // It reads back as the Rivers game; a longer game over it takes the whole file again.
-    GameState state = MidGame(kPyramid, 3);
-    ASSERT_TRUE(AttemptRestore(path_, state));
-    EXPECT_EQ(EncodeSavedGame(state), EncodeSavedGame(MidGame(kRivers, 2)));
-    ASSERT_TRUE(WriteSavedGame(path_, MidGame(kDragon, 1), GetParam()));
-    EXPECT_EQ(ReadBytes(path_), oldSave_);
+    Position read{kDragon, {}};
+    ASSERT_TRUE(readBack(path_, &read));
+    EXPECT_EQ(encode(read), encode(midGame(kRivers, 2)));
+    ASSERT_TRUE(write(path_, midGame(kDragon, 1)));
+    EXPECT_EQ(readBytes(path_), oldSave_);
 
     // A link to a file not yet there makes that file.
     fs::remove(folder_ / "kept" / "game");
-    SaveRivers(path_);
-    EXPECT_EQ(ReadBytes(folder_ / "kept" / "game"), EncodeSavedGame(MidGame(kRivers, 2)));
+    saveRivers(path_);
+    EXPECT_EQ(readBytes(folder_ / "kept" / "game"), encode(midGame(kRivers, 2)));
     EXPECT_TRUE(fs::is_symlink(path_));
 }
 
@@ -165,7 +167,7 @@ TEST_P(SaveOver, StaleTemporaryFilesOfEarlierSavesGo) {
     };
     const std::time_t old = kStaleTempSeconds + 600, recent = 5;
     for (const char* stale : {".varnel.sav.123.4.tmp", ".varnel.sav.9999999.0.tmp"})
-        WriteBytes(folder_ / stale, {std::byte{1}}), age(stale, old);
+        writeBytes(folder_ / stale, {std::byte{1}}), age(stale, old);
     const std::pair<std::string, std::time_t> kept[] = {
         {".varnel.sav.77.0.tmp", recent},  // another copy of the game is saving right now
         {".other.sav.1.2.tmp", old},      {"varnel.sav.1.2.tmp", old},
@@ -175,16 +177,16 @@ TEST_P(SaveOver, StaleTemporaryFilesOfEarlierSavesGo) {
     std::vector<std::string> expected = {".varnel.sav.5.5.tmp", ".varnel.sav.6.6.tmp",
                                          kSavedGameFileName};
     for (const auto& [name, seconds] : kept) {
-        WriteBytes(folder_ / name, {std::byte{1}}), age(name, seconds);
+        writeBytes(folder_ / name, {std::byte{1}}), age(name, seconds);
         expected.push_back(name);
     }
     fs::create_directory(folder_ / ".varnel.sav.5.5.tmp");
     fs::create_symlink(".varnel.sav.77.0.tmp", folder_ / ".varnel.sav.6.6.tmp");
     age(".varnel.sav.5.5.tmp", old), age(".varnel.sav.6.6.tmp", old);
 
-    SaveRivers(path_);
+    saveRivers(path_);
     std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(folder_.Names(), expected);
+    EXPECT_EQ(folder_.names(), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(EitherTempFile, SaveOver,

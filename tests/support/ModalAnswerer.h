@@ -9,14 +9,20 @@
 #include <QTimer>
 #include <deque>
 #include <functional>
+#include <ostream>
 #include <vector>
+
+// Failed checks show a QString as its text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace varnel::testing {
 
 // Waits for the next modal window of the given kind to open and acts on it, as the player
 // would (the window's exec() is still running when the action comes).
 template <typename Modal>
-void OnNextModal(std::function<void(Modal*)> action) {
+void onNextModal(std::function<void(Modal*)> action) {
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, [poll, action] {
         if (auto* modal = qobject_cast<Modal*>(QApplication::activeModalWidget())) {
@@ -39,7 +45,7 @@ class ModalAnswerer {
         bool wholeText;  // text and caption have all the room they need, the box fits the screen
     };
 
-    static bool ShowsWholeText(const QMessageBox* box) {
+    static bool showsWholeText(const QMessageBox* box) {
         const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
         if (!label) return false;
         const QSize given = label->size();
@@ -60,19 +66,19 @@ class ModalAnswerer {
     // Buttons to press, in order; once they run out, the box's escape button (OK or No).
     explicit ModalAnswerer(std::deque<QMessageBox::StandardButton> answers = {})
         : answers_(std::move(answers)) {
-        QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
+        QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
         timer_.start(5);
     }
 
     std::vector<Seen> seen;
 
   private:
-    void Poll() {
+    void poll() {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || box == handled_) return;
         handled_ = box;
         seen.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
-                        box->textFormat() == Qt::PlainText, ShowsWholeText(box)});
+                        box->textFormat() == Qt::PlainText, showsWholeText(box)});
         QAbstractButton* button = box->escapeButton();
         if (!answers_.empty()) {
             button = box->button(answers_.front());

@@ -1,17 +1,17 @@
-#include "Assets.h"
+#include "tools/artgen/Assets.h"
 
 #include <QImage>
 #include <QString>
 #include <array>
 #include <filesystem>
 
-#include "BmpWriter.h"
-#include "ContactSheet.h"
-#include "Icons.h"
-#include "Mask.h"
-#include "Quantiser.h"
-#include "Sheet.h"
-#include "TileSets.h"
+#include "tools/artgen/BmpWriter.h"
+#include "tools/artgen/ContactSheet.h"
+#include "tools/artgen/Icons.h"
+#include "tools/artgen/Mask.h"
+#include "tools/artgen/Quantiser.h"
+#include "art/Sheet.h"
+#include "art/TileSets.h"
 
 namespace varnel::artgen {
 
@@ -25,13 +25,13 @@ constexpr int kCrawlerSet = 4;
 // PNG files carry a resolution; a fixed one keeps them independent of the screen.
 constexpr int kDotsPerMetre = 3780;
 
-bool WriteBmp(const std::filesystem::path& path, const IndexedImage& image, std::string& error) {
-    if (WriteFileBytes(path.string(), EncodeBmp8(image))) return true;
+bool writeBmp(const std::filesystem::path& path, const IndexedImage& image, std::string& error) {
+    if (writeFileBytes(path.string(), encodeBmp8(image))) return true;
     error = "cannot write " + path.string();
     return false;
 }
 
-bool WritePng(const std::filesystem::path& path, QImage image, std::string& error) {
+bool writePng(const std::filesystem::path& path, QImage image, std::string& error) {
     image.setDotsPerMeterX(kDotsPerMetre);
     image.setDotsPerMeterY(kDotsPerMetre);
     if (image.save(QString::fromStdString(path.string()), "PNG")) return true;
@@ -41,7 +41,7 @@ bool WritePng(const std::filesystem::path& path, QImage image, std::string& erro
 
 }  // namespace
 
-bool WriteAssets(const std::string& folder, std::string& error) {
+bool writeAssets(const std::string& folder, std::string& error) {
     const std::filesystem::path root(folder);
     std::error_code ec;
     std::filesystem::create_directories(root / "sheets", ec);
@@ -51,22 +51,22 @@ bool WriteAssets(const std::string& folder, std::string& error) {
         return false;
     }
 
-    const IndexedImage mask = MakeMask();
-    if (!WriteBmp(root / "mask.bmp", mask, error)) return false;
+    const IndexedImage mask = makeMask();
+    if (!writeBmp(root / "mask.bmp", mask, error)) return false;
 
     std::array<IndexedImage, 5> sheets;
-    const auto& sets = BuiltInTileSets();
+    const auto& sets = builtInTileSets();
     for (std::size_t i = 0; i < sets.size(); ++i) {
-        sheets[i] = Quantise(RenderSheet(sets[i].paintFace));
-        if (!WriteBmp(root / "sheets" / sets[i].fileName, sheets[i], error)) return false;
+        sheets[i] = Quantise(renderSheet(sets[i].paintFace));
+        if (!writeBmp(root / "sheets" / sets[i].fileName, sheets[i], error)) return false;
     }
-    if (!WriteBmp(root / kProgramPicture, sheets[kCrawlerSet], error)) return false;
+    if (!writeBmp(root / kProgramPicture, sheets[kCrawlerSet], error)) return false;
 
     for (int size : kIconSizes) {
         const std::string name = "varnel-" + std::to_string(size) + ".png";
-        if (!WritePng(root / "icons" / name, MakeIcon(size), error)) return false;
+        if (!writePng(root / "icons" / name, makeIcon(size), error)) return false;
     }
-    return WritePng(root / "contact-sheet.png", ToQImage(MakeContactSheet(sheets, mask)), error);
+    return writePng(root / "contact-sheet.png", toQImage(makeContactSheet(sheets, mask)), error);
 }
 
 }  // namespace varnel::artgen

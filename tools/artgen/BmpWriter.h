@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "RgbImage.h"
+#include "art/RgbImage.h"
 
 namespace varnel::artgen {
 
@@ -21,14 +21,14 @@ struct IndexedImage {
     std::vector<std::uint8_t> pixels;
     Palette palette{};
 
-    std::uint8_t At(int x, int y) const { return pixels[y * width + x]; }
+    std::uint8_t at(int x, int y) const { return pixels[y * width + x]; }
 };
 
 // The bytes of an uncompressed 8-bit Windows bitmap with a full 256-entry colour table, rows
 // stored bottom-up. Every field is fixed by the picture, so equal pictures give equal files.
-std::vector<std::uint8_t> EncodeBmp8(const IndexedImage& image);
+std::vector<std::uint8_t> encodeBmp8(const IndexedImage& image);
 
 // Writes the bytes to the path; false when the file cannot be written.
-bool WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
+bool writeFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
 }  // namespace varnel::artgen

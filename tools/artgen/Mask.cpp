@@ -1,6 +1,6 @@
-#include "Mask.h"
+#include "tools/artgen/Mask.h"
 
-#include "TileGeometry.h"
+#include "art/TileGeometry.h"
 
 namespace varnel::artgen {
 
@@ -10,14 +10,14 @@ constexpr std::uint8_t kTileIndex = 0;
 constexpr std::uint8_t kClearIndex = 14;
 }  // namespace
 
-IndexedImage MakeMask() {
+IndexedImage makeMask() {
     IndexedImage mask;
     mask.width = kTileWidth;
     mask.height = kTileHeight;
     mask.palette[kClearIndex] = {255, 255, 255};
     for (int y = 0; y < kTileHeight; ++y)
         for (int x = 0; x < kTileWidth; ++x)
-            mask.pixels.push_back(InsideTile(x, y) ? kTileIndex : kClearIndex);
+            mask.pixels.push_back(insideTile(x, y) ? kTileIndex : kClearIndex);
     return mask;
 }
 

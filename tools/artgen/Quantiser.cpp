@@ -1,4 +1,4 @@
-#include "Quantiser.h"
+#include "tools/artgen/Quantiser.h"
 
 #include <algorithm>
 #include <array>
@@ -19,12 +19,12 @@ struct Colour {
     std::int64_t count;
 };
 
-std::uint32_t Pack(const Rgb& c) {
+std::uint32_t pack(const Rgb& c) {
     return (std::uint32_t{c.red} << 16) | (std::uint32_t{c.green} << 8) | c.blue;
 }
 
 // Distance weighted roughly by how strongly the eye tells the channels apart.
-std::int64_t Distance(const int a[3], const int b[3]) {
+std::int64_t distance(const int a[3], const int b[3]) {
     const std::int64_t dr = a[0] - b[0];
     const std::int64_t dg = a[1] - b[1];
     const std::int64_t db = a[2] - b[2];
@@ -39,7 +39,7 @@ struct Box {
     int range;
 };
 
-Box MakeBox(const std::vector<Colour>& colours, std::size_t begin, std::size_t end) {
+Box makeBox(const std::vector<Colour>& colours, std::size_t begin, std::size_t end) {
     int low[3] = {255, 255, 255};
     int high[3] = {0, 0, 0};
     std::int64_t weight = 0;
@@ -57,8 +57,8 @@ Box MakeBox(const std::vector<Colour>& colours, std::size_t begin, std::size_t e
 }
 
 // Splits the box that is both wide and well used, until every free entry has a box.
-std::vector<Box> MedianCut(std::vector<Colour>& colours) {
-    std::vector<Box> boxes{MakeBox(colours, 0, colours.size())};
+std::vector<Box> medianCut(std::vector<Colour>& colours) {
+    std::vector<Box> boxes{makeBox(colours, 0, colours.size())};
     while (static_cast<int>(boxes.size()) < kFreeEntries) {
         int best = -1;
         double bestScore = 0;
@@ -85,17 +85,17 @@ std::vector<Box> MedianCut(std::vector<Colour>& colours) {
             split = i + 1;
             if (2 * half >= box.weight) break;
         }
-        boxes[static_cast<std::size_t>(best)] = MakeBox(colours, box.begin, split);
-        boxes.push_back(MakeBox(colours, split, box.end));
+        boxes[static_cast<std::size_t>(best)] = makeBox(colours, box.begin, split);
+        boxes.push_back(makeBox(colours, split, box.end));
     }
     return boxes;
 }
 
-std::size_t Nearest(const std::vector<std::array<int, 3>>& entries, const int c[3]) {
+std::size_t nearest(const std::vector<std::array<int, 3>>& entries, const int c[3]) {
     std::size_t best = 0;
     std::int64_t bestDistance = std::numeric_limits<std::int64_t>::max();
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        const std::int64_t d = Distance(entries[i].data(), c);
+        const std::int64_t d = distance(entries[i].data(), c);
         if (d < bestDistance) {
             bestDistance = d;
             best = i;
@@ -104,14 +104,14 @@ std::size_t Nearest(const std::vector<std::array<int, 3>>& entries, const int c[
     return best;
 }
 
-std::vector<std::array<int, 3>> ChooseEntries(std::vector<Colour>& colours) {
+std::vector<std::array<int, 3>> chooseEntries(std::vector<Colour>& colours) {
     std::vector<std::array<int, 3>> entries;
     if (static_cast<int>(colours.size()) <= kFreeEntries) {
         for (const Colour& c : colours)
             entries.push_back({c.channel[0], c.channel[1], c.channel[2]});
         return entries;
     }
-    for (const Box& box : MedianCut(colours)) {
+    for (const Box& box : medianCut(colours)) {
         std::int64_t sum[3] = {0, 0, 0};
         for (std::size_t i = box.begin; i < box.end; ++i)
             for (int k = 0; k < 3; ++k) sum[k] += colours[i].channel[k] * colours[i].count;
@@ -124,7 +124,7 @@ std::vector<std::array<int, 3>> ChooseEntries(std::vector<Colour>& colours) {
     for (int round = 0; round < kRefinementRounds; ++round) {
         std::vector<std::array<std::int64_t, 4>> sums(entries.size(), {0, 0, 0, 0});
         for (const Colour& c : colours) {
-            auto& s = sums[Nearest(entries, c.channel)];
+            auto& s = sums[nearest(entries, c.channel)];
             for (int k = 0; k < 3; ++k) s[static_cast<std::size_t>(k)] += c.channel[k] * c.count;
             s[3] += c.count;
         }
@@ -142,7 +142,7 @@ std::vector<std::array<int, 3>> ChooseEntries(std::vector<Colour>& colours) {
 IndexedImage Quantise(const RgbImage& image) {
     std::map<std::uint32_t, std::int64_t> histogram;
     for (const Rgb& pixel : image.pixels)
-        if (pixel != Rgb{}) ++histogram[Pack(pixel)];
+        if (pixel != Rgb{}) ++histogram[pack(pixel)];
 
     std::vector<Colour> colours;
     colours.reserve(histogram.size());
@@ -151,7 +151,7 @@ IndexedImage Quantise(const RgbImage& image) {
                             static_cast<int>(packed & 0xFF)},
                            count});
 
-    std::vector<std::array<int, 3>> entries = ChooseEntries(colours);
+    std::vector<std::array<int, 3>> entries = chooseEntries(colours);
     // A stable order, darkest first, keeps the files easy to compare by eye.
     std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
         const int la = 3 * a[0] + 6 * a[1] + a[2];
@@ -174,11 +174,11 @@ IndexedImage Quantise(const RgbImage& image) {
     std::map<std::uint32_t, std::uint8_t> lookup;
     for (const Colour& c : colours)
         lookup[(std::uint32_t(c.channel[0]) << 16) | (std::uint32_t(c.channel[1]) << 8) |
-               std::uint32_t(c.channel[2])] = static_cast<std::uint8_t>(Nearest(all, c.channel));
+               std::uint32_t(c.channel[2])] = static_cast<std::uint8_t>(nearest(all, c.channel));
 
     result.pixels.reserve(image.pixels.size());
     for (const Rgb& pixel : image.pixels)
-        result.pixels.push_back(pixel == Rgb{} ? 0 : lookup.at(Pack(pixel)));
+        result.pixels.push_back(pixel == Rgb{} ? 0 : lookup.at(pack(pixel)));
     return result;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BmpWriter.h"
-#include "RgbImage.h"
+#include "tools/artgen/BmpWriter.h"
+#include "art/RgbImage.h"
 
 namespace varnel::artgen {
 

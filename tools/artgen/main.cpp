@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <string>
 
-#include "Assets.h"
-#include "Typefaces.h"
+#include "tools/artgen/Assets.h"
+#include "art/Typefaces.h"
 
 int main(int argc, char* argv[]) {
     // Nothing is shown; the offscreen platform needs no display.
@@ -17,12 +17,12 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     varnel::art::Typefaces typefaces;
-    if (!typefaces.Error().empty()) {
-        std::fprintf(stderr, "artgen: %s\n", typefaces.Error().c_str());
+    if (!typefaces.error().empty()) {
+        std::fprintf(stderr, "artgen: %s\n", typefaces.error().c_str());
         return 1;
     }
     std::string error;
-    if (!varnel::artgen::WriteAssets(argv[1], error)) {
+    if (!varnel::artgen::writeAssets(argv[1], error)) {
         std::fprintf(stderr, "artgen: %s\n", error.c_str());
         return 1;
     }

@@ -1,4 +1,4 @@
-#include "Tune.h"
+#include "tools/tunegen/Tune.h"
 
 #include <array>
 #include <cstddef>
@@ -92,50 +92,50 @@ constexpr Tick kClosingStart = (kBars - 1) * Bar;
 constexpr Tick kClosingLength = DH;
 
 // Phrases swell a little in the middle section and settle towards the end.
-uint8_t PhraseLevel(int bar) {
+uint8_t phraseLevel(int bar) {
     if (bar >= 8 && bar < 16) return 90;
     if (bar >= 16) return 80;
     return 84;
 }
 
 // A touch of weight on the first and third beats keeps the pulse without a drum.
-uint8_t Accent(Tick tickInBar) {
+uint8_t accent(Tick tickInBar) {
     if (tickInBar == 0) return 6;
     if (tickInBar == H) return 3;
     return 0;
 }
 
-MidiTrack StartPart(const Part& part) {
+MidiTrack startPart(const Part& part) {
     MidiTrack track;
-    track.Name(part.name);
-    track.Program(0, part.channel, part.program);
-    track.Control(0, part.channel, 7, part.volume);
-    track.Control(0, part.channel, 11, 127);  // expression fully open
-    track.Control(0, part.channel, 10, part.pan);
-    track.Control(0, part.channel, 91, part.reverb);
-    track.Control(0, part.channel, 93, 0);  // no chorus: it smears the harp
-    track.EndAt(kEnd);
+    track.name(part.name);
+    track.program(0, part.channel, part.program);
+    track.control(0, part.channel, 7, part.volume);
+    track.control(0, part.channel, 11, 127);  // expression fully open
+    track.control(0, part.channel, 10, part.pan);
+    track.control(0, part.channel, 91, part.reverb);
+    track.control(0, part.channel, 93, 0);  // no chorus: it smears the harp
+    track.endAt(kEnd);
     return track;
 }
 
-MidiTrack Conductor() {
+MidiTrack conductor() {
     MidiTrack track;
-    track.Name("Varnel Solitaire");
-    track.TimeSignature(0, 4, 2);
-    track.KeySignature(0, -1, false);
-    track.Tempo(0, kMicrosecondsPerQuarter);
-    track.EndAt(kEnd);
+    track.name("Varnel Solitaire");
+    track.timeSignature(0, 4, 2);
+    track.keySignature(0, -1, false);
+    track.tempo(0, kMicrosecondsPerQuarter);
+    track.endAt(kEnd);
     return track;
 }
 
-MidiTrack Melody() {
-    MidiTrack track = StartPart(kMelody);
+MidiTrack melody() {
+    MidiTrack track = startPart(kMelody);
     for (int bar = 0; bar < kBars; ++bar) {
         Tick at = 0;
         for (const Note& note : kMelodyBars[bar]) {
             if (note.key != 0) {
                 const bool last = bar == kBars - 1;
-                const uint8_t level = last ? 74 : PhraseLevel(bar) + Accent(at);
+                const uint8_t level = last ? 74 : phraseLevel(bar) + accent(at);
                 // A small gap between notes lets each one speak; the last one rings its full
                 // length.
                 const Tick length = last ? note.length : note.length - E / 8;
@@ -147,7 +147,7 @@ MidiTrack Melody() {
     return track;
 }
 
-void Arpeggio(MidiTrack& track, Tick start, const Chord& chord, int eighths) {
+void arpeggio(MidiTrack& track, Tick start, const Chord& chord, int eighths) {
     const int t = chord.third;
     const std::array<int, 8> steps{0, 7, 12, 12 + t, 19, 12 + t, 12, 7};
     for (int i = 0; i < eighths; ++i) {
@@ -158,16 +158,16 @@ void Arpeggio(MidiTrack& track, Tick start, const Chord& chord, int eighths) {
     }
 }
 
-MidiTrack Harp() {
-    MidiTrack track = StartPart(kHarp);
+MidiTrack harp() {
+    MidiTrack track = startPart(kHarp);
     for (std::size_t bar = 0; bar < kHarmony.size(); ++bar) {
         const Harmony& harmony = kHarmony[bar];
         const Tick start = bar * Bar;
         if (harmony.split) {
-            Arpeggio(track, start, harmony.first, 4);
-            Arpeggio(track, start + H, harmony.second, 4);
+            arpeggio(track, start, harmony.first, 4);
+            arpeggio(track, start + H, harmony.second, 4);
         } else {
-            Arpeggio(track, start, harmony.first, 8);
+            arpeggio(track, start, harmony.first, 8);
         }
     }
     // The closing F chord, rolled upwards from the bottom string.
@@ -179,8 +179,8 @@ MidiTrack Harp() {
     return track;
 }
 
-MidiTrack Strings() {
-    MidiTrack track = StartPart(kStrings);
+MidiTrack strings() {
+    MidiTrack track = startPart(kStrings);
     auto hold = [&track](Tick start, const Chord& chord, Tick length, uint8_t level) {
         for (uint8_t key : chord.strings) {
             // Released just before the next chord, so a held key is struck afresh.
@@ -189,7 +189,7 @@ MidiTrack Strings() {
     };
     for (std::size_t bar = 0; bar < kHarmony.size(); ++bar) {
         const Harmony& harmony = kHarmony[bar];
-        const uint8_t level = PhraseLevel(static_cast<int>(bar)) - 26;
+        const uint8_t level = phraseLevel(static_cast<int>(bar)) - 26;
         if (harmony.split) {
             hold(bar * Bar, harmony.first, H, level);
             hold(bar * Bar + H, harmony.second, H, level);
@@ -203,8 +203,8 @@ MidiTrack Strings() {
     return track;
 }
 
-MidiTrack Bass() {
-    MidiTrack track = StartPart(kBass);
+MidiTrack bass() {
+    MidiTrack track = startPart(kBass);
     constexpr uint8_t level = 72;
     for (std::size_t bar = 0; bar < kHarmony.size(); ++bar) {
         const Harmony& harmony = kHarmony[bar];
@@ -223,8 +223,8 @@ MidiTrack Bass() {
 
 }  // namespace
 
-std::vector<MidiTrack> ComposeTune() {
-    return {Conductor(), Melody(), Harp(), Strings(), Bass()};
+std::vector<MidiTrack> composeTune() {
+    return {conductor(), melody(), harp(), strings(), bass()};
 }
 
 }  // namespace varnel

@@ -2,8 +2,8 @@
 #include <cstdio>
 #include <fstream>
 
-#include "SmfWriter.h"
-#include "Tune.h"
+#include "tools/tunegen/SmfWriter.h"
+#include "tools/tunegen/Tune.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::vector<uint8_t> bytes =
-        varnel::EncodeMidiFile(varnel::ComposeTune(), varnel::kTuneDivision);
+        varnel::encodeMidiFile(varnel::composeTune(), varnel::kTuneDivision);
     std::ofstream out(argv[1], std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));

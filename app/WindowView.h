@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+#include "app/GameMenus.h"
+#include "app/MusicPlayer.h"
+#include "app/Settings.h"
+#include "display/BoardArea.h"
+#include "play/Game.h"
+#include "play/GameView.h"
+
+namespace varnel {
+
+// What the game asks of the main window, carried out on its pieces: the board area draws, the
+// menus show what may be chosen, message boxes ask, the settings remember, and a timer calls
+// the game back for its timed steps.
+class WindowView : public GameView {
+  public:
+    struct Parts {
+        QWidget* window;
+        BoardArea& board;
+        GameMenus& menus;
+        MusicPlayer& music;
+        Settings& settings;
+        std::function<int()> tileSet;  // the tile set in use
+        std::function<void()> beep;
+        std::function<void()> exit;
+        double timerScale = 1.0;  // tests shorten the hint and the winning blink
+    };
+
+    explicit WindowView(Parts parts);
+    ~WindowView() override;
+    // The game this view shows; set once, before the first call.
+    void show(Game& game);
+    void redraw();
+
+    void showAvailability(const Availability& available) override;
+    void showLayout(int16_t layout) override;
+    void setBusy(bool busy) override;
+    void showTilesLeft(int16_t tilesLeft) override;
+    void setTilesLeftCaptionVisible(bool visible) override;
+    void showSelectionFrame(int16_t tile) override;
+    void showHintFrame(int16_t tile) override;
+    void hideFrame() override;
+    void showCursor(int16_t tile) override;
+    void hideCursor() override;
+    void refuseClick() override;
+    void startTimer(float seconds) override;
+    void stopTimer() override;
+    void redrawBoard() override { redraw(); }
+    void showMessage(const std::string& text) override;
+    bool askYesNo(const std::string& caption, const std::string& text) override;
+    void setMatchPanelVisible(bool visible) override;
+    void rememberLayout(int16_t layout) override;
+    void exitProgram() override;
+
+  private:
+    Parts parts_;
+    Game* game_ = nullptr;
+    QTimer timer_;  // the next step of a hint or of the winning blink
+    bool busy_ = false;
+};
+
+}  // namespace varnel

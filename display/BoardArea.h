@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QLabel>
+#include <QObject>
+
+#include "board/Board.h"
+#include "display/BoardGeometry.h"
+#include "display/BoardSurfaces.h"
+#include "display/BoardWidget.h"
+#include "display/CursorFrame.h"
+#include "display/MatchPanel.h"
+#include "display/SelectionFrame.h"
+#include "play/LayoutTable.h"
+
+namespace varnel {
+
+// The board and everything that lies on it: the tiles, the tiles-left caption and count, the
+// selection frame, the keyboard cursor, and the end-of-game panel beside it. It keeps the
+// board's geometry and pictures, and draws a board in tile numbers where the geometry puts it.
+// Its widgets are named for tests and tools: "board", "tilesLeftCaption", "tilesLeft",
+// "selectionFrame", "keyboardCursor" and "matchPanel".
+class BoardArea : public QObject {
+    Q_OBJECT
+  public:
+    // Lays the board out on the form at the design size.
+    BoardArea(QWidget* form, float pixelRatio, SheetCache sheetCache);
+
+    const BoardGeometry& geometry() const { return geometry_; }
+    const BoardSurfaces& surfaces() const { return surfaces_; }
+
+    // Scales the board, its pictures and everything on it for a larger screen; the caller then
+    // has the game lay the board out anew.
+    void scaleFor(const ScreenScale& scale, int tileSetInUse);
+    // The places of this layout's tiles and labels.
+    void useLayout(const LayoutRow& layout);
+    // The colour behind the tiles, 0x00BBGGRR as the settings keep it.
+    void setBackground(int32_t colour);
+    // Puts a picture file's sheet in the fifth tile-set slot, fitted to the board.
+    void usePictureSheet(const QImage& picture);
+
+    // Composes the board from its present tiles, from the sheet of that tile set, and shows it.
+    void redraw(const Board& board, int tileSet);
+    void setTilesLeft(int16_t tilesLeft);
+    void setCaptionText(const QString& text);
+    void setCaptionVisible(bool visible);
+    void showSelectionFrame(int16_t tile);
+    void showHintFrame(int16_t tile);
+    void hideFrame();
+    void showCursor(int16_t tile);
+    void hideCursor();
+    void setMatchPanelVisible(bool visible);
+    // While the board is rebuilt, or a hint or the winning blink waits, clicks are ignored.
+    void setAcceptsClicks(bool accepts) { board_->setAcceptsClicks(accepts); }
+
+    QWidget* boardWidget() const { return board_; }
+    // The board as it is painted on screen, in device pixels.
+    QImage picture() const { return board_->picture(); }
+
+  signals:
+    // A click on the board at this place in the board's pixels.
+    void clicked(float x, float y);
+    void panelNewGame();
+    void panelShuffle();
+    void panelQuit();
+
+  private:
+    void placeWidgets();
+    void showFrameAt(Point at);
+
+    QWidget* form_;
+    BoardGeometry geometry_;
+    BoardSurfaces surfaces_;
+    BoardWidget* board_;
+    SelectionFrame* frame_;
+    CursorFrame* cursor_;
+    QLabel* caption_;
+    QLabel* tilesLeft_;
+    QLabel* spare_;  // laid out with the others, never written to
+    MatchPanel* panel_;
+    LabelSet labels_ = LabelSet::Stacked;
+};
+
+}  // namespace varnel

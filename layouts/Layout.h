@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+
+#include "board/Board.h"
+#include "layouts/TileRuns.h"
+
+namespace varnel {
+
+// What the game needs of a layout: how many tiles it has and where they lie, which are free from
+// the start, which tiles a removal frees, and whether two equal free tiles may go together.
+class Layout {
+  public:
+    virtual ~Layout() = default;
+
+    virtual int16_t tileCount() const = 0;
+    // Where each tile lies on a board of the given cell size.
+    virtual TilePlaces places(const CellSize& cell) const = 0;
+    // Marks the tiles free on a fresh deal. Flags already set stay set.
+    virtual void markStartFree(Board& board) const = 0;
+    // Marks the tiles that the removal of tile k has freed. Flags are only ever set, never
+    // cleared.
+    virtual void updateFree(Board& board, int16_t k) const = 0;
+    // Whether two present, free tiles with equal faces may be removed as a pair.
+    virtual bool pairJoined(const Board& board, int16_t first, int16_t second) const {
+        (void)board, (void)first, (void)second;
+        return true;
+    }
+};
+
+}  // namespace varnel

@@ -1,0 +1,131 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "board/Board.h"
+#include "board/Random.h"
+#include "play/GameView.h"
+#include "play/KeyboardCursor.h"
+#include "play/LayoutTable.h"
+#include "play/TimedSequence.h"
+
+namespace varnel {
+
+// The game the player plays: the board of the current deal, the selection, the one undo step,
+// the hint and the end of a game. It owns that state and shows it to others only as const; its
+// calls are named for what the player does and take tile numbers. It decides which commands are
+// available and refuses the others. It never waits: it asks the window through GameView, and
+// timed steps go on when the window's timer calls timerTick.
+class Game {
+  public:
+    // Where new deal numbers and shuffles draw their randomness from: the clock in play, a
+    // sequence of the test's choosing in tests.
+    using SeedSource = std::function<uint32_t()>;
+    // Deal numbers run from 1 to this; the same number and layout always deal the same board.
+    static constexpr uint32_t kLastDealNumber = 999'999'999;
+
+    explicit Game(GameView& view, SeedSource seeds = Random::clockSeed);
+
+    // What the window shows and the saved game keeps.
+    const Board& board() const { return board_; }
+    int16_t layout() const { return layout_; }
+    const LayoutRow& layoutRow() const;
+    // The number of the deal on the table; none for a game restored from a file that did not
+    // keep it.
+    std::optional<uint32_t> dealNumber() const { return dealNumber_; }
+    std::optional<int16_t> selectedTile() const { return selected_; }
+    // The tile under the keyboard cursor while it is shown, else -1.
+    int16_t cursorTile() const { return cursor_.shown() ? cursor_.tile() : int16_t{-1}; }
+    Availability available() const;
+    bool sequenceRunning() const { return sequence_.running(); }
+    bool isRemovablePair(int16_t i, int16_t j) const;
+    int countPairs() const;
+
+    // New games. newGame deals a new number in the current layout; newGameIn deals in another
+    // layout without remembering it (the first game of a run); chooseLayout remembers it.
+    void newGame();
+    void newGameIn(int16_t layout);
+    void chooseLayout(int16_t layout);
+    // Deals the deal of this number in the current layout.
+    void playDeal(uint32_t number);
+    void shuffle();
+
+    // A click on a tile, or a miss (-1): the two-click protocol.
+    void clickTile(int16_t tile);
+    // The keyboard: the arrow keys move the cursor, Space or Enter clicks the tile under it,
+    // Escape drops the selection.
+    void moveCursor(CursorDirection direction);
+    void pressAtCursor();
+    void dropSelection();
+
+    void hint();
+    void showRemaining();
+    void undo();
+
+    // The three buttons of the end-of-game panel.
+    void panelNewGame();
+    void panelShuffle();
+    void panelQuit();
+
+    // The window's timer: the next step of the hint's flashes or of the winning blink.
+    void timerTick() { sequence_.tick(); }
+
+    // The board is laid out anew around the deal (the window was scaled): faces, free flags, the
+    // tiles left and the end of a game stay; the selection, a running hint and the undo go.
+    void rebuildAroundDeal();
+    // Replaces the game in progress with a saved one of that layout, its free flags and faces
+    // (the tiles free from the start of that layout are free in any case). False, changing
+    // nothing, when the board is not the layout's size.
+    bool restoreGame(int16_t layout, const Board& board, std::optional<uint32_t> dealNumber = {});
+    // Puts a position on the table exactly as given, free flags and all: a game replayed from
+    // the solver's moves, or a position a test sets up. False, changing nothing, when the board
+    // is not the layout's size.
+    bool takeUpPosition(int16_t layout, const Board& board);
+    // The undo step no longer applies (a new tile sheet is being chosen).
+    void discardUndo();
+
+  private:
+    void deal(uint32_t number);
+    void layOut();
+    void startAfresh();
+    // A click on a tile that may be picked, or a miss (-1).
+    void actOn(int16_t tile);
+    void removePair(int16_t first, int16_t second);
+    void select(int16_t tile);
+    void deselect();
+    void refuse();
+    void shuffleTiles();
+    void afterMatch();
+    void checkGameEnd();
+    void blinkTheWin();
+    void askPlayAgain(const std::string& prompt);
+    void hideMatchPanel();
+    // Tells the window what may be done now, when that has changed.
+    void reportAvailability();
+    void showCursorAt(int16_t tile);
+    void refreshCursor();
+    void resetCursor();
+    uint32_t newDealNumber();
+
+    GameView& view_;
+    SeedSource seeds_;
+
+    Board board_;
+    Board undoBoard_;  // the board as it was just before the last pair was taken
+    int16_t layout_ = kDragon;
+    std::optional<uint32_t> dealNumber_;
+    std::optional<int16_t> selected_;
+    bool undoAvailable_ = false;
+    bool stuck_ = false;  // tiles left and no pair: Hint, Shuffle, Undo and the board are off
+    bool panelShown_ = false;
+
+    Availability reported_;
+    bool everReported_ = false;
+    TimedSequence sequence_;
+    KeyboardCursor cursor_;
+};
+
+}  // namespace varnel

@@ -1,0 +1,136 @@
+// The built-in sets as the game draws them for a scaled board, rather than from the committed
+// files: inside the tile outline, and with the same pictures as the committed sheets, grown.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "board/Rounding.h"
+#include "display/BuiltinArt.h"
+#include "display/DrawnArt.h"
+
+namespace varnel {
+namespace {
+
+constexpr QRgb kBlack = qRgb(0, 0, 0);
+constexpr QRgb kWhite = qRgb(255, 255, 255);
+
+// The board's geometry after the first maximize on a screen of this size.
+BoardGeometry maximizedOn(int width, int height) {
+    BoardGeometry geometry;
+    geometry.scaleFor(*scaleForScreen(width, height));
+    return geometry;
+}
+
+art::SheetGrid gridOf(const BoardGeometry& geometry) {
+    const float s = geometry.scale();
+    return boardSheetGrid(geometry, QSizeF(396 * s, 220 * s), 1);
+}
+
+// On the tile, within the outline's width of a pixel outside it.
+bool onOutline(const QImage& mask, int x, int y, int width) {
+    auto clear = [&](int px, int py) {
+        return !mask.rect().contains(px, py) || mask.pixel(px, py) == kWhite;
+    };
+    for (int k = 1; k <= width && !clear(x, y); ++k)
+        if (clear(x - k, y) || clear(x + k, y) || clear(x, y - k) || clear(x, y + k)) return true;
+    return false;
+}
+
+// Where the board's tile size is not whole, a cell may overlap its neighbour by a pixel.
+bool inAnotherCell(const art::SheetGrid& grid, int face, int x, int y) {
+    for (int other = 0; other < 36; ++other) {
+        const QRect cell(grid.columnLeft[other % 9], grid.rowTop[other / 9], grid.shape.width,
+                         grid.shape.height);
+        if (other != face && cell.contains(x, y)) return true;
+    }
+    return false;
+}
+
+// Each face is drawn where the board looks for it, black wherever the mask is clear, and
+// outlined. The cut corners and the outline grow with the tile.
+TEST(DrawnArt, BuiltInSetsAreDrawnAtTheBoardsScaleInsideTheirMask) {
+    EXPECT_EQ(makeTileMask(art::TileShape{}), loadTileMask()) << "the committed mask at scale 1";
+    const QRgb outline = qRgb(52, 40, 30);
+    for (const QSize screen : {QSize(1280, 1024), QSize(1920, 1080)}) {
+        const BoardGeometry geometry = maximizedOn(screen.width(), screen.height());
+        const float scale = geometry.scale();
+        const art::SheetGrid grid = gridOf(geometry);
+        const QImage mask = makeTileMask(grid.shape);
+        ASSERT_EQ(mask.size(),
+                  QSize(roundToInt32(geometry.tileWidth()), roundToInt32(geometry.tileHeight())));
+        const int depth = roundToInt16(5 * scale), line = roundToInt16(scale);
+        EXPECT_EQ(mask.pixel(depth - 1, 0), kWhite) << scale;
+        EXPECT_EQ(mask.pixel(depth, 0), kBlack) << scale;
+        for (int slot = 0; slot < 5; ++slot) {
+            const QImage sheet = makeBuiltinSheet(slot, grid);
+            ASSERT_EQ(sheet.size(), QSize(roundToInt32(396 * scale), roundToInt32(220 * scale)));
+            for (int face = 0; face < 36; ++face) {
+                const SheetCell cell = geometry.sheetCell(face);
+                for (int y = 0; y < mask.height(); ++y)
+                    for (int x = 0; x < mask.width(); ++x) {
+                        const QRgb pixel = sheet.pixel(cell.x + x, cell.y + y);
+                        if (mask.pixel(x, y) == kWhite) {
+                            ASSERT_EQ(pixel, kBlack) << scale << " " << slot << " " << face;
+                        } else if (onOutline(mask, x, y, line) &&
+                                   !inAnotherCell(grid, face, cell.x + x, cell.y + y)) {
+                            ASSERT_EQ(pixel, outline) << scale << " " << slot << " " << face;
+                        }
+                    }
+            }
+        }
+    }
+}
+
+// The face of a cell inside its rim, smoothly brought to a size of few pixels, where what counts
+// is where the picture lies and how big it is, not how its lines are smoothed.
+QImage faceAtGlance(const QImage& sheet, QRect face) {
+    const int rim = std::max(2, face.width() / 13);
+    return sheet.copy(face.adjusted(rim, rim, -rim, -rim))
+        .scaled(13, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+double meanDifference(const QImage& a, const QImage& b) {
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q));
+        }
+    return sum / (3.0 * a.width() * a.height());
+}
+
+// On a maximized board of 1024 x 768 (1.6 times the design) or 1920 x 1080 (2.25 times) each
+// face shows the picture of the committed sheet, grown to fill its face, centred: the committed
+// face smoothly enlarged is the reference, seen at a glance. Drawn right, no face of any set
+// differs from it by more than 6 on the 0..255 scale; a picture left at the design size in the
+// corner, or drawn at 2 times where 2.25 is wanted, differs by 40 and more.
+TEST(DrawnArt, FacesDrawnForAScaledBoardShowTheCommittedPicturesGrown) {
+    for (const QSize screen : {QSize(1024, 768), QSize(1920, 1080)}) {
+        const BoardGeometry geometry = maximizedOn(screen.width(), screen.height());
+        const art::SheetGrid grid = gridOf(geometry);
+        const art::TileShape& shape = grid.shape;
+        for (int slot = 0; slot < 5; ++slot) {
+            const QImage drawn = makeBuiltinSheet(slot, grid), committed = loadBuiltinSheet(slot);
+            double worst = 0;
+            int worstFace = 0;
+            for (int face = 0; face < 36; ++face) {
+                const QRect designFace(face % 9 * 44 + 5, face / 9 * 55, 39, 50);
+                const QImage reference =
+                    committed.copy(designFace)
+                        .scaled(shape.faceWidth(), shape.faceHeight(), Qt::IgnoreAspectRatio,
+                                Qt::SmoothTransformation);
+                const QRect scaledFace(grid.columnLeft[face % 9] + shape.depth,
+                                       grid.rowTop[face / 9], shape.faceWidth(),
+                                       shape.faceHeight());
+                const double d = meanDifference(faceAtGlance(drawn, scaledFace),
+                                                faceAtGlance(reference, reference.rect()));
+                if (d > worst) worst = d, worstFace = face;
+            }
+            EXPECT_LT(worst, 12.0) << screen.width() << " set " << slot << " face " << worstFace;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace varnel

@@ -1,0 +1,179 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "board/Deal.h"
+#include "layouts/DragonLayout.h"
+#include "layouts/PyramidLayout.h"
+
+// The incremental free rules of the stacked layouts, compared after every removal with a rule
+// worked out from scratch: a tile is free when it is present, no present tile lies on it, and
+// on its left or on its right no present tile touches it.
+namespace varnel {
+namespace {
+
+// The model knows the layouts only as cells on layers, written out here from the pictures of the
+// boards, not from the layouts' tables.
+class GeometricModel {
+  public:
+    static GeometricModel dragon() {
+        GeometricModel model(144);
+        // layer, row, first column, first tile, last tile (columns grow with the number)
+        model.addRuns(
+            {{0, 0, 0, 2, 13},    {0, 1, 2, 14, 21},   {0, 2, 1, 22, 31},   {0, 3, 0, 32, 43},
+             {0, 4, 0, 44, 55},   {0, 5, 1, 56, 65},   {0, 6, 2, 66, 73},   {0, 7, 0, 74, 85},
+             {1, 1, 3, 87, 92},   {1, 2, 3, 93, 98},   {1, 3, 3, 99, 104},  {1, 4, 3, 105, 110},
+             {1, 5, 3, 111, 116}, {1, 6, 3, 117, 122}, {2, 2, 4, 123, 126}, {2, 3, 4, 127, 130},
+             {2, 4, 4, 131, 134}, {2, 5, 4, 135, 138}, {3, 3, 5, 139, 140}, {3, 4, 5, 141, 142}});
+        // The pieces outside the grid: 0 and 1 at the right between rows 3 and 4, 86 at the
+        // left, 143 on top of the four tiles of layer 3.
+        model.leftOf_[0] = {1};
+        model.rightOf_[1] = {0};
+        model.leftOf_[1] = {32, 44};
+        model.rightOf_[32] = {1};
+        model.rightOf_[44] = {1};
+        model.leftOf_[43] = {86};
+        model.leftOf_[55] = {86};
+        model.rightOf_[86] = {43, 55};
+        for (int tile = 139; tile <= 142; ++tile) model.coveredBy_[tile] = {143};
+        model.onlyFromTheRight_ = 1;  // tile 1 opens only when tile 0 has gone
+        return model;
+    }
+
+    static GeometricModel pyramid() {
+        GeometricModel model(120);
+        std::vector<Run> runs;
+        int tile = 0;
+        for (int layer = 0; layer < 4; ++layer) {
+            const int size = 8 - 2 * layer;
+            for (int row = layer; row < layer + size; ++row, tile += size)
+                runs.push_back({layer, row, 2 + layer, tile, tile + size - 1});
+        }
+        model.addRuns(runs);
+        return model;
+    }
+
+    bool isFree(const Board& board, int tile) const {
+        auto present = [&](int other) { return board[static_cast<int16_t>(other)].present(); };
+        if (!present(tile) ||
+            std::any_of(coveredBy_[tile].begin(), coveredBy_[tile].end(), present))
+            return false;
+        auto open = [&](const std::vector<int>& side) {
+            return std::none_of(side.begin(), side.end(), present);
+        };
+        if (tile == onlyFromTheRight_) return open(rightOf_[tile]);
+        return open(leftOf_[tile]) || open(rightOf_[tile]);
+    }
+
+  private:
+    struct Run {
+        int layer, row, firstColumn, first, last;
+    };
+    struct Cell {
+        int layer, row, column;
+        auto operator<=>(const Cell&) const = default;
+    };
+
+    explicit GeometricModel(int count) : leftOf_(count), rightOf_(count), coveredBy_(count) {}
+
+    void addRuns(const std::vector<Run>& runs) {
+        std::map<Cell, int> cells;
+        for (const Run& run : runs)
+            for (int tile = run.first; tile <= run.last; ++tile)
+                cells[{run.layer, run.row, run.firstColumn + tile - run.first}] = tile;
+        auto link = [&](std::vector<std::vector<int>>& relation, int tile, Cell other) {
+            if (auto it = cells.find(other); it != cells.end())
+                relation[tile].push_back(it->second);
+        };
+        for (const auto& [cell, tile] : cells) {
+            link(leftOf_, tile, {cell.layer, cell.row, cell.column + 1});
+            link(rightOf_, tile, {cell.layer, cell.row, cell.column - 1});
+            link(coveredBy_, tile, {cell.layer + 1, cell.row, cell.column});
+        }
+    }
+
+    std::vector<std::vector<int>> leftOf_, rightOf_, coveredBy_;
+    int onlyFromTheRight_ = -1;
+};
+
+// Plays random games and counts the tiles whose flag differs from the model's after a removal.
+// Taking single tiles (any free tile alone) reaches many more shapes of the board than the real
+// rules do; taking pairs of equal free faces, both removed before either frees its neighbours,
+// is what the game does. Even games pick any move at random; odd games give every tile a random
+// priority and always take the move with the most urgent tiles, so that some tiles are kept to
+// the very end (the end pieces, say) and the board is cleared round them.
+int mismatches(const Layout& layout, const GeometricModel& model, int games, bool pairs,
+               std::string& firstReport) {
+    const int16_t count = layout.tileCount();
+    int mismatches = 0;
+    for (int game = 0; game < games; ++game) {
+        Board board = dealFaces(count, static_cast<uint32_t>(game * 131 + 7));
+        layout.markStartFree(board);
+        std::mt19937 pick(static_cast<uint32_t>(game));
+        std::vector<uint32_t> priority(static_cast<size_t>(count));
+        for (auto& p : priority) p = pick();
+        auto check = [&](const std::string& after) {
+            for (int16_t tile = 0; tile < count; ++tile) {
+                if (board[tile].present() && board[tile].free != model.isFree(board, tile) &&
+                    mismatches++ == 0)
+                    firstReport = "tile " + std::to_string(tile) + " after removing " + after;
+            }
+        };
+        check("nothing");
+        for (;;) {
+            std::vector<std::pair<int16_t, int16_t>> moves;
+            auto takeable = [&](int16_t i) { return board[i].present() && board[i].free; };
+            for (int16_t i = 0; i < count; ++i) {
+                if (!takeable(i)) continue;
+                if (!pairs) moves.emplace_back(i, -1);
+                for (int16_t j = static_cast<int16_t>(i + 1); pairs && j < count; ++j)
+                    if (takeable(j) && board[j].face == board[i].face) moves.emplace_back(i, j);
+            }
+            if (moves.empty()) break;
+            auto urgency = [&](std::pair<int16_t, int16_t> move) {
+                return std::min(
+                    priority[static_cast<size_t>(move.first)],
+                    move.second < 0 ? UINT32_MAX : priority[static_cast<size_t>(move.second)]);
+            };
+            const auto [a, b] =
+                game % 2 == 0 ? moves[pick() % moves.size()]
+                              : *std::max_element(moves.begin(), moves.end(), [&](auto x, auto y) {
+                                    return urgency(x) < urgency(y);
+                                });
+            board.remove(a);
+            if (b >= 0) board.remove(b);
+            layout.updateFree(board, a);
+            if (b >= 0) layout.updateFree(board, b);
+            check(std::to_string(a) + (b >= 0 ? " and " + std::to_string(b) : ""));
+        }
+        // The first and last tiles have no neighbour beyond their runs: nothing past the layout
+        // is ever written.
+        for (int16_t i = count; i < kMaxTiles; ++i)
+            if (!(board[i] == Tile{}) && mismatches++ == 0)
+                firstReport = "tile " + std::to_string(i) + " past the layout";
+    }
+    return mismatches;
+}
+
+TEST(FreeRules, StackedLayoutsFollowTheNeighbourRuleAfterEveryRemoval) {
+    const struct {
+        const char* name;
+        const Layout& layout;
+        GeometricModel model;
+    } subjects[] = {{"Dragon", dragonLayout(), GeometricModel::dragon()},
+                    {"Pyramid", pyramidLayout(), GeometricModel::pyramid()}};
+    for (const auto& s : subjects) {
+        std::string report;
+        EXPECT_EQ(mismatches(s.layout, s.model, 1500, false, report), 0)
+            << s.name << ": " << report;
+        EXPECT_EQ(mismatches(s.layout, s.model, 300, true, report), 0) << s.name << ": " << report;
+    }
+}
+
+}  // namespace
+}  // namespace varnel

@@ -1,0 +1,88 @@
+#include "tests/play/PlayFixture.h"
+
+// The end of a game: the winning blink and its question, and a game with tiles left but no pair.
+namespace varnel::testing {
+namespace {
+
+using GameEnd = PlayTest;
+
+// "Tiles Left:" blinks twice before the question, while the board waits. A new game or an undo
+// chosen during the blink ends it, and that board is not won.
+TEST_F(GameEnd, LastPairBlinksTheCaptionTwiceThenAsks) {
+    for (const auto command : {&Game::newGame, &Game::undo}) {
+        keepOnly(kDragon, {{2, 9, true}, {13, 9, true}, {14, 8, true}, {21, 8, true}});
+        for (const int16_t tile : {2, 13, 14, 21}) game.clickTile(tile);
+        view.timerRunning = false;
+        game.timerTick();
+        ASSERT_FALSE(view.captionVisible);
+        (game.*command)();
+        view.runTimer(game);
+        EXPECT_TRUE(view.questions.empty());
+        EXPECT_TRUE(view.captionVisible);
+        EXPECT_TRUE(view.available.board);
+    }
+    ASSERT_EQ(game.board().tilesLeft(), 2) << "the undo put the last pair back";
+
+    view.answers = {true};
+    game.clickTile(14);
+    forgetEvents();
+    game.clickTile(21);
+    EXPECT_FALSE(view.available.board);
+    view.runTimer(game);
+    const std::vector<std::string> blink = {"redraw",         "timer 0.5",
+                                            "caption hidden", "timer 0.5",
+                                            "caption shown",  "timer 0.5",
+                                            "caption hidden", "timer 0.5",
+                                            "caption shown",  "ask: " + kWonQuestion.second};
+    ASSERT_GE(view.events.size(), blink.size());
+    EXPECT_EQ(std::vector<std::string>(view.events.begin(), view.events.begin() + blink.size()),
+              blink);
+    EXPECT_EQ(view.questions, (std::vector{kWonQuestion}));
+    // Yes: a new deal in the same layout.
+    EXPECT_EQ(game.layout(), kDragon);
+    EXPECT_EQ(view.tilesLeft, 144);
+    EXPECT_EQ(view.exits, 0);
+}
+
+// Dragon shows the panel, which closes the board and every command but its own buttons; a
+// shuffle of its own that opens a pair plays on, without undo across it. Tile 87 lies on its twin
+// 15 and 88 on 16: a dead end once the other pair is gone, until a shuffle deals the two free
+// tiles equal faces.
+TEST_F(GameEnd, StuckDragonShowsThePanelUntilAShuffleOpensAPair) {
+    keepOnly(kDragon, {{87, 5, true}, {15, 6, false}, {88, 6, true}, {16, 5, false}, {2, 7, true},
+                       {13, 7, true}});
+    game.clickTile(2);
+    game.clickTile(13);
+    EXPECT_TRUE(view.matchPanelVisible);
+    EXPECT_TRUE(view.questions.empty());
+    EXPECT_EQ(view.available, Availability{});
+    for (int tries = 0; tries < 50 && view.matchPanelVisible; ++tries) game.panelShuffle();
+    EXPECT_FALSE(view.matchPanelVisible);
+    EXPECT_EQ(view.available, (Availability{.hint = true, .shuffle = true, .board = true}));
+}
+
+// Pyramid and Rivers ask instead; No ends the program, Yes deals the layout anew.
+TEST_F(GameEnd, StuckPyramidAndRiversAskToPlayAgain) {
+    keepOnly(kPyramid, {{64, 5, true}, {9, 5, false}, {0, 7, true}, {7, 7, true}});
+    game.clickTile(0);
+    game.clickTile(7);
+    EXPECT_FALSE(view.matchPanelVisible);
+    EXPECT_EQ(view.questions, (std::vector{kStuckQuestion}));
+    EXPECT_EQ(view.tilesLeft, 2);
+    EXPECT_EQ(view.exits, 1);
+
+    // Rivers tiles 0 and 83 are equal but boxed into their corners, three turns apart.
+    keepOnly(kRivers, {{0, 5, true}, {83, 5, true}, {1, 1, true}, {14, 2, true}, {82, 3, true},
+                       {69, 4, true}, {40, 9, true}, {41, 9, true}});
+    view.answers = {true};
+    game.clickTile(40);
+    game.clickTile(41);
+    EXPECT_EQ(view.questions.size(), 2u);
+    EXPECT_EQ(view.questions.back(), kStuckQuestion);
+    EXPECT_EQ(view.exits, 1);
+    EXPECT_EQ(view.tilesLeft, 84);
+    EXPECT_EQ(game.layout(), kRivers);
+}
+
+}  // namespace
+}  // namespace varnel::testing

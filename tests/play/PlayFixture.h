@@ -1,0 +1,50 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <utility>
+
+#include "tests/support/BoardBuilder.h"
+#include "tests/support/RecordingView.h"
+#include "play/Game.h"
+
+namespace varnel::testing {
+
+// The questions at the end of a game, caption and text.
+const std::pair<std::string, std::string> kWonQuestion{"Continue",
+                                                       "You Won! Do you want to play again?"};
+const std::pair<std::string, std::string> kStuckQuestion{
+    "Continue", "0 Matching Tiles Remaining. Do you want to play again?"};
+
+// A game played against a recording window, its new deals and shuffles drawn from seeds 1, 2, 3...
+class PlayTest : public ::testing::Test {
+  protected:
+    static const Layout& rulesOf(int16_t layout) { return findLayout(layout)->rules; }
+
+    // A new game of that layout, with the window's record cleared.
+    void start(int16_t layout) {
+        game.newGameIn(layout);
+        forgetEvents();
+    }
+    // Only these tiles on the table in that layout, as if the rest had been played away.
+    void keepOnly(int16_t layout, std::initializer_list<PlacedTile> tiles) {
+        setUp(layout, BoardBuilder(rulesOf(layout)).keepOnly(tiles));
+    }
+    void setUp(int16_t layout, const Board& board) {
+        ASSERT_TRUE(game.takeUpPosition(layout, board));
+        forgetEvents();
+    }
+    void forgetEvents() {
+        view.events.clear();
+        view.redraws = 0;
+    }
+    bool present(int16_t tile) const { return game.board()[tile].present(); }
+
+    RecordingView view;
+    uint32_t nextSeed = 1;
+    Game game{view, [this] { return nextSeed++; }};
+};
+
+}  // namespace varnel::testing

@@ -1,0 +1,133 @@
+#include <functional>
+#include <tuple>
+#include <vector>
+
+#include "tests/play/PlayFixture.h"
+
+// Hint, the count of pairs that remain, and commands chosen when they may not be used.
+namespace varnel::testing {
+namespace {
+
+using Hint = PlayTest;
+using Frames = std::vector<RecordingView::Frame>;
+
+// Remaining counts every pair, four free tiles of a face making six; the hint shows one pair,
+// the one with the highest first tile, and drops a pending selection. The board waits while it
+// flashes, the menus do not; a shuffle ends it at once, its frames would point at moved faces.
+TEST_F(Hint, FlashesTheHighestPairAndRemainingCountsThemAll) {
+    keepOnly(kDragon, {{1, 1, true}, {3, 1, true}, {5, 1, true}, {7, 1, true}, {10, 2, true},
+                       {20, 2, true}, {30, 2, false}, {12, 3, true}, {40, 3, false}});
+    game.clickTile(3);
+    game.showRemaining();
+    EXPECT_EQ(view.messages, (std::vector<std::string>{"7 Matches Remain"}));
+    game.hint();
+    EXPECT_EQ(view.frame, RecordingView::hintAt(10));
+    EXPECT_FALSE(view.available.board);
+    EXPECT_TRUE(view.available.hint && view.available.shuffle);
+    view.runTimer(game);
+    EXPECT_EQ(view.framesShown, (Frames{RecordingView::selection(3), RecordingView::hintAt(10),
+                                        RecordingView::hintAt(20)}));
+    EXPECT_EQ(view.timers, (std::vector<float>{1.2f, 1.2f}));
+    EXPECT_EQ(view.frame, std::nullopt);
+    EXPECT_EQ(game.selectedTile(), std::nullopt);
+    EXPECT_TRUE(view.available.board);
+
+    game.hint();
+    game.shuffle();
+    EXPECT_FALSE(game.sequenceRunning());
+    EXPECT_EQ(view.frame, std::nullopt);
+    EXPECT_TRUE(view.available.board);
+}
+
+// The pairs at the edges of the search: the only pair holds tile 0; the highest first tile with
+// two partners (Rivers, where 33 is boxed in by 32, 34 and 47 and so joins only 19, above it)
+// flashes the lower one second.
+TEST_F(Hint, ShowsAPairWithTheFirstTileAndTheLowerOfTwoPartners) {
+    const struct {
+        int16_t layout;
+        std::vector<PlacedTile> tiles;
+        int16_t first, second;
+    } cases[] = {
+        {kDragon, {{0, 3, true}, {2, 3, true}, {13, 5, true}, {87, 5, false}}, 0, 2},
+        {kRivers,
+         {{19, 8, true}, {22, 8, true}, {33, 8, true}, {32, 1, true}, {34, 2, true}, {47, 3, true}},
+         19,
+         22},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.first);
+        setUp(c.layout, BoardBuilder(rulesOf(c.layout)).keepOnly(c.tiles));
+        view.framesShown.clear();
+        game.hint();
+        view.runTimer(game);
+        EXPECT_EQ(view.framesShown,
+                  (Frames{RecordingView::hintAt(c.first), RecordingView::hintAt(c.second)}));
+    }
+}
+
+// A command chosen when it may not be used changes nothing at all, whatever calls it: a
+// shortcut, a stale menu, another front end. Above all no undo reaches back past a new board:
+// it would lay the tiles of the game before on it.
+TEST_F(PlayTest, CommandsInTheWrongStateAreRefused) {
+    using Step = std::function<void()>;
+    const Step undo = [this] { game.undo(); };
+    const Step shuffle = [this] { game.shuffle(); };
+    const Step hint = [this] { game.hint(); };
+    // Two free pairs, the first taken: Undo was on.
+    const Step onePairTaken = [this] {
+        keepOnly(kDragon, {{2, 4, true}, {14, 4, true}, {13, 6, true}, {21, 6, true}});
+        game.clickTile(2);
+        game.clickTile(14);
+        ASSERT_TRUE(view.available.undo);
+    };
+    const Step restore = [this] {
+        ASSERT_TRUE(game.restoreGame(
+            kDragon, BoardBuilder(rulesOf(kDragon)).keepOnly({{13, 6, true}, {21, 6, true}})));
+    };
+    const Step stuck = [this] {
+        keepOnly(kDragon, {{87, 5, true}, {15, 5, false}, {2, 7, true}, {13, 7, true}});
+        game.clickTile(2);
+        game.clickTile(13);
+    };
+    const struct {
+        const char* name;
+        int16_t layout;
+        std::vector<Step> arrange;
+        Step command;
+    } cases[] = {
+        {"undo right after a new game", kDragon, {}, undo},
+        {"undo after New Game", kDragon, {onePairTaken, [this] { game.newGame(); }}, undo},
+        {"undo after a change of layout",
+         kDragon,
+         {onePairTaken, [this] { game.chooseLayout(kRivers); }},
+         undo},
+        {"undo after a numbered deal", kDragon, {onePairTaken, [this] { game.playDeal(5); }}, undo},
+        {"undo after a shuffle", kDragon, {onePairTaken, shuffle}, undo},
+        {"undo of the game put away by a restore", kDragon, {onePairTaken, restore}, undo},
+        {"shuffle in Rivers", kRivers, {}, shuffle},
+        {"shuffle on a stuck board", kDragon, {stuck}, shuffle},
+        {"a click while the hint shows", kDragon, {hint}, [this] { game.clickTile(2); }},
+        {"Space while the hint shows",
+         kDragon,
+         {[this] { game.moveCursor(CursorDirection::Left); }, hint},
+         [this] { game.pressAtCursor(); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        start(c.layout);
+        for (const Step& step : c.arrange) step();
+        auto state = [this] {
+            return std::tuple(game.board(), game.layout(), game.selectedTile(), view.events,
+                              view.available, view.frame, view.tilesLeft, view.exits);
+        };
+        const auto before = state();
+        c.command();
+        EXPECT_TRUE(state() == before);
+        // Once a hint is over, no tile is selected behind its back.
+        view.runTimer(game);
+        EXPECT_EQ(game.selectedTile().has_value(), view.frame.has_value());
+    }
+}
+
+}  // namespace
+}  // namespace varnel::testing
