@@ -16,8 +16,8 @@ struct Environment {
     QString dataPath;                   // the player's data folder, for a save made elsewhere
     QString cachePath;                  // drawn tile sets kept between runs; empty: none kept
     FolderCheck canWriteIn;             // empty: the player's own permissions decide
-    std::function<QSize()> screenSize;  // the screen, in pixels
-    float pixelRatio = 1;               // device pixels per pixel of the window
+    std::function<QSize()> screenSize;  // the screen, in pixels; empty: the window's own screen
+    float pixelRatio = 0;               // device pixels per window pixel; 0: the window's screen
     std::function<void()> endProgram;   // ends the program at once
     std::function<void()> beep;         // the system's beep
     double timerScale = 1.0;            // tests shorten the hint and the winning blink
@@ -25,8 +25,8 @@ struct Environment {
     Game::SeedSource seedSource;        // empty: new deals and shuffles draw on the clock
 };
 
-// The environment of the real program: the executable's folder, the player's data folder, the
-// primary screen, and an end that leaves the event loop.
+// The environment of the real program: the executable's folder, the player's data and cache
+// folders, the screen the window is on, and an end that leaves the event loop.
 Environment programEnvironment();
 
 }  // namespace varnel

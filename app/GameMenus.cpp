@@ -20,6 +20,12 @@ GameMenus::GameMenus(QMainWindow* window) : QObject(window) {
     add(game, QStringLiteral("S&ave Game"), &GameMenus::save);
     add(game, QStringLiteral("&Restore Game"), &GameMenus::restore);
     game->addSeparator();
+    add(game, QStringLiteral("Play &Deal Number..."), &GameMenus::playDealNumber);
+    pause_ = add(game, QStringLiteral("&Pause"), &GameMenus::pause);
+    pause_->setShortcut(Qt::Key_P);
+    pause_->setCheckable(true);
+    add(game, QStringLiteral("S&tatistics..."), &GameMenus::statistics);
+    game->addSeparator();
     // The catalogue of the classic game opens the help, as Contents does.
     add(game, QStringLiteral("Software &Catalog"), &GameMenus::helpContents);
     game->addSeparator();
@@ -29,6 +35,10 @@ GameMenus::GameMenus(QMainWindow* window) : QObject(window) {
     sound_ = add(customize, QStringLiteral("&Sound On"), &GameMenus::sound);
     customize->addSeparator();
     add(customize, QStringLiteral("&Background Color"), &GameMenus::background);
+    customize->addSeparator();
+    showTime_ = customize->addAction(QStringLiteral("Show &Time"));
+    showTime_->setCheckable(true);
+    connect(showTime_, &QAction::triggered, this, &GameMenus::showTime);
 
     QMenu* layouts = bar->addMenu(QStringLiteral("&Layouts"));
     for (const LayoutRow& row : layoutTable()) {
@@ -72,7 +82,12 @@ void GameMenus::showAvailability(const Availability& available) {
     hint_->setEnabled(available.hint);
     undo_->setEnabled(available.undo);
     shuffle_->setEnabled(available.shuffle);
+    pause_->setEnabled(available.pause);
 }
+
+void GameMenus::checkPause(bool paused) { pause_->setChecked(paused); }
+
+void GameMenus::checkShowTime(bool shown) { showTime_->setChecked(shown); }
 
 void GameMenus::checkLayout(int layout) {
     for (std::size_t i = 0; i < layouts_.size(); ++i) layouts_[i]->setChecked(static_cast<int>(i) == layout);

@@ -25,14 +25,20 @@ class GameMenus : public QObject {
     // No entry is checked for -1: a picture of the player's own, which no entry names.
     void checkTileSet(int tileSet);
     void setSoundCaption(const QString& caption);
+    void checkPause(bool paused);
+    void checkShowTime(bool shown);
 
   signals:
     void newGame();
     void save();
     void restore();
+    void playDealNumber();
+    void pause();
+    void statistics();
     void exit();
     void sound();
     void background();
+    void showTime(bool shown);
     void layout(int16_t layout);
     void loadTileSet();
     void tileSet(int tileSet);
@@ -45,6 +51,8 @@ class GameMenus : public QObject {
 
   private:
     QAction* sound_;
+    QAction* pause_;
+    QAction* showTime_;
     std::vector<QAction*> layouts_;
     std::array<QAction*, kTileSetCount> tileSets_{};
     QAction* shuffle_;

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QTimer>
 #include <memory>
 
 #include "app/Environment.h"
 #include "app/GameMenus.h"
 #include "app/MusicPlayer.h"
+#include "app/PlaySettings.h"
+#include "app/RecordKeeper.h"
 #include "app/SavedGameCommands.h"
 #include "app/Settings.h"
 #include "app/TileSetChooser.h"
@@ -29,6 +32,7 @@ class MainWindow : public QMainWindow {
     const BoardArea& boardArea() const { return *board_; }
     MusicPlayer& music() { return music_; }
     const TileSetChooser& tileSets() const { return tileSets_; }
+    const RecordKeeper& record() const { return *record_; }
     const QString& appPath() const { return appPath_; }
 
   signals:
@@ -41,14 +45,24 @@ class MainWindow : public QMainWindow {
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void connectCommands();
     void start();
-    void scaleAtFirstMaximize();
+    // Lays the board out for the window as it is now. A maximized window shows the design by
+    // its screen; any other by the area below the menu bar.
+    void followWindow();
+    void sharpen();
+    void followScreen();
+    QSize screenSize() const;
     void chooseBackground();
     void showAbout();
+    void playDealNumber();
+    void setShowTime(bool shown);
+    // A modal box of the window's own holds the game's clock while it is open.
+    void holdClockWhileModal();
     void exit();
     void afterFirstBoard();
 
@@ -58,13 +72,16 @@ class MainWindow : public QMainWindow {
     BoardArea* board_;
     GameMenus* menus_;
     MusicPlayer music_;
+    PlaySettings play_;
+    RecordKeeper* record_;
     std::unique_ptr<WindowView> view_;
     Game game_;
     TileSetChooser tileSets_;
     SavedGameCommands savedGame_;
     int32_t background_ = 4210688;  // 0x00BBGGRR, as the settings keep it
-    bool largeScreen_ = false;
-    bool firstMaximize_ = true;
+    QTimer settle_;              // the size has held still: the board is drawn sharp
+    bool drawnOnce_ = false;     // the board has been laid out for the shown window
+    bool stateChanged_ = false;  // maximized, restored or full screen since the last layout
     bool ending_ = false;
     bool firstBoardShown_ = false;
 };

@@ -4,6 +4,7 @@
 
 #include "app/help/AppInfo.h"
 #include "app/savegame/SavePlace.h"
+#include "app/savegame/SavedDealNumber.h"
 #include "app/savegame/SavedGame.h"
 #include "display/MessageBox.h"
 
@@ -43,7 +44,10 @@ void SavedGameCommands::restore() {
         return;
     }
     // The saved faces and flags stay; the places are the layout's.
-    if (!game_.restoreGame(result.game->layout(), result.game->board()))
+    const SavedGame& saved = *result.game;
+    std::optional<uint32_t> number = keptDealNumber(path, saved.layout(), saved.board());
+    if (number && *number > Game::kLastDealNumber) number.reset();
+    if (!game_.restoreGame(saved.layout(), saved.board(), number))
         warn(restoreFailedMessage(path, "it does not make a game of its layout"));
 }
 

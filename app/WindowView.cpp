@@ -14,6 +14,26 @@ WindowView::WindowView(Parts parts) : parts_(std::move(parts)) {
     QObject::connect(&timer_, &QTimer::timeout, [this] {
         if (game_) game_->timerTick();
     });
+    // Four times a second, so that the seconds turn over evenly; only while the time is shown.
+    clockTick_.setInterval(250);
+    QObject::connect(&clockTick_, &QTimer::timeout, [this] { showTime(); });
+}
+
+void WindowView::setTimeShown(bool shown) {
+    parts_.board.setTimeShown(shown);
+    if (shown) {
+        showTime();
+        clockTick_.start();
+    } else {
+        clockTick_.stop();
+    }
+}
+
+void WindowView::showTime() {
+    // A blank before the time, as before the count above it, so that the two line up.
+    if (game_)
+        parts_.board.setTimeText(QLatin1Char(' ') +
+                                 QString::fromStdString(playedTimeText(game_->playedMilliseconds())));
 }
 
 WindowView::~WindowView() {
@@ -46,7 +66,10 @@ void WindowView::setBusy(bool busy) {
         QApplication::restoreOverrideCursor();
 }
 
-void WindowView::showTilesLeft(int16_t tilesLeft) { parts_.board.setTilesLeft(tilesLeft); }
+void WindowView::showTilesLeft(int16_t tilesLeft) {
+    parts_.board.setTilesLeft(tilesLeft);
+    if (parts_.play.showTime) showTime();
+}
 
 void WindowView::setTilesLeftCaptionVisible(bool visible) { parts_.board.setCaptionVisible(visible); }
 
@@ -83,6 +106,15 @@ bool WindowView::askYesNo(const std::string& caption, const std::string& text) {
 }
 
 void WindowView::setMatchPanelVisible(bool visible) { parts_.board.setMatchPanelVisible(visible); }
+
+void WindowView::showPaused(bool paused) {
+    parts_.menus.checkPause(paused);
+    if (game_) parts_.board.setPaused(paused, game_->board(), parts_.tileSet());
+}
+
+std::string WindowView::keepRecord(const FinishedGame& game) {
+    return parts_.record.keep(game, parts_.play.winnableDeals, parts_.play.warnLosingMove);
+}
 
 void WindowView::rememberLayout(int16_t layout) { parts_.settings.writeNumber("Layout", layout); }
 

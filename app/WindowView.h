@@ -6,6 +6,8 @@
 
 #include "app/GameMenus.h"
 #include "app/MusicPlayer.h"
+#include "app/PlaySettings.h"
+#include "app/RecordKeeper.h"
 #include "app/Settings.h"
 #include "display/BoardArea.h"
 #include "play/Game.h"
@@ -24,6 +26,8 @@ class WindowView : public GameView {
         GameMenus& menus;
         MusicPlayer& music;
         Settings& settings;
+        RecordKeeper& record;
+        const PlaySettings& play;
         std::function<int()> tileSet;  // the tile set in use
         std::function<void()> beep;
         std::function<void()> exit;
@@ -35,6 +39,8 @@ class WindowView : public GameView {
     // The game this view shows; set once, before the first call.
     void show(Game& game);
     void redraw();
+    // The time played under the tiles-left count, kept up to date while the clock runs.
+    void setTimeShown(bool shown);
 
     void showAvailability(const Availability& available) override;
     void showLayout(int16_t layout) override;
@@ -53,13 +59,18 @@ class WindowView : public GameView {
     void showMessage(const std::string& text) override;
     bool askYesNo(const std::string& caption, const std::string& text) override;
     void setMatchPanelVisible(bool visible) override;
+    void showPaused(bool paused) override;
+    std::string keepRecord(const FinishedGame& game) override;
     void rememberLayout(int16_t layout) override;
     void exitProgram() override;
 
   private:
     Parts parts_;
     Game* game_ = nullptr;
+    void showTime();
+
     QTimer timer_;  // the next step of a hint or of the winning blink
+    QTimer clockTick_;
     bool busy_ = false;
 };
 

@@ -22,7 +22,7 @@ struct DrawnBoard {
     explicit DrawnBoard(int screen) : table(kDragon, 7), surfaces(1, SheetCache()) {
         if (screen != 0) {
             const QSize size = screen == 1024 ? QSize(1280, 1024) : QSize(screen * 16 / 9, screen);
-            geometry.scaleFor(*scaleForScreen(size.width(), size.height()));
+            geometry.place(placementOnScreen(size.width(), size.height()));
         }
         geometry.useLayout(*findLayout(kDragon));
         surfaces.fitTo(geometry, 0);
@@ -83,7 +83,7 @@ BENCHMARK(BM_MemcpyBound)->ArgName("screen")->Arg(0)->Arg(1024)->Arg(1080);
 void BM_DrawBuiltinSheet(benchmark::State& bench) {
     const float scale = static_cast<float>(bench.range(1)) / 100;
     BoardGeometry geometry;
-    geometry.scaleFor(ScreenScale{scale, scale});
+    geometry.place(DesignPlacement{scale, 0, 0, false});
     const art::SheetGrid grid = boardSheetGrid(geometry, QSizeF(396 * scale, 220 * scale), 1);
     const int set = static_cast<int>(bench.range(0));
     for (auto _ : bench) benchmark::DoNotOptimize(makeBuiltinSheet(set, grid));

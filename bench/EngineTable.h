@@ -30,6 +30,8 @@ class SilentView final : public GameView {
     void showMessage(const std::string&) override {}
     bool askYesNo(const std::string&, const std::string&) override { return false; }
     void setMatchPanelVisible(bool) override {}
+    void showPaused(bool) override {}
+    std::string keepRecord(const FinishedGame&) override { return {}; }
     void rememberLayout(int16_t) override {}
     void exitProgram() override {}
 };

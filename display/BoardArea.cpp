@@ -36,12 +36,20 @@ BoardArea::BoardArea(QWidget* form, float pixelRatio, SheetCache sheetCache)
       caption_(makeBoardLabel(board_, design::kMessageLabel, "tilesLeftCaption")),
       tilesLeft_(makeBoardLabel(board_, design::kScoreLabel, "tilesLeft")),
       spare_(makeBoardLabel(board_, design::kTestLabel, "spareLabel")),
+      time_(makeBoardLabel(board_, design::kTimeLabel, "timePlayed")),
+      pausedNote_(new QLabel(QStringLiteral("Paused. Click the board or press P to play on."), board_)),
       panel_(new MatchPanel(form)) {
     board_->setObjectName(QStringLiteral("board"));
     frame_->setObjectName(QStringLiteral("selectionFrame"));
     cursor_->setObjectName(QStringLiteral("keyboardCursor"));
     panel_->setObjectName(QStringLiteral("matchPanel"));
     board_->setFocusPolicy(Qt::ClickFocus);  // its keys go on to the window
+    time_->hide();
+    pausedNote_->setObjectName(QStringLiteral("pausedNote"));
+    pausedNote_->setAlignment(Qt::AlignCenter);
+    pausedNote_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    pausedNote_->setFont(tilesLeft_->font());
+    pausedNote_->hide();
     connect(board_, &BoardWidget::clicked, this, &BoardArea::clicked);
     connect(panel_, &MatchPanel::newGameChosen, this, &BoardArea::panelNewGame);
     connect(panel_, &MatchPanel::shuffleChosen, this, &BoardArea::panelShuffle);
@@ -51,6 +59,14 @@ BoardArea::BoardArea(QWidget* form, float pixelRatio, SheetCache sheetCache)
 
 void BoardArea::placeWidgets() {
     const RectF& board = geometry_.board();
+    // A board smaller than the design letters its labels smaller too, as far as they stay
+    // readable; a larger one keeps the classic size.
+    const int letters = geometry_.scale() < 1 ? std::max(9, roundToInt32(14 * geometry_.scale())) : 14;
+    for (QLabel* label : {caption_, tilesLeft_, spare_, time_, pausedNote_}) {
+        QFont font = label->font();
+        font.setPixelSize(letters);
+        label->setFont(font);
+    }
     board_->setGeometry(roundToInt32(board.left), roundToInt32(board.top), roundToInt32(board.width),
                         roundToInt32(board.height));
     frame_->resizeOutline(
@@ -62,13 +78,28 @@ void BoardArea::placeWidgets() {
     caption_->move(labels.messageLeft, labels.messageTop);
     tilesLeft_->move(labels.scoreLeft, labels.scoreTop);
     spare_->move(spare_->x(), labels.testTop);
+    time_->move(labels.timeLeft, labels.timeTop);
+    pausedNote_->setGeometry(board_->rect());
+    const Point panel = geometry_.matchPanelAt(panel_->width(), panel_->height());
+    panel_->move(panel.x, panel.y);
+    if (frameTile_ >= 0) showFrame(frameKind_, frameTile_);
+    if (cursorTile_ >= 0) showCursor(cursorTile_);
 }
 
-void BoardArea::scaleFor(const ScreenScale& scale, int tileSetInUse) {
-    hideFrame();
-    geometry_.scaleFor(scale);
-    surfaces_.fitTo(geometry_, tileSetInUse);
+void BoardArea::place(const DesignPlacement& placement, int tileSetInUse, Drawing drawing) {
+    geometry_.place(placement);
+    if (drawing == Drawing::Sharp)
+        surfaces_.fitTo(geometry_, tileSetInUse);
+    else
+        surfaces_.fitQuicklyTo(geometry_, tileSetInUse);
     placeWidgets();
+}
+
+void BoardArea::sharpen(int tileSetInUse) { surfaces_.fitTo(geometry_, tileSetInUse); }
+
+void BoardArea::setPixelRatio(float ratio, int tileSetInUse) {
+    surfaces_.setPixelRatio(ratio);
+    surfaces_.fitTo(geometry_, tileSetInUse);
 }
 
 void BoardArea::useLayout(const LayoutRow& layout) {
@@ -85,7 +116,7 @@ void BoardArea::setBackground(int32_t colour) {
     surfaces_.setBackground(rgb);
     // The labels lie on the background: light text on a dark colour, dark text on a light one.
     const QColor text = qGray(rgb) < 128 ? QColor(255, 236, 160) : QColor(24, 24, 24);
-    for (QLabel* label : {caption_, tilesLeft_, spare_}) {
+    for (QLabel* label : {caption_, tilesLeft_, spare_, time_, pausedNote_}) {
         QPalette labelPalette = label->palette();
         labelPalette.setColor(QPalette::WindowText, text);
         label->setPalette(labelPalette);
@@ -95,7 +126,7 @@ void BoardArea::setBackground(int32_t colour) {
 void BoardArea::usePictureSheet(const QImage& picture) { surfaces_.usePictureSheet(picture, geometry_); }
 
 void BoardArea::redraw(const Board& board, int tileSet) {
-    surfaces_.compose(board, geometry_, tileSet);
+    surfaces_.compose(paused_ ? Board(board.tileCount()) : board, geometry_, tileSet);
     board_->showPicture(surfaces_.board(), surfaces_.pixelRatio());
 }
 
@@ -108,27 +139,50 @@ void BoardArea::setCaptionText(const QString& text) { caption_->setText(text); }
 
 void BoardArea::setCaptionVisible(bool visible) { caption_->setVisible(visible); }
 
-void BoardArea::showFrameAt(Point at) {
+void BoardArea::setTimeShown(bool shown) { time_->setVisible(shown); }
+
+void BoardArea::setTimeText(const QString& text) { time_->setText(text); }
+
+void BoardArea::setPaused(bool paused, const Board& board, int tileSet) {
+    paused_ = paused;
+    pausedNote_->setVisible(paused);
+    // The frames would tell where the tiles lie; they come back with the board.
+    frame_->setVisible(!paused && frameTile_ >= 0);
+    cursor_->setVisible(!paused && cursorTile_ >= 0);
+    redraw(board, tileSet);
+}
+
+void BoardArea::showFrame(FrameKind kind, int16_t tile) {
+    frameKind_ = kind;
+    frameTile_ = tile;
+    const Point at = kind == FrameKind::Hint ? geometry_.hintFrameAt(tile) : geometry_.selectionFrameAt(tile);
     frame_->moveOutline(QPoint(at.x, at.y));
-    frame_->show();
+    frame_->setVisible(!paused_);
     frame_->raise();
     cursor_->raise();  // the cursor stays visible over a selected tile
 }
 
-void BoardArea::showSelectionFrame(int16_t tile) { showFrameAt(geometry_.selectionFrameAt(tile)); }
+void BoardArea::showSelectionFrame(int16_t tile) { showFrame(FrameKind::Selection, tile); }
 
-void BoardArea::showHintFrame(int16_t tile) { showFrameAt(geometry_.hintFrameAt(tile)); }
+void BoardArea::showHintFrame(int16_t tile) { showFrame(FrameKind::Hint, tile); }
 
-void BoardArea::hideFrame() { frame_->hide(); }
+void BoardArea::hideFrame() {
+    frameTile_ = -1;
+    frame_->hide();
+}
 
 void BoardArea::showCursor(int16_t tile) {
+    cursorTile_ = tile;
     const TilePlace at = geometry_.place(tile);
     cursor_->move(at.x, at.y);
-    cursor_->show();
+    cursor_->setVisible(!paused_);
     cursor_->raise();
 }
 
-void BoardArea::hideCursor() { cursor_->hide(); }
+void BoardArea::hideCursor() {
+    cursorTile_ = -1;
+    cursor_->hide();
+}
 
 void BoardArea::setMatchPanelVisible(bool visible) {
     const bool hadFocus = panel_->isAncestorOf(QApplication::focusWidget());

@@ -18,7 +18,7 @@ namespace varnel {
 // selection frame, the keyboard cursor, and the end-of-game panel beside it. It keeps the
 // board's geometry and pictures, and draws a board in tile numbers where the geometry puts it.
 // Its widgets are named for tests and tools: "board", "tilesLeftCaption", "tilesLeft",
-// "selectionFrame", "keyboardCursor" and "matchPanel".
+// "timePlayed", "pausedNote", "selectionFrame", "keyboardCursor" and "matchPanel".
 class BoardArea : public QObject {
     Q_OBJECT
   public:
@@ -28,9 +28,15 @@ class BoardArea : public QObject {
     const BoardGeometry& geometry() const { return geometry_; }
     const BoardSurfaces& surfaces() const { return surfaces_; }
 
-    // Scales the board, its pictures and everything on it for a larger screen; the caller then
-    // has the game lay the board out anew.
-    void scaleFor(const ScreenScale& scale, int tileSetInUse);
+    // Lays the board and everything on it out for a placement of the design. Sharp draws the
+    // tile sets at the new size now; quick stretches what is drawn, for a window being resized,
+    // and sharpen() finishes the job once the size holds still. The caller redraws the board.
+    enum class Drawing { Sharp, Quick };
+    void place(const DesignPlacement& placement, int tileSetInUse, Drawing drawing);
+    void sharpen(int tileSetInUse);
+    // The screen's device pixels per pixel of the window, for a window moved to another screen.
+    void setPixelRatio(float ratio, int tileSetInUse);
+    float pixelRatio() const { return surfaces_.pixelRatio(); }
     // The places of this layout's tiles and labels.
     void useLayout(const LayoutRow& layout);
     // The colour behind the tiles, 0x00BBGGRR as the settings keep it.
@@ -43,6 +49,11 @@ class BoardArea : public QObject {
     void setTilesLeft(int16_t tilesLeft);
     void setCaptionText(const QString& text);
     void setCaptionVisible(bool visible);
+    // The time played, under the tiles-left count when the player wants it shown.
+    void setTimeShown(bool shown);
+    void setTimeText(const QString& text);
+    // A paused game's board shows no tile, only the background and a word on how to go on.
+    void setPaused(bool paused, const Board& board, int tileSet);
     void showSelectionFrame(int16_t tile);
     void showHintFrame(int16_t tile);
     void hideFrame();
@@ -64,8 +75,10 @@ class BoardArea : public QObject {
     void panelQuit();
 
   private:
+    enum class FrameKind { Selection, Hint };
+
     void placeWidgets();
-    void showFrameAt(Point at);
+    void showFrame(FrameKind kind, int16_t tile);
 
     QWidget* form_;
     BoardGeometry geometry_;
@@ -76,8 +89,15 @@ class BoardArea : public QObject {
     QLabel* caption_;
     QLabel* tilesLeft_;
     QLabel* spare_;  // laid out with the others, never written to
+    QLabel* time_;
+    QLabel* pausedNote_;
+    bool paused_ = false;
     MatchPanel* panel_;
     LabelSet labels_ = LabelSet::Stacked;
+    // What the frame and the cursor mark, so that they follow their tiles to a new size.
+    FrameKind frameKind_ = FrameKind::Selection;
+    int16_t frameTile_ = -1;   // -1: hidden
+    int16_t cursorTile_ = -1;  // -1: hidden
 };
 
 }  // namespace varnel

@@ -11,44 +11,57 @@ constexpr int kTwipsPerPixel = 15;
 
 }  // namespace
 
-std::optional<ScreenScale> scaleForScreen(int screenWidth, int screenHeight) {
+DesignPlacement placementOnScreen(int screenWidth, int screenHeight) {
     const long widthTwips = static_cast<long>(screenWidth) * kTwipsPerPixel;
-    if (widthTwips <= roundToInt16(kTwipsPerPixel * 648.0)) return std::nullopt;
-    ScreenScale scale{widthTwips / 9600.0f, screenHeight * kTwipsPerPixel / 7200.0f};
+    if (widthTwips <= roundToInt16(kTwipsPerPixel * 648.0)) return {};
+    const float scaleX = widthTwips / 9600.0f;
     // The board keeps its proportions and follows the height; on a screen narrower than 4:3
     // (1280 x 1024, say) that would push its right-hand tiles off the screen, so the width
     // limits it there.
-    scale.y = std::min(scale.y, scale.x);
-    scale.centring = (screenWidth - design::kScreenWidth * scale.y) / 2;
-    return scale;
+    const float scale = std::min(screenHeight * kTwipsPerPixel / 7200.0f, scaleX);
+    return {scale, (screenWidth - design::kScreenWidth * scale) / 2, 0, false};
 }
 
-BoardGeometry::BoardGeometry()
-    : stacked_{design::kMessageLabel.left, design::kMessageLabel.top, design::kScoreLabel.left,
-               design::kScoreLabel.top, design::kTestLabel.top},
-      flat_{design::kMessageLabel.left, design::kRiversMessageTop, design::kRiversScoreLeft,
-            design::kRiversScoreTop, design::kRiversTestTop} {}
+DesignPlacement placementInArea(int width, int height) {
+    const float scale =
+        std::max(kSmallestScale, std::min(static_cast<float>(width) / design::kScreenWidth,
+                                          static_cast<float>(height) / design::kScreenHeight));
+    return {scale, (width - design::kScreenWidth * scale) / 2,
+            (height - design::kScreenHeight * scale) / 2, false};
+}
 
-void BoardGeometry::scaleFor(const ScreenScale& screen) {
-    const float sy = screen.y;
-    scale_ = sy;
-    tileHeight_ *= sy;
-    tileWidth_ *= sy;
-    board_.top *= sy;
-    board_.left = board_.left * sy + screen.centring;
-    board_.width *= sy;
-    board_.height *= sy;
-    // After scaling the frame is exactly the tile's size.
-    frameWidth_ = tileWidth_;
-    frameHeight_ = tileHeight_;
-    frameBorder_ = roundToInt16(sy * frameBorder_);
-    // The labels lie on the board, so they move with it: their places follow the height's
-    // factor as the board does.
-    for (LabelPlaces* labels : {&stacked_, &flat_}) {
-        for (int* at : {&labels->messageTop, &labels->scoreTop, &labels->testTop})
-            *at = roundToInt16(sy * *at);
-        labels->scoreLeft = roundToInt16(sy * labels->scoreLeft);
+BoardGeometry::BoardGeometry() { place(DesignPlacement{}); }
+
+void BoardGeometry::place(const DesignPlacement& placement) {
+    // Everything is worked out afresh from the design, in single precision as the design's
+    // formulas always were, so that the same placement always gives the same pixels.
+    placement_ = placement;
+    const float s = placement.scale;
+    scale_ = s;
+    tileWidth_ = design::kTileWidth * s;
+    tileHeight_ = design::kTileHeight * s;
+    board_ = {design::kBoardLeft * s + placement.left, design::kBoardTop * s + placement.top,
+              design::kBoardWidth * s, design::kBoardHeight * s};
+    if (placement.asDesigned) {
+        frameWidth_ = design::kTileWidth + design::kFrameSlack;
+        frameHeight_ = design::kTileHeight + design::kFrameSlack;
+        frameBorder_ = design::kFrameBorder;
+    } else {
+        // Scaled, the frame is exactly the tile's size.
+        frameWidth_ = tileWidth_;
+        frameHeight_ = tileHeight_;
+        frameBorder_ = roundToInt16(s * design::kFrameBorder);
     }
+    // The labels lie on the board, so they move with it: their places follow the same factor.
+    auto scaled = [s](int at) { return static_cast<int>(roundToInt16(s * at)); };
+    stacked_ = {design::kMessageLabel.left, scaled(design::kMessageLabel.top),
+                scaled(design::kScoreLabel.left), scaled(design::kScoreLabel.top),
+                scaled(design::kTestLabel.top),   scaled(design::kTimeLabel.left),
+                scaled(design::kTimeLabel.top)};
+    flat_ = {design::kMessageLabel.left,    scaled(design::kRiversMessageTop),
+             scaled(design::kRiversScoreLeft), scaled(design::kRiversScoreTop),
+             scaled(design::kRiversTestTop),   scaled(design::kRiversScoreLeft),
+             scaled(design::kRiversTimeTop)};
     placeTiles();
 }
 
@@ -86,6 +99,14 @@ int16_t BoardGeometry::tileAt(const Board& board, float x, float y) const {
 
 LabelPlaces BoardGeometry::labels(LabelSet set) const {
     return set == LabelSet::Flat ? flat_ : stacked_;
+}
+
+Point BoardGeometry::matchPanelAt(int width, int height) const {
+    // Its middle stays at the same place of the design, wherever the design lies.
+    const float middleX = design::kMatchPanel.left + design::kMatchPanel.width / 2.0f;
+    const float middleY = design::kMatchPanel.top + design::kMatchPanel.height / 2.0f;
+    return {roundToInt32(middleX * scale_ + placement_.left - width / 2.0f),
+            roundToInt32(middleY * scale_ + placement_.top - height / 2.0f)};
 }
 
 Point BoardGeometry::frameAt(int16_t tile, int dx, int dy) const {

@@ -17,22 +17,34 @@ struct Point {
     int x, y;
 };
 
-struct ScreenScale {
-    float x, y;
-    // How far the scaled design moves right so that it sits in the middle of a screen wider
-    // than 4:3; 0 on a 4:3 screen.
-    float centring = 0;
+// How the window's design (laid out for a 640 x 480 screen) sits in the window: enlarged or
+// shrunk by one factor, its top-left corner moved so that it lies in the middle.
+struct DesignPlacement {
+    float scale = 1;
+    float left = 0, top = 0;
+    // The design exactly as laid out for 640 x 480: the selection frame then keeps its roomier
+    // outline of the classic window.
+    bool asDesigned = true;
+    friend bool operator==(const DesignPlacement&, const DesignPlacement&) = default;
 };
 
-// The scale factors for a screen of the given size in pixels; none for a screen of 648 pixels
-// wide or less, which shows the board at its design size.
-std::optional<ScreenScale> scaleForScreen(int screenWidth, int screenHeight);
+// The smallest scale: below it the faces would no longer be told apart at a glance.
+constexpr float kSmallestScale = 0.6f;
+
+// A maximized window: the design by the screen's height (or its width, on a screen narrower
+// than 4:3), centred across the screen; a screen of 648 pixels wide or less shows the design as
+// it is.
+DesignPlacement placementOnScreen(int screenWidth, int screenHeight);
+// Any other window: the design as large as the area below the menu bar holds it (down to the
+// smallest scale), in the middle of that area.
+DesignPlacement placementInArea(int width, int height);
 
 // Where the labels of a layout lie on the board.
 struct LabelPlaces {
     int messageLeft, messageTop;  // "Tiles Left:"
     int scoreLeft, scoreTop;      // the count
     int testTop;                  // the spare label
+    int timeLeft, timeTop;        // the time played, under the count
 };
 
 // Where a face's picture lies on a tile sheet.
@@ -42,14 +54,14 @@ struct SheetCell {
 
 // Where the board and everything on it lie in the window, in the window's pixels: the board,
 // the tile size and scale, each tile's place and its face's cell on the sheet, the labels and the
-// frames. It starts at the design geometry of a 640 x 480 screen; scaling it is one call, and the
-// places of the layout in use follow.
+// frames. It starts at the design geometry of a 640 x 480 screen; placing the design anew is one
+// call, and the places of the layout in use follow.
 class BoardGeometry {
   public:
     BoardGeometry();
 
-    // Enlarges the whole design by the height's factor and centres it across the screen.
-    void scaleFor(const ScreenScale& scale);
+    void place(const DesignPlacement& placement);
+    const DesignPlacement& placement() const { return placement_; }
     // Places the tiles of this layout.
     void useLayout(const LayoutRow& layout);
 
@@ -68,6 +80,8 @@ class BoardGeometry {
     int16_t tileAt(const Board& board, float x, float y) const;
 
     LabelPlaces labels(LabelSet set) const;
+    // The end-of-game panel, which keeps its size, moves with the board.
+    Point matchPanelAt(int width, int height) const;
 
     // The selection frame's outline: its top-left corner over a tile, its size and border.
     Point selectionFrameAt(int16_t tile) const;
@@ -83,6 +97,7 @@ class BoardGeometry {
     Point frameAt(int16_t tile, int dx, int dy) const;
     void placeTiles();
 
+    DesignPlacement placement_;
     float scale_ = 1;
     float tileWidth_ = design::kTileWidth, tileHeight_ = design::kTileHeight;
     RectF board_{design::kBoardLeft, design::kBoardTop, design::kBoardWidth, design::kBoardHeight};

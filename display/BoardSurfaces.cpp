@@ -26,43 +26,61 @@ QImage stretchedSheet(const QImage& picture, QSizeF size, const art::SheetGrid& 
 BoardSurfaces::BoardSurfaces(float pixelRatio, SheetCache cache)
     : pixelRatio_(pixelRatio), sheetCache_(std::move(cache)) {}
 
-void BoardSurfaces::fitTo(const BoardGeometry& geometry, int tileSetInUse) {
+// The size-dependent pictures other than the sheets: the blank board, the grid, the mask.
+void BoardSurfaces::fitFrame(const BoardGeometry& geometry, int tileSetInUse) {
     const float r = pixelRatio_;
     const float s = geometry.scale();
     // A built-in set has the design size whatever size it was drawn at; a picture file is its
     // own size, and every picture sheet follows the size of the sheet in use.
-    const QImage& inUse = sheets_[static_cast<std::size_t>(tileSetInUse)];
-    const bool builtInInUse = !pictureFile_[static_cast<std::size_t>(tileSetInUse)] || inUse.isNull();
-    const QSizeF unscaled = builtInInUse ? QSizeF(design::kTileWidth * design::kSheetColumns,
-                                                  design::kTileHeight * design::kSheetRows)
-                                         : QSizeF(inUse.width() / r, inUse.height() / r);
+    const bool pictureInUse = pictureFile_[static_cast<std::size_t>(tileSetInUse)] && !picture_.isNull();
+    const QSizeF unscaled = pictureInUse ? QSizeF(picture_.size())
+                                         : QSizeF(design::kTileWidth * design::kSheetColumns,
+                                                  design::kTileHeight * design::kSheetRows);
     sheetSize_ = unscaled * s;
-
     const QSize device = boardDeviceSize(geometry.boardWidth(), geometry.boardHeight(), r);
     board_ = BoardPicture::blank(
         device, background_,
         makeSurface(roundToInt32(design::kTileWidth * s * r), roundToInt32(design::kTileHeight * s * r)));
     sheetGrid_ = boardSheetGrid(geometry, sheetSize_, r);
     mask_ = makeTileMask(sheetGrid_.shape);
-    for (std::size_t slot = 0; slot < sheets_.size(); ++slot) {
-        QImage& sheet = sheets_[slot];
-        if (!pictureFile_[slot])
-            sheet = QImage();
-        else
-            sheet = stretchedSheet(sheet, sheetSize_, sheetGrid_, r);
+}
+
+void BoardSurfaces::fitTo(const BoardGeometry& geometry, int tileSetInUse) {
+    fitFrame(geometry, tileSetInUse);
+    for (std::size_t slot = 0; slot < sheets_.size(); ++slot)
+        sheets_[slot] = pictureFile_[slot] ? fittedPicture(picture_, geometry) : QImage();
+    sheet(tileSetInUse);
+}
+
+void BoardSurfaces::fitQuicklyTo(const BoardGeometry& geometry, int tileSetInUse) {
+    const QImage drawn = sheets_[static_cast<std::size_t>(tileSetInUse)];
+    fitFrame(geometry, tileSetInUse);
+    for (std::size_t slot = 0; slot < sheets_.size(); ++slot)
+        sheets_[slot] = pictureFile_[slot] ? fittedPicture(picture_, geometry) : QImage();
+    if (drawn.isNull() || pictureFile_[static_cast<std::size_t>(tileSetInUse)]) {
+        sheet(tileSetInUse);
+        return;
     }
-    this->sheet(tileSetInUse);
+    // The built-in set in use, stretched from its last drawing: its cells land within a pixel
+    // of where the new grid has them.
+    QImage& stretched = sheets_[static_cast<std::size_t>(tileSetInUse)];
+    stretched = drawn.scaled(sheetGrid_.width, sheetGrid_.height, Qt::IgnoreAspectRatio,
+                             Qt::SmoothTransformation)
+                    .convertToFormat(QImage::Format_RGB32);
+    blackenCorners(stretched, sheetGrid_);
 }
 
 QImage BoardSurfaces::fittedPicture(const QImage& picture, const BoardGeometry& geometry) const {
     QImage sheet = picture.convertToFormat(QImage::Format_RGB32);
-    if (geometry.scale() > 1.0f) return stretchedSheet(sheet, sheetSize_, sheetGrid_, pixelRatio_);
+    if (!geometry.placement().asDesigned)
+        return stretchedSheet(sheet, sheetSize_, sheetGrid_, pixelRatio_);
     // On the design-size board a picture is used at its own size, in the window's pixels.
     if (pixelRatio_ != 1) return stretchedSheet(sheet, QSizeF(sheet.size()), sheetGrid_, pixelRatio_);
     return sheet;
 }
 
 void BoardSurfaces::usePictureSheet(const QImage& picture, const BoardGeometry& geometry) {
+    picture_ = picture;
     sheets_[kPictureSlot] = fittedPicture(picture, geometry);
     pictureFile_[kPictureSlot] = true;
 }

@@ -25,6 +25,11 @@ class BoardSurfaces {
     // are drawn afresh at that size when first used (the set in use now at once); picture files
     // are stretched to the size of the sheet in use.
     void fitTo(const BoardGeometry& geometry, int tileSetInUse);
+    // The same at once, for a window being resized: the sheet in use is stretched from the one
+    // already drawn rather than drawn anew. fitTo makes it sharp once the size holds still.
+    void fitQuicklyTo(const BoardGeometry& geometry, int tileSetInUse);
+    // The screen's device pixels per pixel of the window; fitTo follows.
+    void setPixelRatio(float ratio) { pixelRatio_ = ratio; }
     // Puts a picture file's sheet in the fifth slot, fitted to the board.
     void usePictureSheet(const QImage& picture, const BoardGeometry& geometry);
     // Replaces the finished board with every present tile, laid in number order on a clear
@@ -40,6 +45,7 @@ class BoardSurfaces {
     const QImage& sheet(int slot);
 
   private:
+    void fitFrame(const BoardGeometry& geometry, int tileSetInUse);
     QImage fittedPicture(const QImage& picture, const BoardGeometry& geometry) const;
 
     float pixelRatio_;
@@ -49,6 +55,7 @@ class BoardSurfaces {
     // A null slot holds its built-in set, made at the board's size when first drawn with.
     std::array<QImage, kTileSetCount> sheets_;
     std::array<bool, kTileSetCount> pictureFile_{};  // a slot holding a picture file's sheet
+    QImage picture_;  // the picture file itself, which every size is stretched from
     art::SheetGrid sheetGrid_ = art::SheetGrid::design();  // where the cells of a sheet lie
     QSizeF sheetSize_{design::kTileWidth * design::kSheetColumns,
                       design::kTileHeight * design::kSheetRows};  // in the window's pixels

@@ -26,8 +26,13 @@ struct Box {
 constexpr Box kMessageLabel{0, 80, 81, 25};
 constexpr Box kScoreLabel{16, 104, 41, 17};
 constexpr Box kTestLabel{0, 200, 400, 25};
+// The time played, under the count: as wide as the count's column, high enough for h:mm:ss.
+constexpr Box kTimeLabel{16, 124, 64, 17};
+// The end-of-game panel lies beside the board, over its lower middle.
+constexpr Box kMatchPanel{224, 200, 361, 105};
 // The flat layout fills more of the board, so its labels move up into the top margin.
 constexpr int kRiversMessageTop = 15, kRiversScoreTop = 15, kRiversScoreLeft = 75;
 constexpr int kRiversTestTop = 370;
+constexpr int kRiversTimeTop = 35;
 
 }  // namespace varnel::design

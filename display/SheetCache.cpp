@@ -63,14 +63,23 @@ SheetCache::DrawnWith SheetCache::DrawnWith::thisRun() {
     return with;
 }
 
-QString SheetCache::pathOf(int slot) const {
-    return folder_ + QStringLiteral("/sheet-%1.rgb").arg(slot);
+QString SheetCache::pathOf(int slot, const art::SheetGrid& grid) const {
+    return folder_ + QStringLiteral("/sheet-%1-%2x%3.rgb").arg(slot).arg(grid.width).arg(grid.height);
+}
+
+void SheetCache::prune() const {
+    // The newest few sizes stay: a window maximized and restored again, or moved between two
+    // screens, finds both of its sizes; sheets of older sizes and of older versions go.
+    QDir folder(folder_);
+    const QFileInfoList sheets = folder.entryInfoList({QStringLiteral("sheet-*.rgb")},
+                                                      QDir::Files | QDir::NoSymLinks, QDir::Time);
+    for (qsizetype i = kSizesKept; i < sheets.size(); ++i) QFile::remove(sheets[i].filePath());
 }
 
 QImage SheetCache::load(int slot, const art::SheetGrid& grid) const {
     if (folder_.isEmpty()) return {};
     // Only a regular file of exactly the right length is opened (never a pipe or a folder).
-    const QFileInfo info(pathOf(slot));
+    const QFileInfo info(pathOf(slot, grid));
     if (!info.isFile() || info.size() != qint64{sizeof(Header)} + rowBytes(grid) * grid.height)
         return {};
     QFile file(info.filePath());
@@ -85,6 +94,8 @@ QImage SheetCache::load(int slot, const art::SheetGrid& grid) const {
     for (int y = 0; y < grid.height; ++y)
         if (file.read(reinterpret_cast<char*>(sheet.scanLine(y)), rowBytes(grid)) != rowBytes(grid))
             return {};
+    // Used again: it is among the newest that pruning keeps.
+    file.setFileTime(QDateTime::currentDateTime(), QFileDevice::FileModificationTime);
     return sheet;
 }
 
@@ -97,12 +108,12 @@ void SheetCache::store(int slot, const art::SheetGrid& grid, const QImage& sheet
     header.height = grid.height;
     header.slot = static_cast<quint32>(slot);
     header.key = keyOf(slot, grid, drawnWith_);
-    QSaveFile file(pathOf(slot));
+    QSaveFile file(pathOf(slot, grid));
     if (!file.open(QIODevice::WriteOnly)) return;
     file.write(reinterpret_cast<const char*>(&header), sizeof header);
     for (int y = 0; y < grid.height; ++y)
         file.write(reinterpret_cast<const char*>(sheet.constScanLine(y)), rowBytes(grid));
-    file.commit();
+    if (file.commit()) prune();
 }
 
 }  // namespace varnel

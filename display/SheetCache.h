@@ -13,7 +13,8 @@ namespace varnel {
 // Built-in tile sets drawn at the board's size, kept between runs in the player's cache folder:
 // drawing a set takes tens of milliseconds at every start on a large screen, reading it back
 // one. A kept sheet is used only for the same set, grid, program build, Qt and fonts; anything
-// else (or a damaged file) reads as nothing, and the set is drawn again.
+// else (or a damaged file) reads as nothing, and the set is drawn again. Only the newest
+// kSizesKept sheets are kept, however often the window changes its size.
 class SheetCache {
   public:
     // What a sheet is drawn with besides its grid: the program's file (its build), the version of
@@ -36,8 +37,11 @@ class SheetCache {
     // Keeps the sheet for the next run; a folder that cannot be written keeps nothing.
     void store(int slot, const art::SheetGrid& grid, const QImage& sheet) const;
 
+    static constexpr int kSizesKept = 8;
+
   private:
-    QString pathOf(int slot) const;
+    QString pathOf(int slot, const art::SheetGrid& grid) const;
+    void prune() const;
 
     QString folder_;
     DrawnWith drawnWith_;

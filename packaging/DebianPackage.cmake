@@ -31,12 +31,13 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VARNEL_HOMEPAGE})
 # dpkg-shlibdeps finds the libraries the program links (Qt 6, the C++ run time). Named by hand:
 # Qt's platform plugins, which Qt loads at start and without which no window opens (Qt's GUI
-# library only recommends them); FluidSynth, loaded only when music is wanted; the
+# library only recommends them); Qt's SQLite driver, a plugin the record of games opens;
+# FluidSynth, loaded only when music is wanted; the
 # General MIDI sound font the music plays through; and the typefaces some tile sets letter
 # their faces with when drawn at the board's scale.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, ${VARNEL_FLUIDSYNTH_PACKAGE}, timgm6mb-soundfont, fonts-dejavu-core")
+    "qt6-qpa-plugins, libqt6sql6-sqlite, ${VARNEL_FLUIDSYNTH_PACKAGE}, timgm6mb-soundfont, fonts-dejavu-core")
 
 # The Debian changelog and the notes for lintian belong to the package alone, so they are added
 # to the staged files once the install rules have run, rather than by them.

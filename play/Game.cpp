@@ -1,14 +1,23 @@
 #include "play/Game.h"
 
+#include <chrono>
+
 #include "board/Deal.h"
 #include "play/PairSearch.h"
 
 namespace varnel {
 
-Game::Game(GameView& view, SeedSource seeds)
+Game::Game(GameView& view, SeedSource seeds, TimeSource now)
     : view_(view),
       seeds_(std::move(seeds)),
+      now_(std::move(now)),
       sequence_(view, [this] { reportAvailability(); }) {}
+
+int64_t Game::steadyMilliseconds() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
 
 const LayoutRow& Game::layoutRow() const {
     // Layout numbers come in through the same table, so an unknown one never gets this far.
@@ -18,11 +27,13 @@ const LayoutRow& Game::layoutRow() const {
 
 Availability Game::available() const {
     Availability available;
-    available.hint = !stuck_;
-    available.undo = undoAvailable_;
-    available.shuffle = !stuck_ && layoutRow().shuffleOffered;
+    // A paused game takes nothing but a click on the board or Pause, which take it up again.
+    available.hint = !stuck_ && !paused_;
+    available.undo = undoAvailable_ && !paused_;
+    available.shuffle = !stuck_ && !paused_ && layoutRow().shuffleOffered;
     // While the hint flashes or the win blinks, the board waits; the menus do not.
     available.board = !stuck_ && !sequence_.running();
+    available.pause = !stuck_ && board_.tilesLeft() > 0 && sequence_.kind() != TimedSequence::Kind::WinBlink;
     return available;
 }
 
@@ -52,12 +63,14 @@ void Game::newGame() { deal(newDealNumber()); }
 
 void Game::newGameIn(int16_t layout) {
     if (!findLayout(layout)) return;
+    putAway();  // under the layout it was played in
     layout_ = layout;
     newGame();
 }
 
 void Game::chooseLayout(int16_t layout) {
     if (!findLayout(layout)) return;
+    putAway();  // under the layout it was played in
     layout_ = layout;
     view_.rememberLayout(layout);
     newGame();
@@ -69,6 +82,7 @@ void Game::playDeal(uint32_t number) {
 }
 
 void Game::deal(uint32_t number) {
+    putAway();
     const LayoutRow& row = layoutRow();
     board_ = dealFaces(row.tileCount(), number);
     row.rules.markStartFree(board_);
@@ -81,8 +95,12 @@ void Game::deal(uint32_t number) {
 void Game::startAfresh() {
     sequence_.end();
     hideMatchPanel();
+    setPaused(false);
     stuck_ = false;
     undoAvailable_ = false;
+    clock_.reset();
+    pairsTaken_ = hints_ = undos_ = shuffles_ = 0;
+    recorded_ = false;
     layOut();
     resetCursor();
     reportAvailability();
@@ -98,20 +116,12 @@ void Game::layOut() {
     view_.setBusy(false);
 }
 
-void Game::rebuildAroundDeal() {
-    // The frames of a hint would point at the old places; a winning blink goes on.
-    sequence_.endIf(TimedSequence::Kind::Hint);
-    undoAvailable_ = false;
-    layOut();
-    refreshCursor();
-    reportAvailability();
-}
-
 bool Game::restoreGame(int16_t layout, const Board& board, std::optional<uint32_t> dealNumber) {
     const LayoutRow* row = findLayout(layout);
     if (!row || board.tileCount() != row->tileCount()) return false;
     Board restored = board;
     row->rules.markStartFree(restored);
+    putAway();
     layout_ = layout;
     board_ = restored;
     dealNumber_ = dealNumber;
@@ -123,11 +133,39 @@ bool Game::restoreGame(int16_t layout, const Board& board, std::optional<uint32_
 bool Game::takeUpPosition(int16_t layout, const Board& board) {
     const LayoutRow* row = findLayout(layout);
     if (!row || board.tileCount() != row->tileCount()) return false;
+    putAway();
     layout_ = layout;
     board_ = board;
     dealNumber_.reset();
     startAfresh();
     return true;
+}
+
+void Game::putAway() {
+    if (recorded_ || pairsTaken_ == 0) return;
+    recorded_ = true;
+    const auto ending = board_.tilesLeft() == 0 ? FinishedGame::Ending::Won
+                        : stuck_                ? FinishedGame::Ending::Stuck
+                                                : FinishedGame::Ending::Abandoned;
+    lastRemark_ = view_.keepRecord({layout_, dealNumber_, clock_.elapsed(now_()), pairsTaken_,
+                                    hints_, undos_, shuffles_, ending});
+}
+
+void Game::leave() { putAway(); }
+
+void Game::togglePause() {
+    if (!available().pause) return;
+    setPaused(!paused_);
+}
+
+void Game::setPaused(bool paused) {
+    if (paused == paused_) return;
+    paused_ = paused;
+    // The hint's frames would show through the covered board.
+    if (paused) sequence_.endIf(TimedSequence::Kind::Hint);
+    clock_.hold(GameClock::Hold::Paused, paused, now_());
+    view_.showPaused(paused);
+    reportAvailability();
 }
 
 void Game::discardUndo() {
@@ -147,6 +185,7 @@ void Game::shuffleTiles() {
 
 void Game::shuffle() {
     if (!available().shuffle) return;
+    ++shuffles_;
     shuffleTiles();
     reportAvailability();
 }

@@ -7,6 +7,7 @@
 
 #include "board/Board.h"
 #include "board/Random.h"
+#include "play/GameClock.h"
 #include "play/GameView.h"
 #include "play/KeyboardCursor.h"
 #include "play/LayoutTable.h"
@@ -24,10 +25,14 @@ class Game {
     // Where new deal numbers and shuffles draw their randomness from: the clock in play, a
     // sequence of the test's choosing in tests.
     using SeedSource = std::function<uint32_t()>;
+    // Milliseconds of a steady clock: the game's clock reads the window's.
+    using TimeSource = std::function<int64_t()>;
     // Deal numbers run from 1 to this; the same number and layout always deal the same board.
     static constexpr uint32_t kLastDealNumber = 999'999'999;
 
-    explicit Game(GameView& view, SeedSource seeds = Random::clockSeed);
+    explicit Game(GameView& view, SeedSource seeds = Random::clockSeed,
+                  TimeSource now = steadyMilliseconds);
+    static int64_t steadyMilliseconds();
 
     // What the window shows and the saved game keeps.
     const Board& board() const { return board_; }
@@ -43,6 +48,10 @@ class Game {
     bool sequenceRunning() const { return sequence_.running(); }
     bool isRemovablePair(int16_t i, int16_t j) const;
     int countPairs() const;
+    bool paused() const { return paused_; }
+    // The time this game has been played, from the first tile chosen.
+    int64_t playedMilliseconds() const { return clock_.elapsed(now_()); }
+    bool clockRunning() const { return clock_.running(); }
 
     // New games. newGame deals a new number in the current layout; newGameIn deals in another
     // layout without remembering it (the first game of a run); chooseLayout remembers it.
@@ -64,6 +73,13 @@ class Game {
     void hint();
     void showRemaining();
     void undo();
+    // Hides the board and stops the clock, or takes the game up again. A click on the board
+    // takes a paused game up again too.
+    void togglePause();
+    // The window is minimised, or a message box of its own is open: the clock stands still.
+    void holdClock(GameClock::Hold hold, bool on) { clock_.hold(hold, on, now_()); }
+    // The player leaves (the program ends): the game in play goes into the record.
+    void leave();
 
     // The three buttons of the end-of-game panel.
     void panelNewGame();
@@ -73,9 +89,6 @@ class Game {
     // The window's timer: the next step of the hint's flashes or of the winning blink.
     void timerTick() { sequence_.tick(); }
 
-    // The board is laid out anew around the deal (the window was scaled): faces, free flags, the
-    // tiles left and the end of a game stay; the selection, a running hint and the undo go.
-    void rebuildAroundDeal();
     // Replaces the game in progress with a saved one of that layout, its free flags and faces
     // (the tiles free from the start of that layout are free in any case). False, changing
     // nothing, when the board is not the layout's size.
@@ -89,6 +102,9 @@ class Game {
 
   private:
     void deal(uint32_t number);
+    // The game in play is put away for another: into the record, if a pair was taken.
+    void putAway();
+    void setPaused(bool paused);
     void layOut();
     void startAfresh();
     // A click on a tile that may be picked, or a miss (-1).
@@ -102,6 +118,7 @@ class Game {
     void checkGameEnd();
     void blinkTheWin();
     void askPlayAgain(const std::string& prompt);
+    std::string winLine();
     void hideMatchPanel();
     // Tells the window what may be done now, when that has changed.
     void reportAvailability();
@@ -121,6 +138,15 @@ class Game {
     bool undoAvailable_ = false;
     bool stuck_ = false;  // tiles left and no pair: Hint, Shuffle, Undo and the board are off
     bool panelShown_ = false;
+    bool paused_ = false;
+
+    // What the record keeps of the game in play.
+    TimeSource now_;
+    GameClock clock_;
+    int pairsTaken_ = 0;
+    int hints_ = 0, undos_ = 0, shuffles_ = 0;
+    bool recorded_ = false;
+    std::string lastRemark_;  // what the record said of the game last put away
 
     Availability reported_;
     bool everReported_ = false;

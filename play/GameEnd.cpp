@@ -10,7 +10,9 @@ void Game::afterMatch() {
 }
 
 void Game::checkGameEnd() {
+    // The clock stands still once the last pair is taken or none is left to take.
     if (board_.tilesLeft() <= 0) {
+        clock_.hold(GameClock::Hold::GameOver, true, now_());
         blinkTheWin();
         return;
     }
@@ -21,6 +23,7 @@ void Game::checkGameEnd() {
     }
     undoAvailable_ = false;
     stuck_ = true;
+    clock_.hold(GameClock::Hold::GameOver, true, now_());
     reportAvailability();
     if (layoutRow().stuckEnding == StuckEnding::AskPlayAgain) {
         askPlayAgain("0 Matching Tiles Remaining. Do you want to play again?");
@@ -43,9 +46,22 @@ void Game::blinkTheWin() {
                      {0.5f,
                       [this] {
                           view_.setTilesLeftCaptionVisible(true);
-                          askPlayAgain("You Won! Do you want to play again?");
+                          askPlayAgain(winLine() + "\nYou Won! Do you want to play again?");
                       }}},
-                    [this] { view_.setTilesLeftCaptionVisible(true); });
+                    [this] {
+                        view_.setTilesLeftCaptionVisible(true);
+                        clock_.hold(GameClock::Hold::GameOver, false, now_());
+                    });
+}
+
+// Above the question: the deal, the time, and a new best time when it is one. The game goes
+// into the record now, so that the best it is measured against is the one before it.
+std::string Game::winLine() {
+    putAway();
+    const std::string remark = lastRemark_;
+    std::string line = dealNumber_ ? "Deal " + std::to_string(*dealNumber_) + " won in " : "Won in ";
+    line += playedTimeText(clock_.elapsed(now_()));
+    return line + (remark.empty() ? "." : ", " + remark + ".");
 }
 
 void Game::askPlayAgain(const std::string& prompt) {
@@ -73,6 +89,8 @@ void Game::panelShuffle() {
     // A shuffled continuation: the board opens again unless the new faces are stuck too, and
     // there is no undo across the shuffle either way.
     stuck_ = false;
+    ++shuffles_;
+    clock_.hold(GameClock::Hold::GameOver, false, now_());
     shuffleTiles();
     checkGameEnd();
     undoAvailable_ = false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace varnel {
@@ -12,7 +13,19 @@ struct Availability {
     bool undo = false;
     bool shuffle = false;
     bool board = false;  // clicks and key presses on the tiles
+    bool pause = false;  // a game in play may be paused, or one paused taken up again
     friend bool operator==(const Availability&, const Availability&) = default;
+};
+
+// A game that has ended, for the record of games played: only a game in which a pair was taken.
+struct FinishedGame {
+    enum class Ending { Won, Stuck, Abandoned };
+    int16_t layout;
+    std::optional<uint32_t> dealNumber;  // none for a game restored from an older saved file
+    int64_t playedMilliseconds;
+    int pairsTaken;
+    int hints, undos, shuffles;
+    Ending ending;
 };
 
 // What the game asks of the window, in tile numbers: where a tile lies on screen, how it looks
@@ -54,6 +67,12 @@ class GameView {
     // A question with Yes and No and the question icon; true for Yes.
     virtual bool askYesNo(const std::string& caption, const std::string& text) = 0;
     virtual void setMatchPanelVisible(bool visible) = 0;
+
+    // The board is hidden while the game is paused, and shown again.
+    virtual void showPaused(bool paused) = 0;
+    // A game has ended: the window keeps it in the record. For a win it returns a remark for the
+    // player ("a new best for Dragon"), else "".
+    virtual std::string keepRecord(const FinishedGame& game) = 0;
 
     // The player chose this layout: it is the one to start with next time.
     virtual void rememberLayout(int16_t layout) = 0;

@@ -11,6 +11,7 @@ void Game::hint() {
     const auto pair = hintPair(board_, layoutRow().rules);
     if (!pair) return;  // nothing to show: no message, no beep
     const auto [first, second] = *pair;
+    ++hints_;
     sequence_.endIf(TimedSequence::Kind::Hint);
     deselect();
     view_.showHintFrame(first);
@@ -33,6 +34,7 @@ void Game::undo() {
     // The frame goes and so does the selection it marked.
     deselect();
     board_ = undoBoard_;
+    ++undos_;
     view_.showTilesLeft(board_.tilesLeft());
     view_.redrawBoard();
     undoAvailable_ = false;

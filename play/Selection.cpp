@@ -13,6 +13,10 @@ bool canBePicked(const Board& board, int16_t tile) {
 
 void Game::clickTile(int16_t tile) {
     if (!available().board) return;
+    if (paused_) {
+        setPaused(false);
+        return;
+    }
     if (cursor_.shown()) {
         cursor_.hide();
         view_.hideCursor();
@@ -26,6 +30,8 @@ void Game::actOn(int16_t tile) {
         return;
     }
     if (!selected_) {
+        // The clock starts with the first tile chosen.
+        clock_.start(now_());
         select(tile);
         return;
     }
@@ -58,6 +64,7 @@ void Game::refuse() {
 
 void Game::removePair(int16_t first, int16_t second) {
     selected_.reset();
+    ++pairsTaken_;
     // The snapshot comes first, so that Undo brings back faces and free flags alike.
     undoBoard_ = board_;
     board_.remove(first);
@@ -97,6 +104,7 @@ void Game::resetCursor() {
 }
 
 void Game::moveCursor(CursorDirection direction) {
+    if (paused_) return;
     if (!cursor_.shown() || cursor_.tile() < 0) {
         showCursorAt(cursor_.nearestTheMiddle(board_));
         return;
@@ -107,6 +115,10 @@ void Game::moveCursor(CursorDirection direction) {
 
 void Game::pressAtCursor() {
     if (!available().board) return;
+    if (paused_) {
+        setPaused(false);
+        return;
+    }
     if (!cursor_.shown() || cursor_.tile() < 0) {
         showCursorAt(cursor_.nearestTheMiddle(board_));
         return;
@@ -117,7 +129,7 @@ void Game::pressAtCursor() {
 }
 
 void Game::dropSelection() {
-    if (!available().board || !selected_) return;
+    if (!available().board || paused_ || !selected_) return;
     deselect();
 }
 

@@ -69,20 +69,23 @@ TEST_F(Scaling, FirstMaximizeScalesTheBoardOnceAroundTheSameDeal) {
         SCOPED_TRACE(e.screen.width());
         store().clear();  // the first set again
         MainWindow& w = open(e.screen);
-        // A game in progress, with a tile selected.
+        // A game in progress in a window of its own size, with a tile selected.
+        w.showNormal();
         takePair();
-        clickTile(freePair().first);
+        const int16_t selected = freePair().first;
+        clickTile(selected);
         const Board before = game().board();
 
+        // Maximized, the board follows the screen; the game in play goes on, its selection too.
         w.showMaximized();
         expectScaled(e);
-        EXPECT_FALSE(game().selectedTile());
-        EXPECT_FALSE(frame().isVisible());
+        ASSERT_EQ(game().selectedTile(), selected);
+        EXPECT_TRUE(frame().isVisible());
         EXPECT_EQ(tilesLeft(), " 142");
         EXPECT_EQ(game().board(), before);
         EXPECT_EQ(surfaces().board().size, e.board.size());
 
-        // Only the first maximize lays the board out again.
+        // Restored and maximized again, the board is the first maximized board.
         const TilePlace scaledTop = geometry().place(143);
         w.showNormal();
         w.showMaximized();
@@ -91,6 +94,7 @@ TEST_F(Scaling, FirstMaximizeScalesTheBoardOnceAroundTheSameDeal) {
         EXPECT_EQ(game().board(), before);
 
         // Clicks land on the scaled tiles, and the frame sits as it does at this scale.
+        clickTile(selected);  // let the selected tile go
         const int16_t free = freePair().first;
         clickTile(free);
         ASSERT_EQ(game().selectedTile(), free);

@@ -83,7 +83,8 @@ class WindowTest : public ::testing::Test {
         environment.seedSource = [n = 1u]() mutable { return n++; };
         window.reset();  // one window at a time, as the program has
         window = std::make_unique<MainWindow>(environment);
-        window->show();
+        // As the program starts: maximized, on the test's screen.
+        window->showMaximized();
         return *window;
     }
 

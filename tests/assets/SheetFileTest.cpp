@@ -77,7 +77,7 @@ double distance(const Face& a, const Face& b) {
 TEST(EachSheet, FacesStandApartAtAGlanceForEveryEye) {
     for (float scale : {1.0f, 2.0f}) {
         BoardGeometry geometry;
-        if (scale != 1) geometry.scaleFor(ScreenScale{scale, scale});
+        if (scale != 1) geometry.place(DesignPlacement{scale, 0, 0, false});
         const art::SheetGrid grid = boardSheetGrid(
             geometry, QSizeF(art::kSheetWidth * scale, art::kSheetHeight * scale), 1);
         for (int slot = 0; slot < 5; ++slot) {

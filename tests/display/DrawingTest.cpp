@@ -97,7 +97,7 @@ TEST(Scaling, TheDesignGrowsAndSheetsStayBlackWhereTheMaskIsClear) {
     picture.fill(qRgb(250, 250, 250));  // white to its edges, so only the blackening makes corners
     surfaces.usePictureSheet(picture, geometry);
     // A screen of 1280 x 768: wider than 4:3, so the design follows its height, centred.
-    geometry.scaleFor(ScreenScale{2.0f, 1.6f, 128});
+    geometry.place(DesignPlacement{1.6f, 128, 0, false});
     surfaces.fitTo(geometry, 1);
     const LabelPlaces stacked = geometry.labels(LabelSet::Stacked);
     EXPECT_EQ(

@@ -17,7 +17,7 @@ constexpr QRgb kWhite = qRgb(255, 255, 255);
 // The board's geometry after the first maximize on a screen of this size.
 BoardGeometry maximizedOn(int width, int height) {
     BoardGeometry geometry;
-    geometry.scaleFor(*scaleForScreen(width, height));
+    geometry.place(placementOnScreen(width, height));
     return geometry;
 }
 

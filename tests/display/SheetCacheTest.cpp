@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <functional>
@@ -18,7 +19,7 @@ class SheetCacheTest : public ::testing::Test {
   protected:
     void SetUp() override {
         for (const char* name : {"varnel", "sans.ttf", "serif.ttf"}) write(name, "version 1");
-        geometry.scaleFor(ScreenScale{2, 2});
+        geometry.place(DesignPlacement{2, 0, 0, false});
         grid = boardSheetGrid(geometry, QSizeF(792, 440), 1);
         sheet = QImage(grid.width, grid.height, QImage::Format_RGB32);
         sheet.fill(qRgb(10, 20, 30));
@@ -40,6 +41,25 @@ class SheetCacheTest : public ::testing::Test {
     art::SheetGrid grid;
     QImage sheet;
 };
+
+// However often the window changes its size, the cache keeps only the newest few sizes; the
+// sheets of the sizes still kept come back.
+TEST_F(SheetCacheTest, KeepsTheNewestSizesOnly) {
+    const int sizes = SheetCache::kSizesKept + 3;
+    for (int i = 0; i < sizes; ++i) {
+        art::SheetGrid other = grid;
+        other.width += i;
+        QImage wider(other.width, other.height, QImage::Format_RGB32);
+        wider.fill(qRgb(i, 0, 0));
+        cache(drawnWith).store(0, other, wider);
+    }
+    const QStringList kept = QDir(path("cache")).entryList({QStringLiteral("sheet-*.rgb")}, QDir::Files);
+    EXPECT_EQ(kept.size(), SheetCache::kSizesKept);
+    art::SheetGrid newest = grid;
+    newest.width += sizes - 1;
+    EXPECT_FALSE(cache(drawnWith).load(0, newest).isNull());
+    EXPECT_TRUE(cache(drawnWith).load(0, grid).isNull()) << "the oldest size went";
+}
 
 // A kept sheet comes back only while everything it was drawn with stays as it was: the set, the
 // grid and its scale, the program's build, Qt and the fonts. Change any one and the game draws
@@ -68,7 +88,8 @@ TEST_F(SheetCacheTest, AKeptSheetComesBackOnlyWhileAllItWasDrawnWithStays) {
     otherFonts.fontFiles.removeLast();
     EXPECT_TRUE(cache(otherFonts).load(0, grid).isNull()) << "a font fewer";
     // The set: the file of another slot holding this one's sheet is not taken for it.
-    ASSERT_TRUE(QFile::copy(path("cache/sheet-0.rgb"), path("cache/sheet-1.rgb")));
+    const QString size = QStringLiteral("%1x%2.rgb").arg(grid.width).arg(grid.height);
+    ASSERT_TRUE(QFile::copy(path("cache/sheet-0-") + size, path("cache/sheet-1-") + size));
     EXPECT_TRUE(cache(drawnWith).load(1, grid).isNull()) << "another set";
 
     // A new build of the program, and a font updated, as the files show them.
@@ -89,7 +110,7 @@ TEST_F(SheetCacheTest, AKeptSheetComesBackOnlyWhileAllItWasDrawnWithStays) {
     surfaces.fitTo(geometry, 0);
     EXPECT_EQ(surfaces.sheet(0), sheet);
 
-    QFile file(path("cache/sheet-0.rgb"));
+    QFile file(path("cache/sheet-0-") + size);
     ASSERT_TRUE(file.resize(file.size() - 1));
     EXPECT_TRUE(cache(drawnWith).load(0, grid).isNull()) << "a damaged file";
     EXPECT_TRUE(SheetCache().load(0, grid).isNull()) << "no folder: nothing kept";

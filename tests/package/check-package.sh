@@ -56,7 +56,7 @@ owners=$(awk '$2 != "root/root"' <<<"$listing")
 [ -z "$owners" ] || fail "files not owned by root: $owners"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins libfluidsynth3 \
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins libqt6sql6-sqlite libfluidsynth3 \
               timgm6mb-soundfont fonts-dejavu-core; do
     grep -q "\b$needed\b" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done

@@ -58,7 +58,7 @@ TEST_F(GameEnd, StuckDragonShowsThePanelUntilAShuffleOpensAPair) {
     EXPECT_EQ(view.available, Availability{});
     for (int tries = 0; tries < 50 && view.matchPanelVisible; ++tries) game.panelShuffle();
     EXPECT_FALSE(view.matchPanelVisible);
-    EXPECT_EQ(view.available, (Availability{.hint = true, .shuffle = true, .board = true}));
+    EXPECT_EQ(view.available, (Availability{.hint = true, .shuffle = true, .board = true, .pause = true}));
 }
 
 // Pyramid and Rivers ask instead; No ends the program, Yes deals the layout anew.

@@ -56,29 +56,10 @@ TEST_F(NewGame, ChoosingALayoutStartsItClean) {
         EXPECT_FALSE(view.matchPanelVisible);
         EXPECT_EQ(view.tilesLeft, rulesOf(layout).tileCount());
         EXPECT_EQ(view.available,
-                  (Availability{.hint = true, .shuffle = layout != kRivers, .board = true}));
+                  (Availability{.hint = true, .shuffle = layout != kRivers, .board = true, .pause = true}));
         EXPECT_EQ(view.rememberedLayout, layout);
         EXPECT_FALSE(view.busy);
     }
-}
-
-// Laid out anew (the window was scaled), the board keeps its faces, flags and tiles left; the
-// selection, a running hint and the undo go.
-TEST_F(NewGame, ABoardLaidOutAnewKeepsTheDeal) {
-    keepOnly(kDragon, {{2, 4, true}, {14, 4, true}, {13, 6, true}, {21, 6, true}});
-    game.clickTile(2);
-    game.clickTile(14);
-    game.clickTile(13);
-    const Board board = game.board();
-    game.rebuildAroundDeal();
-    EXPECT_EQ(game.board(), board);
-    EXPECT_EQ(game.selectedTile(), std::nullopt);
-    EXPECT_FALSE(view.available.undo);
-    game.hint();
-    game.rebuildAroundDeal();
-    EXPECT_FALSE(game.sequenceRunning());
-    EXPECT_EQ(view.frame, std::nullopt);
-    EXPECT_EQ(view.tilesLeft, 2);
 }
 
 // A restored game gets the tiles free from the start of its layout; a board of another size is

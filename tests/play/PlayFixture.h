@@ -13,12 +13,15 @@
 namespace varnel::testing {
 
 // The questions at the end of a game, caption and text.
-const std::pair<std::string, std::string> kWonQuestion{"Continue",
-                                                       "You Won! Do you want to play again?"};
+// A won game's question, its time on the test's clock (none passes unless a test says so) above
+// the classic words.
+const std::pair<std::string, std::string> kWonQuestion{
+    "Continue", "Won in 0:00.\nYou Won! Do you want to play again?"};
 const std::pair<std::string, std::string> kStuckQuestion{
     "Continue", "0 Matching Tiles Remaining. Do you want to play again?"};
 
 // A game played against a recording window, its new deals and shuffles drawn from seeds 1, 2, 3...
+// and its clock reading the test's own time.
 class PlayTest : public ::testing::Test {
   protected:
     static const Layout& rulesOf(int16_t layout) { return findLayout(layout)->rules; }
@@ -44,7 +47,8 @@ class PlayTest : public ::testing::Test {
 
     RecordingView view;
     uint32_t nextSeed = 1;
-    Game game{view, [this] { return nextSeed++; }};
+    int64_t now = 0;  // milliseconds
+    Game game{view, [this] { return nextSeed++; }, [this] { return now; }};
 };
 
 }  // namespace varnel::testing

@@ -34,6 +34,7 @@ class RecordingView : public GameView {
     bool timerRunning = false;
     bool matchPanelVisible = false;
     std::optional<int16_t> rememberedLayout;
+    bool paused = false;
 
     // What happened, in order.
     std::vector<std::string> events;
@@ -41,6 +42,8 @@ class RecordingView : public GameView {
     std::vector<float> timers;  // every delay asked for
     std::vector<std::string> messages;
     std::vector<std::pair<std::string, std::string>> questions;
+    std::vector<FinishedGame> records;
+    std::string remark;  // what the record says of the next game kept
     int refusals = 0;
     int redraws = 0;
     int exits = 0;
@@ -85,6 +88,11 @@ class RecordingView : public GameView {
         return answer;
     }
     void setMatchPanelVisible(bool visible) override { matchPanelVisible = visible; }
+    void showPaused(bool isPaused) override { paused = isPaused; }
+    std::string keepRecord(const FinishedGame& game) override {
+        records.push_back(game);
+        return remark;
+    }
     void rememberLayout(int16_t remembered) override { rememberedLayout = remembered; }
     void exitProgram() override {
         ++exits;

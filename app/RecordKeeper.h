@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QWidget>
+#include <optional>
+#include <string>
+
+#include "app/statistics/StatisticsWindow.h"
+#include "play/GameView.h"
+#include "record/GameRecord.h"
+
+namespace varnel {
+
+// Keeps every finished game in the record of games and shows the Statistics window over it.
+// The record is opened once the first board is on screen; the window is made the first time the
+// player asks for it.
+class RecordKeeper : public QObject {
+    Q_OBJECT
+  public:
+    RecordKeeper(QString dataFolder, QWidget* window);
+
+    void open() { record_.open(dataFolder_); }
+    // Keeps the game with the settings it was played under; returns "a new best for Dragon"
+    // (or its layout) for a win that beats every earlier unassisted win of its layout, else "".
+    std::string keep(const FinishedGame& game, bool winnableDeals, bool warnLosingMove);
+    void showStatistics(int layout, std::optional<uint32_t> dealInPlay);
+    const GameRecord& record() const { return record_; }
+
+  signals:
+    // A best time double-clicked in the Statistics window: play that deal again.
+    void playDealRequested(int layout, quint32 deal);
+
+  private:
+    QString dataFolder_;
+    QWidget* window_;
+    GameRecord record_;
+    StatisticsWindow* statistics_ = nullptr;
+};
+
+}  // namespace varnel

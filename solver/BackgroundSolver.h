@@ -1,0 +1,56 @@
+#pragma once
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+#include "board/Board.h"
+#include "layouts/Layout.h"
+#include "solver/Solver.h"
+
+namespace varnel {
+
+// Solves one position at a time on a thread of its own, so that the window never waits for the
+// solver. A new position replaces the one being solved, which is cancelled and never reported.
+// The report runs on the worker thread: the caller passes it on to its own thread, and uses the
+// ticket to tell which position an answer belongs to.
+class BackgroundSolver {
+  public:
+    using Report = std::function<void(uint64_t ticket, const SolveResult& result)>;
+
+    explicit BackgroundSolver(Report report);
+    // Cancels what is being solved and waits for the worker to end.
+    ~BackgroundSolver();
+    BackgroundSolver(const BackgroundSolver&) = delete;
+    BackgroundSolver& operator=(const BackgroundSolver&) = delete;
+
+    // Solves this position instead of any other; the budget's own cancel flag is not used. The
+    // board is copied, and the layout must outlive the answer.
+    uint64_t solve(const Board& board, const Layout& layout, const SolveBudget& budget = {});
+    // Drops the position being solved, and any waiting, without a report.
+    void cancel();
+
+  private:
+    struct Request {
+        uint64_t ticket;
+        Board board;
+        const Layout* layout;
+        SolveBudget budget;
+    };
+    void work();
+
+    Report report_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::optional<Request> waiting_;
+    uint64_t lastTicket_ = 0;
+    bool stopping_ = false;
+    std::atomic<bool> cancelRunning_{false};
+    std::thread worker_;
+};
+
+}  // namespace varnel

@@ -1,0 +1,83 @@
+#include <QSignalSpy>
+
+#include "tests/app/WindowFixture.h"
+
+// The board follows its window through any number of sizes while a game is in play: the board
+// lies whole inside the area below the menu bar, in its middle; the selection, a hint under way
+// and the tiles left survive; and a click lands on the tile under the pointer at every size.
+namespace varnel::testing {
+namespace {
+
+using Resize = WindowTest;
+
+TEST_F(Resize, PlayGoesOnThroughASequenceOfSizes) {
+    MainWindow& w = open(QSize(1920, 1080));
+    w.showNormal();
+    takePair();
+    const int16_t selected = freePair().first;
+    clickTile(selected);
+    const Board before = game().board();
+
+    const QSize sizes[] = {{806, 640}, {1400, 420}, {480, 900}, {400, 300}, {1001, 767}, {640, 520}};
+    for (const QSize& size : sizes) {
+        SCOPED_TRACE(::testing::Message() << size.width() << " x " << size.height());
+        w.resize(size);
+        QCoreApplication::processEvents();
+        const QWidget* area = w.centralWidget();
+        const RectF& b = geometry().board();
+        // Whole inside the area, the design's middle on the area's middle.
+        EXPECT_GE(b.left, 0);
+        EXPECT_GE(b.top, 0);
+        EXPECT_LE(b.left + b.width, area->width() + 0.5f);
+        EXPECT_LE(b.top + b.height, area->height() + 0.5f);
+        const DesignPlacement& p = geometry().placement();
+        EXPECT_NEAR(p.left * 2 + design::kScreenWidth * p.scale, area->width(), 1.0);
+        EXPECT_NEAR(p.top * 2 + design::kScreenHeight * p.scale, area->height(), 1.0);
+        // The game in play, unchanged; the frame over the selected tile's new place.
+        EXPECT_EQ(game().board(), before);
+        ASSERT_EQ(game().selectedTile(), selected);
+        const TilePlace at = geometry().place(selected);
+        EXPECT_EQ(named<SelectionFrame>("selectionFrame")->outline().topLeft(),
+                  QPoint(at.x + 1, at.y - 4));
+        EXPECT_EQ(tilesLeft(), " 142");
+    }
+
+    // A hint under way goes on across a resize and shows its second tile where it now lies.
+    clickTile(selected);  // let it go
+    game().hint();
+    w.resize(900, 700);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(game().sequenceRunning());
+
+    // At the smallest size a click on a tile's first pixel column takes that tile.
+    w.resize(10, 10);
+    QCoreApplication::processEvents();
+    EXPECT_FLOAT_EQ(geometry().scale(), kSmallestScale);
+    QTest::qWait(60);  // the hint ends
+    const int16_t tile = freePair().first;
+    const TilePlace at = geometry().place(tile);
+    clickAt(QPoint(at.x + 1, at.y + static_cast<int>(geometry().tileHeight() / 2)));
+    EXPECT_EQ(game().selectedTile(), tile);
+}
+
+// While the size changes the board is stretched from what is drawn, at once; once the size holds
+// still the tiles are drawn sharp at it, as a window that comes to that size in one step shows them.
+TEST_F(Resize, TheBoardIsDrawnSharpOnceTheSizeHoldsStill) {
+    MainWindow& w = open(QSize(1920, 1080));
+    w.showNormal();
+    QCoreApplication::processEvents();
+    w.resize(1000, 760);
+    QCoreApplication::processEvents();
+    const QImage stretched = w.boardArea().picture();
+    QTest::qWait(400);
+    const QImage sharp = w.boardArea().picture();
+    EXPECT_NE(stretched, sharp);
+    w.showMaximized();
+    w.showNormal();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(w.centralWidget()->width(), 1000);
+    EXPECT_EQ(w.boardArea().picture(), sharp);
+}
+
+}  // namespace
+}  // namespace varnel::testing

@@ -1,0 +1,166 @@
+#include "tests/play/PlayFixture.h"
+
+// The game's clock, the pause, and what goes into the record of games when a game ends.
+namespace varnel::testing {
+namespace {
+
+using ClockAndRecord = PlayTest;
+
+TEST_F(ClockAndRecord, TheClockRunsFromTheFirstTileChosenAndStandsStillWhileHeld) {
+    keepOnly(kDragon, {{2, 9, true}, {13, 9, true}, {14, 8, true}, {21, 8, true}});
+    now = 5000;
+    EXPECT_EQ(game.playedMilliseconds(), 0) << "nothing chosen yet";
+    game.clickTile(99);  // a miss does not start it
+    now = 6000;
+    EXPECT_EQ(game.playedMilliseconds(), 0);
+    game.clickTile(2);
+    now = 9000;
+    EXPECT_EQ(game.playedMilliseconds(), 3000);
+    // Minimised, then a message box: held until both let go.
+    game.holdClock(GameClock::Hold::Minimised, true);
+    game.holdClock(GameClock::Hold::Dialog, true);
+    now = 20000;
+    game.holdClock(GameClock::Hold::Minimised, false);
+    now = 25000;
+    EXPECT_EQ(game.playedMilliseconds(), 3000);
+    game.holdClock(GameClock::Hold::Dialog, false);
+    now = 26000;
+    EXPECT_EQ(game.playedMilliseconds(), 4000);
+    // Paused: the board hidden, the clock still; a click takes the game up again, chooses nothing.
+    game.togglePause();
+    EXPECT_TRUE(view.paused);
+    now = 40000;
+    game.clickTile(13);
+    EXPECT_FALSE(view.paused);
+    ASSERT_TRUE(present(13)) << "the click only ended the pause";
+    EXPECT_EQ(game.playedMilliseconds(), 4000);
+    now = 41000;
+    game.clickTile(13);  // takes the pair
+    game.clickTile(14);
+    game.clickTile(21);  // the last pair: the clock stops
+    now = 90000;
+    EXPECT_EQ(game.playedMilliseconds(), 5000);
+    game.newGame();
+    EXPECT_EQ(game.playedMilliseconds(), 0) << "a new deal starts its own clock";
+}
+
+TEST_F(ClockAndRecord, NothingIsPlayedWhilePaused) {
+    keepOnly(kDragon, {{2, 9, true}, {13, 9, true}, {14, 8, true}, {21, 8, true}});
+    game.clickTile(2);
+    game.clickTile(13);
+    game.togglePause();
+    EXPECT_EQ(view.available, (Availability{.board = true, .pause = true}))
+        << "a click or Pause takes it up again, nothing else is offered";
+    game.undo();
+    game.hint();
+    game.shuffle();
+    game.moveCursor(CursorDirection::Left);
+    EXPECT_FALSE(present(2)) << "no undo while paused";
+    EXPECT_TRUE(view.framesShown.empty() || !view.frame) << "no hint while paused";
+    EXPECT_EQ(view.cursor, std::nullopt);
+    game.pressAtCursor();  // Space takes it up again
+    EXPECT_FALSE(game.paused());
+    EXPECT_TRUE(view.available.undo);
+}
+
+TEST_F(ClockAndRecord, AStuckOrWonGameCannotBePaused) {
+    keepOnly(kDragon, {{87, 5, true}, {15, 6, false}, {88, 6, true}, {16, 5, false}, {2, 7, true},
+                       {13, 7, true}});
+    game.clickTile(2);
+    game.clickTile(13);
+    ASSERT_TRUE(view.matchPanelVisible);
+    game.togglePause();
+    EXPECT_FALSE(game.paused());
+    keepOnly(kDragon, {{2, 9, true}, {13, 9, true}});
+    game.clickTile(2);
+    game.clickTile(13);
+    game.togglePause();
+    EXPECT_FALSE(game.paused()) << "the winning blink runs";
+}
+
+// A game goes into the record once, when it ends: won at its question, stuck or abandoned when it
+// is left for another deal, a restored game or the end of the program. A deal left without a
+// pair taken is not a game played.
+TEST_F(ClockAndRecord, EachGameIsRecordedOnceWhenItEnds) {
+    game.newGameIn(kPyramid);
+    game.newGame();
+    EXPECT_TRUE(view.records.empty()) << "no pair was taken";
+
+    keepOnly(kDragon, {{2, 9, true}, {13, 9, true}, {14, 8, true}, {21, 8, true}});
+    game.clickTile(2);
+    now += 61000;
+    game.clickTile(13);
+    game.chooseLayout(kRivers);
+    ASSERT_EQ(view.records.size(), 1u);
+    EXPECT_EQ(view.records[0].ending, FinishedGame::Ending::Abandoned);
+    EXPECT_EQ(view.records[0].layout, kDragon);
+    EXPECT_EQ(view.records[0].pairsTaken, 1);
+    EXPECT_EQ(view.records[0].playedMilliseconds, 61000);
+
+    // Won, with a hint, an undo and a remark from the record on the question.
+    game.playDeal(77);
+    keepOnly(kDragon, {{2, 9, true}, {13, 9, true}, {14, 8, true}, {21, 8, true}});
+    game.hint();
+    view.runTimer(game);
+    game.clickTile(2);
+    game.clickTile(13);
+    game.undo();
+    game.clickTile(2);
+    game.clickTile(13);
+    game.clickTile(14);
+    now += 125000;
+    game.clickTile(21);
+    view.remark = "a new best for Dragon";
+    view.answers = {false};
+    view.runTimer(game);
+    ASSERT_EQ(view.records.size(), 2u);
+    const FinishedGame& won = view.records[1];
+    EXPECT_EQ(won.ending, FinishedGame::Ending::Won);
+    EXPECT_EQ(won.pairsTaken, 3) << "the pair undone was taken twice";
+    EXPECT_EQ(std::tie(won.hints, won.undos, won.shuffles), std::tuple(1, 1, 0));
+    EXPECT_EQ(view.questions.back().second,
+              "Won in 2:05, a new best for Dragon.\nYou Won! Do you want to play again?");
+    game.leave();
+    EXPECT_EQ(view.records.size(), 2u) << "the won game is not recorded again on leaving";
+}
+
+TEST_F(ClockAndRecord, ANumberedDealNamesItselfOnTheWinQuestion) {
+    const Board two = BoardBuilder(rulesOf(kDragon)).keepOnly({{2, 9, true}, {13, 9, true}});
+    ASSERT_TRUE(game.restoreGame(kDragon, two, 4242));
+    game.clickTile(2);
+    now += 3000;
+    game.clickTile(13);
+    view.runTimer(game);
+    EXPECT_EQ(view.questions.back().second, "Deal 4242 won in 0:03.\nYou Won! Do you want to play again?");
+}
+
+TEST_F(ClockAndRecord, AStuckGameLeftIsRecordedStuckWithItsShuffles) {
+    keepOnly(kDragon, {{87, 5, true}, {15, 6, false}, {88, 6, true}, {16, 5, false}, {2, 7, true},
+                       {13, 7, true}});
+    game.clickTile(2);
+    game.clickTile(13);
+    ASSERT_TRUE(view.matchPanelVisible);
+    game.panelNewGame();
+    ASSERT_EQ(view.records.size(), 1u);
+    EXPECT_EQ(view.records[0].ending, FinishedGame::Ending::Stuck);
+
+    keepOnly(kDragon, {{2, 9, true}, {13, 9, true}, {14, 8, true}, {21, 8, true}});
+    game.clickTile(2);
+    game.clickTile(13);
+    game.shuffle();
+    game.leave();
+    ASSERT_EQ(view.records.size(), 2u);
+    EXPECT_EQ(view.records[1].ending, FinishedGame::Ending::Abandoned);
+    EXPECT_EQ(view.records[1].shuffles, 1);
+}
+
+TEST(PlayedTime, MinutesAndSecondsThenHours) {
+    EXPECT_EQ(playedTimeText(0), "0:00");
+    EXPECT_EQ(playedTimeText(59999), "0:59");
+    EXPECT_EQ(playedTimeText(61000), "1:01");
+    EXPECT_EQ(playedTimeText(3599000), "59:59");
+    EXPECT_EQ(playedTimeText(3727000), "1:02:07");
+}
+
+}  // namespace
+}  // namespace varnel::testing

@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+
+#include "tests/record/RecordTestSupport.h"
+
+namespace varnel {
+namespace {
+
+using namespace testing;
+
+class Record : public ::testing::Test {
+  protected:
+    QTemporaryDir dir;
+    // The player's data folder, made by the record when it first opens.
+    QString folder = dir.filePath(QStringLiteral("data/Varnel Solitaire"));
+    QString file = folder + QStringLiteral("/record.sqlite");
+};
+
+TEST_F(Record, KeepsEveryGameWholeAndInOrder) {
+    const std::vector<PlayedGame> games = sampleGames();
+    GameRecord record;
+    // Games that end before the record opens are written when it does.
+    record.add(games[0]);
+    record.open(folder);
+    EXPECT_TRUE(record.isKept());
+    EXPECT_TRUE(record.notice().isEmpty());
+    for (std::size_t i = 1; i < games.size(); ++i) EXPECT_TRUE(record.add(games[i]));
+    // Nothing of a deal left without a pair, nor of a layout the game does not have.
+    PlayedGame looked = games[0], strange = games[0];
+    looked.pairsTaken = 0;
+    strange.layout = 3;
+    EXPECT_FALSE(record.add(looked));
+    EXPECT_FALSE(record.add(strange));
+
+    EXPECT_EQ(record.games(), games);
+    EXPECT_EQ(gamesIn(folder), games);
+    EXPECT_EQ(record.games(1), (std::vector<PlayedGame>{games[1], games[4], games[7]}));
+}
+
+TEST_F(Record, ResetForgetsOneLayoutThenAll) {
+    writeRecord(folder, sampleGames());
+    GameRecord record;
+    record.open(folder);
+    record.reset(2);
+    EXPECT_TRUE(record.games(2).empty());
+    EXPECT_EQ(record.games().size(), 6u);
+    EXPECT_EQ(gamesIn(folder), record.games());
+    record.resetAll();
+    EXPECT_TRUE(record.games().empty());
+    EXPECT_TRUE(gamesIn(folder).empty());
+}
+
+TEST_F(Record, TwoCopiesOfTheGameSeeEachOthersGames) {
+    GameRecord first, second;
+    first.open(folder);
+    second.open(folder);
+    first.add(sampleGame(0, 100));
+    second.add(sampleGame(1, 200));
+    first.add(sampleGame(2, 300));
+    const std::vector<PlayedGame> all = {sampleGame(0, 100), sampleGame(1, 200),
+                                         sampleGame(2, 300)};
+    EXPECT_EQ(first.games(), all);
+    EXPECT_EQ(second.games(), all);
+}
+
+TEST_F(Record, MigratesTheFirstVersionKeepingEveryGame) {
+    // The first record the game wrote: no settings were kept with a game then.
+    QDir().mkpath(folder);
+    OtherConnection(file).run(
+        {"PRAGMA application_id = 1448234572",
+         "CREATE TABLE games (id INTEGER PRIMARY KEY,"
+         " layout INTEGER NOT NULL CHECK (layout BETWEEN 0 AND 2),"
+         " deal INTEGER CHECK (deal BETWEEN 0 AND 4294967295), started_utc INTEGER NOT NULL,"
+         " seconds INTEGER NOT NULL CHECK (seconds >= 0),"
+         " pairs_taken INTEGER NOT NULL CHECK (pairs_taken >= 1),"
+         " ending TEXT NOT NULL CHECK (ending IN ('won', 'stuck', 'abandoned')),"
+         " hints INTEGER NOT NULL CHECK (hints >= 0), undos INTEGER NOT NULL CHECK (undos >= 0),"
+         " shuffles INTEGER NOT NULL CHECK (shuffles >= 0))",
+         "CREATE INDEX games_by_layout ON games (layout, id)",
+         "INSERT INTO games VALUES (1, 0, 17, 1600000000, 250, 72, 'won', 0, 0, 0)",
+         "INSERT INTO games VALUES (2, 1, NULL, 1600000400, 90, 5, 'abandoned', 2, 1, 0)",
+         "INSERT INTO games VALUES (3, 2, 4294967295, 1600000900, 4000, 31, 'stuck', 0, 0, 3)",
+         "PRAGMA user_version = 1"});
+    std::vector<PlayedGame> expected = {
+        {0, 17, 1600000000, 250, 72, GameEnding::Won},
+        {1, std::nullopt, 1600000400, 90, 5, GameEnding::Abandoned, 2, 1},
+        {2, 4294967295u, 1600000900, 4000, 31, GameEnding::Stuck, 0, 0, 3}};
+
+    // Where it may not be written, it is read as it is and left alone.
+    QFile::setPermissions(file, QFile::ReadOwner);
+    const QByteArray before = bytesOf(file);
+    GameRecord readOnly;
+    readOnly.open(folder);
+    EXPECT_EQ(readOnly.games(), expected);
+    EXPECT_EQ(bytesOf(file), before);
+
+    QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+    GameRecord record;
+    record.open(folder);
+    EXPECT_TRUE(record.notice().isEmpty()) << record.notice().toStdString();
+    EXPECT_EQ(record.games(), expected);
+    EXPECT_EQ(OtherConnection(file).run({"PRAGMA user_version"}).toInt(), 2);
+    // The settings of the games played since are kept.
+    expected.push_back({1, 5, 1700000000, 77, 9, GameEnding::Won, 0, 0, 0, true, true});
+    record.add(expected.back());
+    EXPECT_EQ(gamesIn(folder), expected);
+}
+
+TEST_F(Record, AFileLockedInTheMiddleOfARunSetsTheRecordAsideAtOnce) {
+    writeRecord(folder, {sampleGame(0, 100)});
+    GameRecord record;
+    record.open(folder);
+    {
+        OtherConnection other(file);
+        other.run({"BEGIN EXCLUSIVE"});
+        QElapsedTimer clock;
+        clock.start();
+        EXPECT_TRUE(record.add(sampleGame(1, 200)));
+        // A short wait for another copy of the game writing its row, never the driver's 5 s.
+        EXPECT_LT(clock.elapsed(), 2000);
+        other.run({"ROLLBACK"});
+    }
+    EXPECT_FALSE(record.isKept());
+    EXPECT_TRUE(
+        record.notice().startsWith("The record of games could not be written: it is locked"))
+        << record.notice().toStdString();
+    record.add(sampleGame(2, 300));
+    EXPECT_EQ(record.games().size(), 3u);
+    EXPECT_EQ(gamesIn(folder), std::vector<PlayedGame>{sampleGame(0, 100)});
+}
+
+}  // namespace
+}  // namespace varnel

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <cstdint>
+#include <random>
+#include <set>
+#include <vector>
+
+#include "board/Deal.h"
+#include "play/Game.h"
+#include "play/LayoutTable.h"
+#include "play/PairSearch.h"
+#include "solver/Solver.h"
+
+namespace varnel::testing {
+
+inline const Layout& rulesOf(int16_t layout) { return findLayout(layout)->rules; }
+
+inline Board freshDeal(int16_t layout, uint32_t number) {
+    Board board = dealFaces(rulesOf(layout).tileCount(), number);
+    rulesOf(layout).markStartFree(board);
+    return board;
+}
+
+// Takes a pair as the game does.
+inline void takePair(Board& board, const Layout& layout, int16_t a, int16_t b) {
+    board.remove(a);
+    board.remove(b);
+    layout.updateFree(board, a);
+    layout.updateFree(board, b);
+}
+
+inline std::vector<TilePair> pairsNow(const Board& board, const Layout& layout) {
+    std::vector<TilePair> pairs;
+    for (int16_t a = 0; a < board.tileCount(); ++a)
+        for (int16_t b = static_cast<int16_t>(a + 1); b < board.tileCount(); ++b)
+            if (isRemovablePair(board, layout, a, b)) pairs.emplace_back(a, b);
+    return pairs;
+}
+
+// Whether the moves, each checked by the game's own pair test, clear the board.
+inline bool replayClears(Board board, const Layout& layout, const std::vector<TilePair>& moves) {
+    for (const auto& [a, b] : moves) {
+        if (!isRemovablePair(board, layout, a, b)) return false;
+        takePair(board, layout, a, b);
+    }
+    return board.tilesLeft() == 0;
+}
+
+// Every order of every pair, remembering the positions (tiles and free flags alike) already
+// found lost: the plain answer for boards of a few faces.
+class ExhaustiveSearch {
+  public:
+    explicit ExhaustiveSearch(const Layout& layout) : layout_(layout) {}
+    bool winnable(const Board& board) {
+        if (board.tilesLeft() == 0) return true;
+        std::vector<int8_t> key;
+        for (const Tile& t : board.tiles()) key.push_back(static_cast<int8_t>(t.present() ? t.free : 2));
+        if (lost_.contains(key)) return false;
+        for (const auto& [a, b] : pairsNow(board, layout_)) {
+            Board next = board;
+            takePair(next, layout_, a, b);
+            if (winnable(next)) return true;
+        }
+        lost_.insert(key);
+        return false;
+    }
+
+  private:
+    const Layout& layout_;
+    std::set<std::vector<int8_t>> lost_;
+};
+
+// Plays random pairs from the board until `tilesLeft` or fewer are left, or nothing goes.
+inline Board playRandomly(Board board, const Layout& layout, std::mt19937& random, int tilesLeft) {
+    while (board.tilesLeft() > tilesLeft) {
+        const auto pairs = pairsNow(board, layout);
+        if (pairs.empty()) break;
+        const auto& [a, b] = pairs[random() % pairs.size()];
+        takePair(board, layout, a, b);
+    }
+    return board;
+}
+
+}  // namespace varnel::testing

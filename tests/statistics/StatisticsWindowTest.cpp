@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "record/GameRecord.h"
+#include "app/statistics/LayoutStatistics.h"
+#include "tests/support/ModalAnswerer.h"
+#include "app/statistics/StatisticsWindow.h"
+#include "app/statistics/TimesChart.h"
+
+namespace varnel {
+namespace {
+
+using testing::ModalAnswerer;
+
+constexpr int kDragon = 0, kRivers = 1, kPyramid = 2;
+constexpr GameEnding W = GameEnding::Won;
+
+PlayedGame played(int layout, GameEnding ending, int seconds, std::optional<std::uint32_t> deal,
+                  int hints = 0) {
+    // Started on 1 June 2024, at noon UTC so that the date is that day the world over.
+    return {layout, deal, 1'717'243'200 + seconds, seconds, 20, ending, hints};
+}
+
+// Every label shows its whole text.
+void expectWhole(const QLabel* label) {
+    const int width = label->width();
+    EXPECT_GE(width,
+              label->wordWrap() ? label->minimumSizeHint().width() : label->sizeHint().width())
+        << label->text().toStdString();
+    if (label->wordWrap()) {
+        EXPECT_GE(label->height(), label->heightForWidth(width)) << label->text().toStdString();
+    }
+}
+
+// How many pixels of the picture are close to the colour.
+int pixelsOf(const QImage& picture, QColor colour) {
+    int count = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+            const QColor pixel = picture.pixelColor(x, y);
+            count += std::abs(pixel.red() - colour.red()) +
+                         std::abs(pixel.green() - colour.green()) +
+                         std::abs(pixel.blue() - colour.blue()) <
+                     30;
+        }
+    return count;
+}
+
+class StatisticsWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        for (const PlayedGame& game :
+             {played(kDragon, W, 300, 11), played(kDragon, GameEnding::Stuck, 200, 15),
+              played(kDragon, W, 240, 12, 1),  // with a hint: no best time
+              played(kDragon, W, 180, 13), played(kDragon, W, 3725, std::nullopt),
+              played(kDragon, GameEnding::Abandoned, 50, 14), played(kRivers, W, 100, 7)})
+            record.add(game);
+        record.open(dir.path());
+        main.show();
+        window = new StatisticsWindow(record, &main);
+    }
+
+    QTemporaryDir dir;
+    GameRecord record;
+    QMainWindow main;
+    StatisticsWindow* window;  // deleted with the main window
+};
+
+TEST_F(StatisticsWindowTest, ShowsEachLayoutsFigures) {
+    window->present(kDragon);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    EXPECT_EQ(window->windowTitle(), "Statistics");
+    EXPECT_FALSE(window->isModal());
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_FALSE(window->findChild<QLabel*>("RecordNotice")->isVisible());
+    const QRect screen = main.screen()->availableGeometry();
+    EXPECT_LE((window->frameGeometry().center() - screen.center()).manhattanLength(), 2);
+
+    const LayoutStatistics* dragon = window->page(kDragon);
+    const std::vector<std::pair<const char*, const char*>> figures = {
+        {"Games played", "6"},
+        {"Games won", "4"},
+        {"Win rate", "67%"},
+        {"Current winning streak", "0"},
+        {"Longest winning streak", "3"},
+        {"Best time", "3:00"},
+        {"Median time", "5:00"}};  // of 3:00, 5:00 and 1:02:05
+    for (const auto& [caption, value] : figures)
+        EXPECT_EQ(dragon->figure(caption), value) << caption;
+    for (const QLabel* label : window->findChildren<QLabel*>())
+        if (label->isVisible()) expectWhole(label);
+
+    const QTreeWidget* best = dragon->bestTimesList();
+    ASSERT_EQ(best->topLevelItemCount(), 3);
+    const QStringList rows[] = {{"3:00", "13", "2024-06-01"},
+                                {"5:00", "11", "2024-06-01"},
+                                {"1:02:05", "\u2014", "2024-06-01"}};
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 3; ++column)
+            EXPECT_EQ(best->topLevelItem(row)->text(column), rows[row][column]);
+
+    // Beside the same chart drawn as if every game had been won, or lost, where the legend
+    // alone shows the other mark, the wins and the losses are marked.
+    const TimesChart* chart = dragon->chart();
+    ASSERT_EQ(chart->times().size(), 6u);
+    auto drawn = [chart](std::optional<bool> allWon) {
+        TimesChart copy;
+        copy.resize(chart->size());
+        std::vector<TimePoint> times = chart->times();
+        for (TimePoint& point : times) point.won = allWon.value_or(point.won);
+        copy.setTimes(times);
+        return copy.grab().toImage();
+    };
+    const QImage picture = drawn(std::nullopt);
+    EXPECT_GT(pixelsOf(picture, TimesChart::wonColour()),
+              pixelsOf(drawn(false), TimesChart::wonColour()) + 20);
+    EXPECT_GT(pixelsOf(picture, TimesChart::lostColour()),
+              pixelsOf(drawn(true), TimesChart::lostColour()) + 20);
+
+    EXPECT_EQ(window->page(kRivers)->figure("Win rate"), "100%");
+    EXPECT_EQ(window->page(kPyramid)->figure("Win rate"), "\u2014");
+    EXPECT_EQ(window->page(kPyramid)->figure("Best time"), "\u2014");
+}
+
+TEST_F(StatisticsWindowTest, FollowsTheRecordWhileOpen) {
+    window->present(kRivers);
+    EXPECT_EQ(window->findChild<QTabWidget*>()->currentIndex(), kRivers);
+    record.add(played(kRivers, W, 90, 8));
+    EXPECT_EQ(window->page(kRivers)->figure("Current winning streak"), "2");
+    EXPECT_EQ(window->page(kRivers)->figure("Best time"), "1:30");
+}
+
+TEST_F(StatisticsWindowTest, ResetAsksFirstThenForgets) {
+    window->present(kDragon);
+    auto* resetDragon = window->findChild<QPushButton*>("ResetLayout");
+    auto* resetAll = window->findChild<QPushButton*>("ResetAll");
+    EXPECT_EQ(resetDragon->text(), "&Reset Dragon...");
+    auto answer = [](QPushButton* reset, QMessageBox::StandardButton answer) {
+        ModalAnswerer answerer({answer});
+        reset->click();
+        EXPECT_EQ(answerer.seen.size(), 1u);
+        return answerer.seen.empty() ? ModalAnswerer::Seen{} : answerer.seen[0];
+    };
+
+    const ModalAnswerer::Seen question = answer(resetDragon, QMessageBox::No);
+    EXPECT_EQ(question.caption, "Statistics");
+    EXPECT_EQ(question.text, "Forget all 6 Dragon games in the record? This cannot be undone.");
+    EXPECT_EQ(question.icon, QMessageBox::Question);
+    EXPECT_EQ(question.buttons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_TRUE(question.wholeText);
+    EXPECT_EQ(record.games(kDragon).size(), 6u);
+
+    answer(resetDragon, QMessageBox::Yes);
+    EXPECT_TRUE(record.games(kDragon).empty());
+    EXPECT_EQ(window->page(kDragon)->figure("Games played"), "0");
+    EXPECT_EQ(window->page(kRivers)->figure("Games played"), "1");
+    EXPECT_FALSE(resetDragon->isEnabled());
+
+    EXPECT_EQ(answer(resetAll, QMessageBox::Yes).text,
+              "Forget the one game in the record? This cannot be undone.");
+    EXPECT_EQ(window->page(kRivers)->figure("Games played"), "0");
+    EXPECT_FALSE(resetAll->isEnabled());
+    GameRecord again;  // nothing is left in the file either
+    again.open(dir.path());
+    EXPECT_TRUE(again.games().empty());
+}
+
+TEST_F(StatisticsWindowTest, DoubleClickOnABestTimeAsksForItsDeal) {
+    window->present(kDragon);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    QSignalSpy asked(window, &StatisticsWindow::playDealRequested);
+    QTreeWidget* best = window->page(kDragon)->bestTimesList();
+    auto doubleClick = [best](int row) {
+        // A double-click comes after the press and release of a first click.
+        const QPoint place = best->visualItemRect(best->topLevelItem(row)).center();
+        QTest::mouseClick(best->viewport(), Qt::LeftButton, {}, place);
+        QTest::mouseDClick(best->viewport(), Qt::LeftButton, {}, place);
+    };
+
+    doubleClick(1);
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_EQ(asked[0][0].toInt(), kDragon);
+    EXPECT_EQ(asked[0][1].value<quint32>(), 11u);
+    doubleClick(2);  // a deal without a number cannot be played again
+    EXPECT_EQ(asked.size(), 1);
+    best->setCurrentItem(best->topLevelItem(0));
+    QTest::keyClick(best, Qt::Key_Return);
+    ASSERT_EQ(asked.size(), 2);
+    EXPECT_EQ(asked[1][1].value<quint32>(), 13u);
+}
+
+TEST(StatisticsWindowNotice, TellsWhyTheRecordWasSetAside) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir("record.sqlite"));
+    GameRecord record;
+    record.open(dir.path());
+    record.add(played(kPyramid, W, 400, 3));
+    QMainWindow main;
+    main.show();
+    auto* window = new StatisticsWindow(record, &main);
+    window->present(kPyramid);
+    const QLabel* notice = window->findChild<QLabel*>("RecordNotice");
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_TRUE(notice->text().startsWith("The record of games could not be read: "));
+    EXPECT_TRUE(notice->text().contains("is a folder, not a file"));
+    expectWhole(notice);
+    EXPECT_EQ(window->page(kPyramid)->figure("Games won"), "1");
+}
+
+}  // namespace
+}  // namespace varnel
