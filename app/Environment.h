@@ -23,6 +23,7 @@ struct Environment {
     double timerScale = 1.0;            // tests shorten the hint and the winning blink
     MusicDevice::Output musicOutput = MusicDevice::Output::AudioDevice;
     Game::SeedSource seedSource;        // empty: new deals and shuffles draw on the clock
+    Game::TimeSource timeSource;        // empty: the game's clock reads the steady clock
 };
 
 // The environment of the real program: the executable's folder, the player's data and cache

@@ -52,7 +52,8 @@ MainWindow::MainWindow(Environment environment, QWidget* parent)
           this, *board_, *menus_, music_, settings_, *record_, play_,
           [this] { return tileSets_.current(); }, environment_.beep, [this] { exit(); },
           environment_.timerScale})),
-      game_(*view_, environment_.seedSource ? environment_.seedSource : Game::SeedSource(Random::clockSeed)),
+      game_(*view_, environment_.seedSource ? environment_.seedSource : Game::SeedSource(Random::clockSeed),
+            environment_.timeSource ? environment_.timeSource : Game::TimeSource(Game::steadyMilliseconds)),
       tileSets_(*board_, *menus_, settings_, game_, [this] { view_->redraw(); }, environment_.beep, this),
       savedGame_(environment_, game_, this) {
     view_->show(game_);

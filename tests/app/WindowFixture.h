@@ -81,6 +81,7 @@ class WindowTest : public ::testing::Test {
         environment.timerScale = 0.01;
         environment.musicOutput = MusicDevice::Output::Manual;
         environment.seedSource = [n = 1u]() mutable { return n++; };
+        environment.timeSource = [this] { return now; };
         window.reset();  // one window at a time, as the program has
         window = std::make_unique<MainWindow>(environment);
         // As the program starts: maximized, on the test's screen.
@@ -135,6 +136,7 @@ class WindowTest : public ::testing::Test {
         return board;
     }
 
+    int64_t now = 0;  // the game's clock, in milliseconds: time passes when a test says so
     QTemporaryDir appDir;
     QString appPath;  // the program's folder: appDir unless the test picks another
     QTemporaryDir dataDir;

@@ -1,0 +1,83 @@
+#include <QLabel>
+#include <QTabWidget>
+
+#include "app/statistics/LayoutStatistics.h"
+#include "app/statistics/StatisticsWindow.h"
+#include "tests/app/WindowFixture.h"
+
+// The record of games as the player meets it: games won and abandoned in the window show in
+// Statistics; the clock under the count stands still while the window is minimised or a box is
+// open; the new choices are kept beside the classic four.
+namespace varnel::testing {
+namespace {
+
+using RecordAndClock = WindowTest;
+
+TEST_F(RecordAndClock, AWonAndAnAbandonedGameShowInStatistics) {
+    MainWindow& w = open();
+    ModalAnswerer answerer({QMessageBox::Yes});
+    // Two pairs of Dragon left: 2 and 13 share a face, 14 and 21 another, all four free.
+    ASSERT_TRUE(game().takeUpPosition(kDragon, leaving({{2, 9}, {13, 9}, {14, 8}, {21, 8}})));
+    for (const int16_t tile : {2, 13, 14}) clickTile(tile);
+    now += 95000;
+    clickTile(21);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !answerer.seen.empty(); }, 2000));
+    EXPECT_EQ(answerer.seen[0].text,
+              "Won in 1:35, a new best for Dragon.\nYou Won! Do you want to play again?")
+        << "the first win of a layout is its best so far";
+    takePair();  // in the new deal, then left for another
+    choose(w, "&Game", "&New Game");
+
+    choose(w, "&Game", "S&tatistics...");
+    const auto* statistics = w.findChild<StatisticsWindow*>();
+    ASSERT_TRUE(statistics && statistics->isVisible());
+    const LayoutStatistics* dragon = statistics->page(kDragon);
+    EXPECT_EQ(dragon->figure("Games played"), "2");
+    EXPECT_EQ(dragon->figure("Games won"), "1");
+    EXPECT_EQ(dragon->figure("Best time"), "1:35");
+    EXPECT_EQ(statistics->findChild<QLabel*>("DealInPlay")->text(),
+              QStringLiteral("The game in play: Dragon, deal %1").arg(*game().dealNumber()));
+}
+
+TEST_F(RecordAndClock, TheClockStandsStillWhileMinimisedOrBehindABox) {
+    MainWindow& w = open();
+    choose(w, "C&ustomize", "Show &Time");
+    QLabel* time = label("timePlayed");
+    ASSERT_TRUE(time->isVisible());
+    clickTile(freePair().first);  // the first tile chosen starts the clock
+    now += 5000;
+    QTest::qWait(300);
+    EXPECT_EQ(time->text(), " 0:05");
+    w.showMinimized();
+    now += 60000;
+    w.showMaximized();
+    now += 1000;
+    onNextModal<QDialog>([this](QDialog* about) {
+        now += 30000;
+        about->reject();
+    });
+    choose(w, "&Help", "&About Varnel...");
+    QTest::qWait(300);
+    EXPECT_EQ(time->text(), " 0:06");
+    EXPECT_EQ(label("timePlayed")->pos().y(), label("tilesLeft")->pos().y() + 20)
+        << "just under the count";
+}
+
+// The four classic keys keep their exact text forms; the new choices are keys of their own
+// beside them, off unless the player turned them on, and a value that is not one reads as off.
+TEST_F(RecordAndClock, NewChoicesAreKeptBesideTheClassicKeys) {
+    storeSetting("ShowTime", "yes");
+    MainWindow& w = open();
+    EXPECT_FALSE(label("timePlayed")->isVisible());
+    EXPECT_FALSE(storedSetting("ShowTime").isValid() && storedSetting("ShowTime") != "yes")
+        << "nothing is written at start-up";
+    choose(w, "C&ustomize", "Show &Time");
+    EXPECT_EQ(storedSetting("ShowTime").toString(), "-1");
+    choose(w, "C&ustomize", "Show &Time");
+    EXPECT_EQ(storedSetting("ShowTime").toString(), " 0");
+    choose(w, "&Layouts", "&Pyramid Layout");
+    EXPECT_EQ(storedSetting("Layout").toString(), " 2");
+}
+
+}  // namespace
+}  // namespace varnel::testing
