@@ -29,7 +29,9 @@ GameMenus::GameMenus(QMainWindow* window) : QObject(window) {
     // The catalogue of the classic game opens the help, as Contents does.
     add(game, QStringLiteral("Software &Catalog"), &GameMenus::helpContents);
     game->addSeparator();
-    add(game, QStringLiteral("E&xit\tAlt+F4"), &GameMenus::exit);
+    // The menu shows Alt+F4 beside Exit as its key. A window manager keeps that key for closing
+    // the window, which ends the game as Exit does; without one the entry takes it itself.
+    add(game, QStringLiteral("E&xit"), &GameMenus::exit)->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
 
     QMenu* customize = bar->addMenu(QStringLiteral("C&ustomize"));
     sound_ = add(customize, QStringLiteral("&Sound On"), &GameMenus::sound);
@@ -96,6 +98,12 @@ void GameMenus::checkLayout(int layout) {
 void GameMenus::checkTileSet(int tileSet) {
     for (std::size_t i = 0; i < tileSets_.size(); ++i)
         tileSets_[i]->setChecked(static_cast<int>(i) == tileSet);
+}
+
+int GameMenus::checkedTileSet() const {
+    for (std::size_t i = 0; i < tileSets_.size(); ++i)
+        if (tileSets_[i]->isChecked()) return static_cast<int>(i);
+    return -1;
 }
 
 void GameMenus::setSoundCaption(const QString& caption) { sound_->setText(caption); }

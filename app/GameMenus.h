@@ -24,6 +24,8 @@ class GameMenus : public QObject {
     void checkLayout(int layout);
     // No entry is checked for -1: a picture of the player's own, which no entry names.
     void checkTileSet(int tileSet);
+    // The set whose entry is checked; -1 for a picture of the player's own.
+    int checkedTileSet() const;
     void setSoundCaption(const QString& caption);
     void checkPause(bool paused);
     void checkShowTime(bool shown);

@@ -100,7 +100,7 @@ void MainWindow::connectCommands() {
     connect(&m, &GameMenus::hint, this, [this] { game_.hint(); });
     connect(&m, &GameMenus::about, this, [this] { showAbout(); });
     connect(&m, &GameMenus::helpContents, this,
-            [this] { showHelpContents(appPath_ + QStringLiteral("help/index.html")); });
+            [this] { showHelpContents(appPath_ + QStringLiteral("help/index.html"), this); });
 
     BoardArea& b = *board_;
     connect(&b, &BoardArea::clicked, this,

@@ -40,11 +40,20 @@ WindowView::~WindowView() {
     if (busy_) QApplication::restoreOverrideCursor();
 }
 
-void WindowView::show(Game& game) { game_ = &game; }
+void WindowView::show(Game& game) {
+    game_ = &game;
+    narrator_ = std::make_unique<BoardNarrator>(game, parts_.board, parts_.menus);
+}
+
+void WindowView::narrate() {
+    if (narrator_) narrator_->update();
+}
 
 void WindowView::redraw() {
     // Drawing never changes what may be clicked: that is the game's to say.
-    if (game_) parts_.board.redraw(game_->board(), parts_.tileSet());
+    if (!game_) return;
+    parts_.board.redraw(game_->board(), parts_.tileSet());
+    narrate();
 }
 
 void WindowView::showAvailability(const Availability& available) {
@@ -69,19 +78,35 @@ void WindowView::setBusy(bool busy) {
 void WindowView::showTilesLeft(int16_t tilesLeft) {
     parts_.board.setTilesLeft(tilesLeft);
     if (parts_.play.showTime) showTime();
+    narrate();
 }
 
 void WindowView::setTilesLeftCaptionVisible(bool visible) { parts_.board.setCaptionVisible(visible); }
 
-void WindowView::showSelectionFrame(int16_t tile) { parts_.board.showSelectionFrame(tile); }
+void WindowView::showSelectionFrame(int16_t tile) {
+    parts_.board.showSelectionFrame(tile);
+    narrate();
+}
 
-void WindowView::showHintFrame(int16_t tile) { parts_.board.showHintFrame(tile); }
+void WindowView::showHintFrame(int16_t tile) {
+    parts_.board.showHintFrame(tile);
+    if (narrator_) narrator_->hintShown(tile);
+}
 
-void WindowView::hideFrame() { parts_.board.hideFrame(); }
+void WindowView::hideFrame() {
+    parts_.board.hideFrame();
+    narrate();
+}
 
-void WindowView::showCursor(int16_t tile) { parts_.board.showCursor(tile); }
+void WindowView::showCursor(int16_t tile) {
+    parts_.board.showCursor(tile);
+    narrate();
+}
 
-void WindowView::hideCursor() { parts_.board.hideCursor(); }
+void WindowView::hideCursor() {
+    parts_.board.hideCursor();
+    narrate();
+}
 
 void WindowView::refuseClick() {
     // The beep is part of the sound: with the music off a refused click is silent.
@@ -105,7 +130,10 @@ bool WindowView::askYesNo(const std::string& caption, const std::string& text) {
                           QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
-void WindowView::setMatchPanelVisible(bool visible) { parts_.board.setMatchPanelVisible(visible); }
+void WindowView::setMatchPanelVisible(bool visible) {
+    parts_.board.setMatchPanelVisible(visible);
+    narrate();
+}
 
 void WindowView::showPaused(bool paused) {
     parts_.menus.checkPause(paused);

@@ -3,7 +3,9 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
+#include "app/BoardNarrator.h"
 #include "app/GameMenus.h"
 #include "app/MusicPlayer.h"
 #include "app/PlaySettings.h"
@@ -16,8 +18,8 @@
 namespace varnel {
 
 // What the game asks of the main window, carried out on its pieces: the board area draws, the
-// menus show what may be chosen, message boxes ask, the settings remember, and a timer calls
-// the game back for its timed steps.
+// menus show what may be chosen, message boxes ask, the settings remember, a timer calls the
+// game back for its timed steps, and the board's description tells screen readers.
 class WindowView : public GameView {
   public:
     struct Parts {
@@ -65,10 +67,14 @@ class WindowView : public GameView {
     void exitProgram() override;
 
   private:
+    // What the board shows has changed: the words for screen readers follow.
+    void narrate();
+
     Parts parts_;
     Game* game_ = nullptr;
     void showTime();
 
+    std::unique_ptr<BoardNarrator> narrator_;
     QTimer timer_;  // the next step of a hint or of the winning blink
     QTimer clockTick_;
     bool busy_ = false;

@@ -1,9 +1,11 @@
 #include "display/BoardArea.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <algorithm>
 
 #include "board/Rounding.h"
+#include "display/BoardAccessible.h"
 #include "display/ColorDialog.h"
 
 namespace varnel {
@@ -43,7 +45,10 @@ BoardArea::BoardArea(QWidget* form, float pixelRatio, SheetCache sheetCache)
     frame_->setObjectName(QStringLiteral("selectionFrame"));
     cursor_->setObjectName(QStringLiteral("keyboardCursor"));
     panel_->setObjectName(QStringLiteral("matchPanel"));
-    board_->setFocusPolicy(Qt::ClickFocus);  // its keys go on to the window
+    // The board takes the keyboard when the window opens, so that a screen reader follows it
+    // while the player plays by keys; the keys themselves go on to the window.
+    board_->setFocusPolicy(Qt::StrongFocus);
+    showOnlyShownChildren(form_);
     time_->hide();
     pausedNote_->setObjectName(QStringLiteral("pausedNote"));
     pausedNote_->setAlignment(Qt::AlignCenter);
@@ -188,6 +193,9 @@ void BoardArea::setMatchPanelVisible(bool visible) {
     const bool hadFocus = panel_->isAncestorOf(QApplication::focusWidget());
     panel_->setVisible(visible);
     if (visible) panel_->raise();
+    // The panel comes into the screen reader's tree, or leaves it.
+    QAccessibleEvent reordered(form_, QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&reordered);
     // Keys pressed after a panel button go to the board again.
     if (!visible && hadFocus) board_->setFocus();
 }

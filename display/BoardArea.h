@@ -63,6 +63,10 @@ class BoardArea : public QObject {
     // While the board is rebuilt, or a hint or the winning blink waits, clicks are ignored.
     void setAcceptsClicks(bool accepts) { board_->setAcceptsClicks(accepts); }
 
+    // The state of play in words for screen readers, and the one announcement of a move.
+    void describe(const QString& description) { board_->setDescription(description); }
+    void announceDescription(bool evenIfSame = false) { board_->announceDescription(evenIfSame); }
+
     QWidget* boardWidget() const { return board_; }
     // The board as it is painted on screen, in device pixels.
     QImage picture() const { return board_->picture(); }

@@ -1,9 +1,11 @@
 #include "display/BoardWidget.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 
+#include "display/BoardAccessible.h"
 #include "display/RasterOps.h"
 
 namespace varnel {
@@ -16,7 +18,17 @@ constexpr int kBandRows = 64;
 }  // namespace
 
 BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent), board_(&kNoBoard) {
+    installBoardAccessibility();
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleName(QStringLiteral("Board"));
+}
+
+void BoardWidget::announceDescription(bool evenIfSame) {
+    if (description_ == announced_ && !evenIfSame) return;
+    announced_ = description_;
+    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+    emit descriptionAnnounced(description_);
 }
 
 void BoardWidget::showPicture(const BoardPicture& board, float pixelRatio) {

@@ -29,9 +29,19 @@ public:
     void setAcceptsClicks(bool accepts) { acceptsClicks_ = accepts; }
     bool acceptsClicks() const { return acceptsClicks_; }
 
+    // What screen readers say of the board besides its name: the state of play in words. Setting
+    // it tells nobody; announceDescription() then tells screen readers once, if it has changed
+    // since the last announcement (or even if not, for news that happens to read the same), so
+    // that the several steps of one move make one announcement.
+    void setDescription(const QString& description) { description_ = description; }
+    const QString& description() const { return description_; }
+    void announceDescription(bool evenIfSame = false);
+
 signals:
     // Any mouse button released over the board, at this place in the board's pixels.
     void clicked(float x, float y);
+    // Screen readers were told of the description.
+    void descriptionAnnounced(const QString& description);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -44,6 +54,8 @@ private:
     const BoardPicture* board_;
     float pixelRatio_ = 1;
     bool acceptsClicks_ = true;
+    QString description_;
+    QString announced_;
 };
 
 }  // namespace varnel

@@ -2,6 +2,8 @@
 
 #include <QColorDialog>
 
+#include "display/DialogWindow.h"
+
 namespace varnel {
 
 QColor colourFromSetting(int32_t colour) {
@@ -24,10 +26,13 @@ int32_t chooseColour(QWidget* owner, int32_t initialColour) {
             QColorDialog::setCustomColor(i, Qt::black);
         return colours;
     }();
-    dialog->setParent(owner, Qt::Dialog);  // centred over the window, and modal to it
+    // A fixed-size child of the game window, modal to it, centred on its screen.
+    makeGameDialog(dialog, owner);
     dialog->setCurrentColor(colourFromSetting(initialColour));
+    dialog->adjustSize();
+    dialog->setFixedSize(dialog->size());
     const int answer = dialog->exec();
-    dialog->setParent(nullptr, Qt::Dialog);  // outlives the window that borrowed it
+    makeGameDialog(dialog, nullptr);  // outlives the window that borrowed it
     if (answer != QDialog::Accepted) return -1;
     const QColor chosen = dialog->selectedColor();
     if (!chosen.isValid()) return -1;

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <QScreen>
 
+#include "display/DialogWindow.h"
+
 namespace varnel {
 namespace {
 
@@ -19,9 +21,7 @@ public:
           answerOnly_(buttons.testFlag(Yes) && buttons.testFlag(No) && !buttons.testFlag(Cancel)) {
         setTextFormat(Qt::PlainText);
         // A question's title bar offers no close button.
-        if (answerOnly_)
-            setWindowFlags((windowFlags() | Qt::CustomizeWindowHint) &
-                           ~(Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint));
+        makeGameDialog(this, parent, answerOnly_ ? CloseButton::Hidden : CloseButton::Shown);
     }
 
 protected:
@@ -29,6 +29,7 @@ protected:
         QMessageBox::showEvent(event);  // sizes the box, wrapping beyond half the screen
         keepShortTextOnOneLine();
         widenForCaption();
+        centreOnGameScreen(this, frameGeometry().size(), parentWidget());
     }
 
     void keyPressEvent(QKeyEvent* event) override {
@@ -60,7 +61,6 @@ private:
         label->setMinimumWidth(oneLine);
         layout()->activate();
         setFixedSize(width() + extra, layout()->totalMinimumSize().height());
-        move(x() - extra / 2, y());  // still centred where Qt placed it
     }
 
     // A short message makes a narrow box, and the window manager then cuts its caption
@@ -77,7 +77,6 @@ private:
         if (extra <= 0) return;
         label->setMinimumWidth(label->width() + extra);
         setFixedSize(width() + extra, height());
-        move(x() - extra / 2, y());
     }
 
     const bool answerOnly_;

@@ -1,10 +1,9 @@
 #include "display/PictureChooser.h"
 
 #include <QDir>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QStorageInfo>
 
+#include "display/DialogWindow.h"
 #include "display/MessageBox.h"
 
 namespace varnel {
@@ -57,6 +56,7 @@ PictureChooser::PictureChooser(Loader loader, std::function<void()> beep, QWidge
       loader_(std::move(loader)),
       beep_(std::move(beep)) {
     setWindowTitle(QStringLiteral("Load File"));
+    makeGameDialog(this, parent);
     setFixedSize(335, 198);
     setAutoFillBackground(true);
     QPalette grey = palette();
@@ -87,14 +87,10 @@ PictureChooser::PictureChooser(Loader loader, std::function<void()> beep, QWidge
     connect(files_, &QListWidget::itemActivated, this, [this] { choose(); });
     connect(ok_, &QPushButton::clicked, this, [this] { choose(); });
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
-    placeAndFill();
+    fillFromWorkingFolder();
 }
 
-void PictureChooser::placeAndFill() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move((area.width() - width()) / 2, (area.height() - height()) / 2);
-    }
+void PictureChooser::fillFromWorkingFolder() {
     picturePath_.clear();
     drives_->addItems(volumes());
     setFolder(QDir::currentPath());

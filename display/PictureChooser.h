@@ -11,7 +11,8 @@ namespace varnel {
 // The picture chooser, "Load File": a drive list (the machine's mounted volumes), a folder list
 // and the bitmap files of the chosen folder. OK or a double-click hands the chosen file to the
 // loader; the chooser closes when the loader takes it, and stays open (with the loader's message
-// shown) when it does not. Its lists are named "drives", "folders" and "files", its buttons "ok"
+// shown) when it does not. It is a fixed-size child of the game window, centred on the game
+// window's screen. Its lists are named "drives", "folders" and "files", its buttons "ok"
 // and "cancel".
 class PictureChooser : public QDialog {
     Q_OBJECT
@@ -28,7 +29,7 @@ class PictureChooser : public QDialog {
     const QString& picturePath() const { return picturePath_; }
 
   private:
-    void placeAndFill();
+    void fillFromWorkingFolder();
     void choose();
     void driveChosen();
     void fillFolderList();

@@ -4,15 +4,14 @@
 #include <QFont>
 #include <QFrame>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 
 #include "app/help/AppInfo.h"
+#include "display/DialogWindow.h"
 
 namespace varnel {
 
@@ -50,6 +49,7 @@ AboutBox::AboutBox(const QPixmap& icon, QWidget* parent)
       returnToGame_(new QPushButton(tr("Return to Game"), this)) {
     setObjectName(QStringLiteral("aboutBox"));
     setWindowTitle(QString::fromUtf8(AppTitle));
+    makeGameDialog(this, parent);
     setModal(true);
 
     QPalette colours = palette();
@@ -113,16 +113,6 @@ void AboutBox::showEvent(QShowEvent* event) {
     centreOnScreen();
 }
 
-void AboutBox::centreOnScreen() {
-    const QWidget* owner = parentWidget();
-    const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
-    if (screen == nullptr) {
-        return;
-    }
-    const QRect area = screen->geometry();
-    const QSize size = frameGeometry().size();
-    move(area.x() + (area.width() - size.width()) / 2,
-         area.y() + (area.height() - size.height()) / 2);
-}
+void AboutBox::centreOnScreen() { centreOnGameScreen(this, frameGeometry().size(), parentWidget()); }
 
 }  // namespace varnel

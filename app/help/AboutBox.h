@@ -11,8 +11,9 @@ namespace varnel {
 
 // The about window: the program's icon, name and version, legal notice and contact lines,
 // and one button back to the game. Show it with exec(): it is modal, so the game takes no
-// input while it is open, and closing it leaves the game exactly as it was. It centres
-// itself on the screen (the screen of its parent when it has one), not on the game window.
+// input while it is open, and closing it leaves the game exactly as it was. It is a child of the
+// game window with a close button and no other, its size fixed by its contents, and it centres
+// itself on the game window's screen, not on the game window.
 class AboutBox : public QDialog {
     Q_OBJECT
 

@@ -10,6 +10,7 @@
 #include <QUrl>
 
 #include "app/help/AppInfo.h"
+#include "display/DialogWindow.h"
 
 namespace varnel {
 
@@ -92,16 +93,24 @@ void HelpWindow::updateCaption() {
     setWindowTitle(pageTitle.isEmpty() ? helpCaption() : helpCaption() + " - " + pageTitle);
 }
 
-void showHelpContents(const QString& helpFile) {
+void showHelpContents(const QString& helpFile, QWidget* game) {
     QPointer<HelpWindow>& window = theHelpWindow();
-    if (window.isNull()) {
-        window = new HelpWindow();
-        // A window without an owner is deleted by nobody else.
-        QObject::connect(qApp, &QCoreApplication::aboutToQuit, window, &QObject::deleteLater);
+    if (!window.isNull() && window->isVisible() && !window->isMinimized() && window->isActiveWindow()) {
+        window->showContents(helpFile);
+        return;
     }
+    QSize size;
+    if (!window.isNull()) {
+        size = window->size();
+        delete window.data();
+    }
+    window = new HelpWindow();
+    // A window without an owner is deleted by nobody else.
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, window, &QObject::deleteLater);
+    if (size.isValid()) window->resize(size);
     window->showContents(helpFile);
+    centreOnGameScreen(window, window->size(), game);
     window->show();
-    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->raise();
     window->activateWindow();
 }

@@ -36,10 +36,13 @@ class HelpWindow : public QMainWindow {
     QString contentsFile_;
 };
 
-// Opens the one help window (made on first use, reused afterwards) at the contents page
-// helpFile and brings it to the front. Nothing here ever stops the game or asks the player
-// anything.
-void showHelpContents(const QString& helpFile);
+// Opens the one help window at the contents page helpFile, centred on the game window's screen,
+// in front and with the keyboard. A help window that is open but not in front (behind the
+// maximized game, or put away) is closed and opened afresh at the size the player gave it: a
+// window that appears is put in front by every window manager and compositor, while bringing an
+// existing one forward is a request that some of them (Wayland's, without an activation token)
+// refuse. Nothing here ever stops the game or asks the player anything.
+void showHelpContents(const QString& helpFile, QWidget* game = nullptr);
 
 // The help window once showHelpContents has made it, otherwise nullptr.
 HelpWindow* currentHelpWindow();

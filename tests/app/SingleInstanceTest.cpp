@@ -1,0 +1,130 @@
+// One game per player: a second start brings the first copy forward and ends, a copy that
+// crashed never blocks the next start, and another configuration folder is another player.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/SingleInstance.h"
+
+namespace varnel::testing {
+namespace {
+
+using Start = SingleInstance::Start;
+
+class SingleInstanceTest : public ::testing::Test {
+  protected:
+    SingleInstance::Place place(const QString& config) const {
+        return SingleInstance::placeFor(runtime.path(), configs.filePath(config));
+    }
+
+    // Another copy, in a process of its own, for the player of that configuration folder.
+    std::unique_ptr<QProcess> startCopy(const QString& config) {
+        auto copy = std::make_unique<QProcess>();
+        copy->setProgram(QStringLiteral(VARNEL_INSTANCE_HOLDER));
+        copy->setArguments({runtime.path(), configs.filePath(config)});
+        copy->start();
+        EXPECT_TRUE(copy->waitForStarted());
+        return copy;
+    }
+    // The next line the copy writes; the test's own event loop runs meanwhile, so that a copy
+    // of this process can answer it.
+    static QByteArray nextLine(QProcess& copy) {
+        if (!QTest::qWaitFor([&] { return copy.canReadLine() || copy.state() == QProcess::NotRunning; }, 10000))
+            return "(nothing)";
+        return copy.readLine().trimmed();
+    }
+    static void stop(QProcess& copy) {
+        copy.kill();
+        copy.waitForFinished();
+    }
+
+    QTemporaryDir runtime;
+    QTemporaryDir configs;
+};
+
+TEST_F(SingleInstanceTest, ASecondStartBringsTheFirstForwardAndEnds) {
+    // The first copy runs elsewhere; this one is the second.
+    auto first = startCopy("player");
+    ASSERT_EQ(nextLine(*first), "first");
+    {
+        SingleInstance second(place("player"));
+        EXPECT_EQ(second.start(), Start::Forwarded);
+    }
+    EXPECT_EQ(nextLine(*first), "shown");
+    stop(*first);
+
+    // And the other way round: this copy is the first, and answers each later start.
+    SingleInstance mine(place("player"));
+    ASSERT_EQ(mine.start(), Start::First);
+    QSignalSpy shown(&mine, &SingleInstance::showRequested);
+    for (int start = 0; start < 2; ++start) {
+        auto later = startCopy("player");
+        EXPECT_EQ(nextLine(*later), "forwarded");
+        later->waitForFinished();
+        EXPECT_EQ(later->exitCode(), 0);
+    }
+    EXPECT_EQ(shown.count(), 2);
+}
+
+TEST_F(SingleInstanceTest, ACopyThatCrashedNeverBlocksTheNextStart) {
+    auto crashed = startCopy("player");
+    ASSERT_EQ(nextLine(*crashed), "first");
+    stop(*crashed);  // killed outright: its lock file and socket stay behind
+    ASSERT_TRUE(QFile::exists(place("player").lockFile));
+
+    SingleInstance next(place("player"));
+    EXPECT_EQ(next.start(std::chrono::seconds(3)), Start::First);
+    // It listens in its turn where the crashed copy did.
+    QSignalSpy shown(&next, &SingleInstance::showRequested);
+    auto later = startCopy("player");
+    EXPECT_EQ(nextLine(*later), "forwarded");
+    EXPECT_EQ(shown.count(), 1);
+}
+
+TEST_F(SingleInstanceTest, AnotherConfigurationFolderIsAnotherPlayer) {
+    auto first = startCopy("one player");
+    ASSERT_EQ(nextLine(*first), "first");
+    SingleInstance other(place("another player"));
+    EXPECT_EQ(other.start(), Start::First);
+    EXPECT_NE(place("one player").lockFile, place("another player").lockFile);
+    stop(*first);
+}
+
+TEST_F(SingleInstanceTest, TheGameStartedTwiceRunsOnce) {
+    // The program itself, twice, for one player: the second start ends at once, the first plays on.
+    QTemporaryDir home;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_RUNTIME_DIR", runtime.path());
+    environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
+    environment.insert("XDG_DATA_HOME", home.filePath("data"));
+    environment.insert("XDG_CACHE_HOME", home.filePath("cache"));
+    QDir(runtime.path()).mkpath(".");
+    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    auto game = [&] {
+        auto copy = std::make_unique<QProcess>();
+        copy->setProcessEnvironment(environment);
+        copy->setProgram(QStringLiteral(VARNEL_PROGRAM));
+        copy->start();
+        EXPECT_TRUE(copy->waitForStarted());
+        return copy;
+    };
+    auto first = game();
+    const SingleInstance::Place shared =
+        SingleInstance::placeFor(runtime.path(), home.filePath("config"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(shared.socket); }, 20000));
+
+    auto second = game();
+    EXPECT_TRUE(second->waitForFinished(15000));
+    EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second->exitCode(), 0);
+    EXPECT_EQ(first->state(), QProcess::Running);
+    stop(*first);
+}
+
+}  // namespace
+}  // namespace varnel::testing
