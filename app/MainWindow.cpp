@@ -260,7 +260,7 @@ void MainWindow::afterFirstBoard() {
     if (firstBoardShown_) return;
     firstBoardShown_ = true;
     music_.letStart();
-    record_->open();
+    record_->allowOpening();
     emit firstBoardShown();
 }
 

@@ -38,6 +38,7 @@ std::string RecordKeeper::keep(const FinishedGame& game, bool winnableDeals, boo
     played.shuffles = game.shuffles;
     played.winnableDeals = winnableDeals;
     played.warnLosingMove = warnLosingMove;
+    openIfAllowed();
     // Measured against the games before it, so a best is a best for the first time only.
     const bool best = isNewBest(record_.games(), played);
     record_.add(played);
@@ -46,6 +47,7 @@ std::string RecordKeeper::keep(const FinishedGame& game, bool winnableDeals, boo
 }
 
 void RecordKeeper::showStatistics(int layout, std::optional<uint32_t> dealInPlay) {
+    openIfAllowed();
     if (!statistics_) {
         statistics_ = new StatisticsWindow(record_, window_);
         connect(statistics_, &StatisticsWindow::playDealRequested, this,

@@ -20,7 +20,10 @@ class RecordKeeper : public QObject {
   public:
     RecordKeeper(QString dataFolder, QWidget* window);
 
-    void open() { record_.open(dataFolder_); }
+    // The game is on screen: the record may be opened whenever it is first needed. Opening it
+    // waits till then (the first game ended, or Statistics asked for), so that the start of the
+    // game never pays for the database.
+    void allowOpening() { mayOpen_ = true; }
     // Keeps the game with the settings it was played under; returns "a new best for Dragon"
     // (or its layout) for a win that beats every earlier unassisted win of its layout, else "".
     std::string keep(const FinishedGame& game, bool winnableDeals, bool warnLosingMove);
@@ -36,6 +39,11 @@ class RecordKeeper : public QObject {
     QWidget* window_;
     GameRecord record_;
     StatisticsWindow* statistics_ = nullptr;
+    bool mayOpen_ = false;
+
+    void openIfAllowed() {
+        if (mayOpen_) record_.open(dataFolder_);
+    }
 };
 
 }  // namespace varnel

@@ -4,9 +4,16 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QLocalSocket>
 #include <QStandardPaths>
 #include <QThread>
+
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstring>
 
 namespace varnel {
 namespace {
@@ -15,6 +22,40 @@ const QByteArray kShowRequest = QByteArrayLiteral("show\n");
 const QByteArray kShownAnswer = QByteArrayLiteral("shown\n");
 // A request longer than this is no request of ours.
 constexpr qint64 kLongestLine = 64;
+// How long the running game waits for a second copy to say what it wants.
+constexpr int kRequestWaitMs = 200;
+
+// The socket's address; false when the path does not fit one.
+bool addressOf(const QString& path, sockaddr_un& address) {
+    const QByteArray name = QFile::encodeName(path);
+    std::memset(&address, 0, sizeof address);
+    address.sun_family = AF_UNIX;
+    if (name.isEmpty() || static_cast<std::size_t>(name.size()) >= sizeof address.sun_path) return false;
+    std::memcpy(address.sun_path, name.constData(), static_cast<std::size_t>(name.size()));
+    return true;
+}
+
+// Reads one line of at most kLongestLine bytes, waiting up to the deadline for it.
+QByteArray readLine(int fd, const QDeadlineTimer& deadline) {
+    QByteArray line;
+    while (!line.endsWith('\n') && line.size() <= kLongestLine) {
+        pollfd ready{fd, POLLIN, 0};
+        if (::poll(&ready, 1, static_cast<int>(deadline.remainingTime())) <= 0) break;
+        char byte = 0;
+        if (::read(fd, &byte, 1) != 1) break;
+        line += byte;
+    }
+    return line;
+}
+
+void writeAll(int fd, const QByteArray& bytes) {
+    qsizetype sent = 0;
+    while (sent < bytes.size()) {
+        const ssize_t n = ::send(fd, bytes.constData() + sent, static_cast<std::size_t>(bytes.size() - sent), MSG_NOSIGNAL);
+        if (n <= 0) return;
+        sent += n;
+    }
+}
 
 }  // namespace
 
@@ -35,12 +76,14 @@ SingleInstance::Place SingleInstance::placeForPlayer() {
                     QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
 }
 
-SingleInstance::SingleInstance(Place place, QObject* parent) : QObject(parent), place_(std::move(place)) {
-    connect(&server_, &QLocalServer::newConnection, this, &SingleInstance::answer);
-}
+SingleInstance::SingleInstance(Place place, QObject* parent) : QObject(parent), place_(std::move(place)) {}
 
 SingleInstance::~SingleInstance() {
-    server_.close();
+    incoming_.reset();
+    if (server_ >= 0) {
+        ::close(server_);
+        ::unlink(QFile::encodeName(place_.socket).constData());
+    }
     if (lock_) lock_->unlock();
 }
 
@@ -66,47 +109,50 @@ bool SingleInstance::takeLock() {
 
 void SingleInstance::listen() {
     // The lock is ours, so a socket left behind belongs to a copy that is gone.
-    QLocalServer::removeServer(place_.socket);
-    server_.setSocketOptions(QLocalServer::UserAccessOption);
-    server_.listen(place_.socket);
+    sockaddr_un address;
+    if (!addressOf(place_.socket, address)) return;
+    ::unlink(address.sun_path);
+    server_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (server_ < 0) return;
+    // Only the player may knock: the socket is made with no access for anyone else.
+    const mode_t mask = ::umask(0077);
+    const bool bound = ::bind(server_, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    ::umask(mask);
+    if (!bound || ::listen(server_, 4) != 0) {
+        ::close(server_);
+        server_ = -1;
+        return;
+    }
+    incoming_ = std::make_unique<QSocketNotifier>(server_, QSocketNotifier::Read);
+    connect(incoming_.get(), &QSocketNotifier::activated, this, &SingleInstance::answer);
 }
 
 void SingleInstance::answer() {
-    while (QLocalSocket* socket = server_.nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        auto readRequest = [this, socket] {
-            if (!socket->canReadLine()) {
-                if (socket->bytesAvailable() > kLongestLine) socket->abort();
-                return;
-            }
-            const QByteArray request = socket->readLine(kLongestLine + 1);
-            if (request == kShowRequest) {
-                emit showRequested();
-                socket->write(kShownAnswer);
-                socket->flush();
-            }
-            socket->disconnectFromServer();
-        };
-        connect(socket, &QLocalSocket::readyRead, this, readRequest);
-        readRequest();
+    for (;;) {
+        const int client = ::accept4(server_, nullptr, nullptr, SOCK_CLOEXEC);
+        if (client < 0) return;
+        if (readLine(client, QDeadlineTimer(kRequestWaitMs)) == kShowRequest) {
+            emit showRequested();
+            writeAll(client, kShownAnswer);
+        }
+        ::close(client);
     }
 }
 
 SingleInstance::Start SingleInstance::askFirstCopy(std::chrono::milliseconds wait) {
     const QDeadlineTimer deadline(wait);
+    sockaddr_un address;
+    if (!addressOf(place_.socket, address)) return Start::NotAnswered;
     for (;;) {
-        QLocalSocket socket;
-        socket.connectToServer(place_.socket);
-        if (socket.waitForConnected(static_cast<int>(deadline.remainingTime()))) {
-            socket.write(kShowRequest);
-            socket.waitForBytesWritten(static_cast<int>(deadline.remainingTime()));
-            while (!socket.canReadLine() && socket.state() == QLocalSocket::ConnectedState &&
-                   socket.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) {
-            }
-            return socket.canReadLine() && socket.readLine(kLongestLine + 1) == kShownAnswer
-                       ? Start::Forwarded
-                       : Start::NotAnswered;
+        const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (socket < 0) return Start::NotAnswered;
+        if (::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
+            writeAll(socket, kShowRequest);
+            const bool shown = readLine(socket, deadline) == kShownAnswer;
+            ::close(socket);
+            return shown ? Start::Forwarded : Start::NotAnswered;
         }
+        ::close(socket);
         // Nobody listens: the copy holding the lock has just taken it and is about to, or it has
         // just ended and its lock may be ours now.
         if (takeLock()) return Start::First;

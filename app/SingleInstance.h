@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QLocalServer>
 #include <QLockFile>
+#include <QSocketNotifier>
 #include <QObject>
 #include <QString>
 #include <chrono>
@@ -52,7 +52,10 @@ class SingleInstance : public QObject {
 
     Place place_;
     std::unique_ptr<QLockFile> lock_;
-    QLocalServer server_;
+    // A Unix socket of the player's own, answered on the window's thread: plain system calls,
+    // so that the game needs no network library for it.
+    int server_ = -1;
+    std::unique_ptr<QSocketNotifier> incoming_;
 };
 
 }  // namespace varnel
