@@ -144,6 +144,14 @@ std::string WindowView::keepRecord(const FinishedGame& game) {
     return parts_.record.keep(game, parts_.play.winnableDeals, parts_.play.warnLosingMove);
 }
 
+void WindowView::post(std::function<void()> task) {
+    // Queued to the window, so that it runs on its thread once the present event is done; a
+    // window gone first drops it.
+    QMetaObject::invokeMethod(parts_.window, std::move(task), Qt::QueuedConnection);
+}
+
+void WindowView::showSolverNote(const std::string& text) { parts_.board.setNoteText(QString::fromStdString(text)); }
+
 void WindowView::rememberLayout(int16_t layout) { parts_.settings.writeNumber("Layout", layout); }
 
 void WindowView::exitProgram() { parts_.exit(); }

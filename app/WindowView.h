@@ -63,6 +63,8 @@ class WindowView : public GameView {
     void setMatchPanelVisible(bool visible) override;
     void showPaused(bool paused) override;
     std::string keepRecord(const FinishedGame& game) override;
+    void post(std::function<void()> task) override;
+    void showSolverNote(const std::string& text) override;
     void rememberLayout(int16_t layout) override;
     void exitProgram() override;
 

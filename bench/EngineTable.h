@@ -6,6 +6,7 @@
 
 #include "play/Game.h"
 #include "play/GameView.h"
+#include "tests/support/PostQueue.h"
 
 // A game table for the benchmarks: the engine with a window that shows nothing, waits for
 // nothing and answers every question with No.
@@ -32,8 +33,12 @@ class SilentView final : public GameView {
     void setMatchPanelVisible(bool) override {}
     void showPaused(bool) override {}
     std::string keepRecord(const FinishedGame&) override { return {}; }
+    void post(std::function<void()> task) override { posted.post(std::move(task)); }
+    void showSolverNote(const std::string&) override {}
     void rememberLayout(int16_t) override {}
     void exitProgram() override {}
+    // The solver's answers wait here until the benchmark runs them.
+    testing::PostQueue posted;
 };
 
 struct Table {

@@ -148,6 +148,8 @@ void BoardArea::setTimeShown(bool shown) { time_->setVisible(shown); }
 
 void BoardArea::setTimeText(const QString& text) { time_->setText(text); }
 
+void BoardArea::setNoteText(const QString& text) { spare_->setText(text); }
+
 void BoardArea::setPaused(bool paused, const Board& board, int tileSet) {
     paused_ = paused;
     pausedNote_->setVisible(paused);

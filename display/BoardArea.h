@@ -52,6 +52,8 @@ class BoardArea : public QObject {
     // The time played, under the tiles-left count when the player wants it shown.
     void setTimeShown(bool shown);
     void setTimeText(const QString& text);
+    // A line of the solver's below the labels (a pair that lost the game); "" for none.
+    void setNoteText(const QString& text);
     // A paused game's board shows no tile, only the background and a word on how to go on.
     void setPaused(bool paused, const Board& board, int tileSet);
     void showSelectionFrame(int16_t tile);
@@ -92,7 +94,7 @@ class BoardArea : public QObject {
     CursorFrame* cursor_;
     QLabel* caption_;
     QLabel* tilesLeft_;
-    QLabel* spare_;  // laid out with the others, never written to
+    QLabel* spare_;  // the solver's note
     QLabel* time_;
     QLabel* pausedNote_;
     bool paused_ = false;

@@ -60,6 +60,7 @@ class Dragon final : public Layout {
     }
     void markStartFree(Board& board) const override { markRunsStartFree(kDragonRuns, board); }
     void updateFree(Board& board, int16_t k) const override;
+    bool hasPairRule() const override { return false; }
 };
 
 }  // namespace

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
+#include <utility>
 
 #include "board/Board.h"
 #include "layouts/TileRuns.h"
@@ -26,6 +28,16 @@ class Layout {
         (void)board, (void)first, (void)second;
         return true;
     }
+    // pairJoined for many pairs on one board, into `joined`: a layout whose rule looks at the
+    // board may answer them together more cheaply than one by one.
+    virtual void pairsJoined(const Board& board, std::span<const std::pair<int16_t, int16_t>> pairs,
+                             std::span<bool> joined) const {
+        for (std::size_t i = 0; i < pairs.size(); ++i) joined[i] = pairJoined(board, pairs[i].first, pairs[i].second);
+    }
+    // Whether pairJoined looks at the board at all. A layout that says no promises that any two
+    // free tiles of a face go together, which lets a solver skip the question; the cautious
+    // answer is yes.
+    virtual bool hasPairRule() const { return true; }
 };
 
 }  // namespace varnel

@@ -62,6 +62,7 @@ class Pyramid final : public Layout {
     }
     void markStartFree(Board& board) const override { markRunsStartFree(pyramidRuns(), board); }
     void updateFree(Board& board, int16_t k) const override;
+    bool hasPairRule() const override { return false; }
 };
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include "layouts/RiversLayout.h"
 
+#include "layouts/RiversCells.h"
 #include "layouts/RiversGrid.h"
-#include "layouts/RiversPath.h"
 #include "layouts/TileRuns.h"
 
 namespace varnel {
@@ -58,8 +58,14 @@ class Rivers final : public Layout {
         free(row, column + 1);
     }
 
+    // The path rule of riversPathJoins, worked out on bits.
     bool pairJoined(const Board& board, int16_t first, int16_t second) const override {
-        return riversPathJoins(board, first, second);
+        return RiversCells(board).joins(first, second);
+    }
+    void pairsJoined(const Board& board, std::span<const std::pair<int16_t, int16_t>> pairs,
+                     std::span<bool> joined) const override {
+        const RiversCells cells(board);
+        for (std::size_t i = 0; i < pairs.size(); ++i) joined[i] = cells.joins(pairs[i].first, pairs[i].second);
     }
 };
 

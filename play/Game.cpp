@@ -27,6 +27,8 @@ const LayoutRow& Game::layoutRow() const {
 
 Availability Game::available() const {
     Availability available;
+    // While the solver looks for the next deal or arrangement, the board on the table waits.
+    if (waiting_ != Waiting::Nothing) return available;
     // A paused game takes nothing but a click on the board or Pause, which take it up again.
     available.hint = !stuck_ && !paused_;
     available.undo = undoAvailable_ && !paused_;
@@ -59,21 +61,27 @@ uint32_t Game::newDealNumber() {
     return static_cast<uint32_t>(random.uniform() * kLastDealNumber) + 1;
 }
 
-void Game::newGame() { deal(newDealNumber()); }
+void Game::newGame() { dealIn(layout_); }
 
 void Game::newGameIn(int16_t layout) {
     if (!findLayout(layout)) return;
-    putAway();  // under the layout it was played in
-    layout_ = layout;
-    newGame();
+    dealIn(layout);
 }
 
 void Game::chooseLayout(int16_t layout) {
     if (!findLayout(layout)) return;
+    view_.rememberLayout(layout);
+    dealIn(layout);
+}
+
+void Game::dealIn(int16_t layout) {
+    if (solverOptions_.winnableDeals) {
+        dealWinnable(layout);
+        return;
+    }
     putAway();  // under the layout it was played in
     layout_ = layout;
-    view_.rememberLayout(layout);
-    newGame();
+    deal(newDealNumber());
 }
 
 void Game::playDeal(uint32_t number) {
@@ -93,6 +101,7 @@ void Game::deal(uint32_t number) {
 // A new board starts clean: nothing running, no frame over a tile of the old one, no panel
 // about it, nothing to undo.
 void Game::startAfresh() {
+    stopWaiting();
     sequence_.end();
     hideMatchPanel();
     setPaused(false);
@@ -103,6 +112,7 @@ void Game::startAfresh() {
     recorded_ = false;
     layOut();
     resetCursor();
+    positionChanged(Change::Fresh);
     reportAvailability();
 }
 
@@ -186,7 +196,12 @@ void Game::shuffleTiles() {
 void Game::shuffle() {
     if (!available().shuffle) return;
     ++shuffles_;
+    if (solverOptions_.winnableDeals) {
+        shuffleWinnable(false);
+        return;
+    }
     shuffleTiles();
+    positionChanged(Change::Fresh);
     reportAvailability();
 }
 

@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "board/Board.h"
 #include "board/Random.h"
@@ -11,6 +12,8 @@
 #include "play/GameView.h"
 #include "play/KeyboardCursor.h"
 #include "play/LayoutTable.h"
+#include "play/SolverAssist.h"
+#include "play/SolverOptions.h"
 #include "play/TimedSequence.h"
 
 namespace varnel {
@@ -100,8 +103,17 @@ class Game {
     // The undo step no longer applies (a new tile sheet is being chosen).
     void discardUndo();
 
+    // The solver's help, off until the window turns it on (GameAssist.cpp). Its answers come
+    // back through GameView::post.
+    void setSolverOptions(const SolverOptions& options);
+    const SolverOptions& solverOptions() const { return solverOptions_; }
+    // A deal, or an arrangement of a shuffle, is being looked for: the board waits meanwhile.
+    bool waitingForSolver() const { return waiting_ != Waiting::Nothing; }
+
   private:
     void deal(uint32_t number);
+    // A new deal in this layout: at once, or once the solver has found one that can be won.
+    void dealIn(int16_t layout);
     // The game in play is put away for another: into the record, if a pair was taken.
     void putAway();
     void setPaused(bool paused);
@@ -126,6 +138,18 @@ class Game {
     void refreshCursor();
     void resetCursor();
     uint32_t newDealNumber();
+
+    // The solver's help (GameAssist.cpp).
+    enum class Change { Fresh, Pair, Undo };
+    void dealWinnable(int16_t layout);
+    void shuffleWinnable(bool fromPanel);
+    void stopWaiting();
+    // The position on the table has changed: answers about the one before no longer count,
+    // the note goes, and the new position is checked.
+    void positionChanged(Change change, int16_t first = -1, int16_t second = -1);
+    void checkPosition(bool afterPair);
+    void tellVerdict();
+    std::optional<std::pair<int16_t, int16_t>> winningHint() const;
 
     GameView& view_;
     SeedSource seeds_;
@@ -152,6 +176,20 @@ class Game {
     bool everReported_ = false;
     TimedSequence sequence_;
     KeyboardCursor cursor_;
+
+    // What the solver knows of a position: its verdict, and a winning line when it can be won.
+    struct Known {
+        std::optional<Verdict> verdict;
+        std::vector<TilePair> line;
+    };
+    enum class Waiting { Nothing, Deal, Arrangement };
+    SolverOptions solverOptions_;
+    SolverAssist assist_{view_};
+    Waiting waiting_ = Waiting::Nothing;
+    uint64_t serial_ = 0;  // the position on the table; grows with every change
+    Known knownNow_, knownBefore_;  // the position on the table, and the one Undo brings back
+    bool winnableSeen_ = false;     // a position of this deal or arrangement could be won
+    bool lostTold_ = false;         // the player has been told the game is lost
 };
 
 }  // namespace varnel

@@ -91,7 +91,12 @@ void Game::panelShuffle() {
     stuck_ = false;
     ++shuffles_;
     clock_.hold(GameClock::Hold::GameOver, false, now_());
+    if (solverOptions_.winnableDeals) {
+        shuffleWinnable(true);
+        return;
+    }
     shuffleTiles();
+    positionChanged(Change::Fresh);
     checkGameEnd();
     undoAvailable_ = false;
     reportAvailability();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -73,6 +74,14 @@ class GameView {
     // A game has ended: the window keeps it in the record. For a win it returns a remark for the
     // player ("a new best for Dragon"), else "".
     virtual std::string keepRecord(const FinishedGame& game) = 0;
+
+    // Runs `task` on the window's thread soon, once what it is doing now is done; never at once.
+    // The solver answers on a thread of its own and hands its answers over through here; the
+    // Qt window queues a call, the engine's tests keep a queue they run by hand.
+    virtual void post(std::function<void()> task) = 0;
+    // A line of the solver's under the tiles-left count, shown until it is replaced: a pair
+    // that lost the game, or a shuffle that could not be made winnable. "" takes it away.
+    virtual void showSolverNote(const std::string& text) = 0;
 
     // The player chose this layout: it is the one to start with next time.
     virtual void rememberLayout(int16_t layout) = 0;

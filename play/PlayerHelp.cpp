@@ -8,7 +8,9 @@ namespace varnel {
 
 void Game::hint() {
     if (!available().hint) return;
-    const auto pair = hintPair(board_, layoutRow().rules);
+    // With the solver watching, a pair that keeps the game winnable when it knows one.
+    auto pair = winningHint();
+    if (!pair) pair = hintPair(board_, layoutRow().rules);
     if (!pair) return;  // nothing to show: no message, no beep
     const auto [first, second] = *pair;
     ++hints_;
@@ -38,6 +40,7 @@ void Game::undo() {
     view_.showTilesLeft(board_.tilesLeft());
     view_.redrawBoard();
     undoAvailable_ = false;
+    positionChanged(Change::Undo);
     refreshCursor();
     reportAvailability();
 }

@@ -76,6 +76,7 @@ void Game::removePair(int16_t first, int16_t second) {
     rules.updateFree(board_, first);
     rules.updateFree(board_, second);
     refreshCursor();
+    positionChanged(Change::Pair, first, second);
     afterMatch();
 }
 

@@ -16,15 +16,26 @@ BackgroundSolver::~BackgroundSolver() {
 }
 
 uint64_t BackgroundSolver::solve(const Board& board, const Layout& layout, const SolveBudget& budget) {
-    uint64_t ticket;
-    {
-        std::lock_guard lock(mutex_);
-        ticket = ++lastTicket_;
-        waiting_ = Request{ticket, board, &layout, budget};
-        cancelRunning_ = true;
-    }
+    std::lock_guard lock(mutex_);
+    const uint64_t ticket = ++lastTicket_;
+    waiting_ = Request{ticket, [this, ticket, board, &layout, budget](const std::atomic<bool>& cancelled) {
+                           SolveBudget own = budget;
+                           own.cancel = &cancelled;
+                           const SolveResult result = varnel::solve(board, layout, own);
+                           // Replaced or cancelled meanwhile: the caller no longer wants this answer.
+                           if (!cancelled && report_) report_(ticket, result);
+                       }};
+    cancelRunning_ = true;
     wake_.notify_one();
     return ticket;
+}
+
+uint64_t BackgroundSolver::run(Job job) {
+    std::lock_guard lock(mutex_);
+    waiting_ = Request{++lastTicket_, std::move(job)};
+    cancelRunning_ = true;
+    wake_.notify_one();
+    return lastTicket_;
 }
 
 void BackgroundSolver::cancel() {
@@ -45,11 +56,7 @@ void BackgroundSolver::work() {
             // Set under the lock, so a replacement that comes after this point cancels it.
             cancelRunning_ = false;
         }
-        request.budget.cancel = &cancelRunning_;
-        const SolveResult result = varnel::solve(request.board, *request.layout, request.budget);
-        // Replaced or cancelled meanwhile: the caller no longer wants this answer.
-        if (cancelRunning_) continue;
-        report_(request.ticket, result);
+        request.job(cancelRunning_);
     }
 }
 

@@ -18,11 +18,17 @@ namespace varnel {
 // solver. A new position replaces the one being solved, which is cancelled and never reported.
 // The report runs on the worker thread: the caller passes it on to its own thread, and uses the
 // ticket to tell which position an answer belongs to.
+//
+// Other work that leans on the solver (dealing until a deal can be won, say) runs the same way
+// as a job, which replaces and is replaced like a position and reports by its own means.
 class BackgroundSolver {
   public:
     using Report = std::function<void(uint64_t ticket, const SolveResult& result)>;
+    // Runs on the worker; should give up soon after `cancelled` turns true, and then report
+    // nothing.
+    using Job = std::function<void(const std::atomic<bool>& cancelled)>;
 
-    explicit BackgroundSolver(Report report);
+    explicit BackgroundSolver(Report report = {});
     // Cancels what is being solved and waits for the worker to end.
     ~BackgroundSolver();
     BackgroundSolver(const BackgroundSolver&) = delete;
@@ -31,15 +37,15 @@ class BackgroundSolver {
     // Solves this position instead of any other; the budget's own cancel flag is not used. The
     // board is copied, and the layout must outlive the answer.
     uint64_t solve(const Board& board, const Layout& layout, const SolveBudget& budget = {});
+    // Runs this job instead of anything else.
+    uint64_t run(Job job);
     // Drops the position being solved, and any waiting, without a report.
     void cancel();
 
   private:
     struct Request {
         uint64_t ticket;
-        Board board;
-        const Layout* layout;
-        SolveBudget budget;
+        Job job;
     };
     void work();
 

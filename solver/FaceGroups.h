@@ -20,6 +20,10 @@ struct FaceGroup {
 };
 
 constexpr int partnerSlot(int slot, int pairing) { return slot ^ (pairing + 1); }
+// How many pairings a mask of three bits allows: a table, since the machines the game is built
+// for may lack a population-count instruction, and the search asks this at every step.
+constexpr int pairingCount(uint8_t mask) { return (0b11'10'10'01'10'01'01'00 >> (2 * (mask & 7))) & 3; }
+static_assert(pairingCount(0) == 0 && pairingCount(0b001) == 1 && pairingCount(0b110) == 2 && pairingCount(0b111) == 3);
 constexpr int pairingOf(int slotA, int slotB) { return (slotA ^ slotB) - 1; }
 
 class FaceGroups {

@@ -27,4 +27,11 @@ bool optimisticallyClears(const Board& board, const TileSet& present, const Face
                           const std::array<uint8_t, kMaxGroups>& allowed, const SolverRules& rules,
                           OptimisticTrace& trace);
 
+// The heart of a lost play: stuck tiles that stay stuck with every other tile gone. Grown from
+// the free tiles left without a partner: their partners, and for each tile not free the stuck
+// tiles whose removal could free it, and so on. The smallest found is returned. It is the
+// whole of the stuck tiles where a pair rule looks at the board, whose paths any tile may block.
+TileSet deadlockCore(const OptimisticTrace& trace, const FaceGroups& groups,
+                     const std::array<uint8_t, kMaxGroups>& allowed, const SolverRules& rules);
+
 }  // namespace varnel

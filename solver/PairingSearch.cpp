@@ -1,6 +1,7 @@
 #include "solver/PairingSearch.h"
 
 #include <bit>
+#include <algorithm>
 
 #include "solver/OptimisticPlay.h"
 
@@ -32,9 +33,16 @@ PairingSearch::PairingSearch(const Board& board, const SolverRules& rules, const
         }
         root_.allowed[static_cast<std::size_t>(g)] = allowed;
     }
+    if (PackedPlay::suits(rules)) packed_.emplace(groups, rules, root_.present);
 }
 
-Verdict PairingSearch::run(std::vector<TilePair>& moves) {
+bool PairingSearch::clears(const Position& position, const std::array<uint8_t, kMaxGroups>& allowed) {
+    if (packed_) return packed_->clears(packedStart_, allowed, trace_);
+    return optimisticallyClears(position.board, position.present, groups_, allowed, rules_, trace_);
+}
+
+Verdict PairingSearch::run(std::vector<TilePair>& moves, uint64_t maxNodes) {
+    stopAt_ = maxNodes > UINT64_MAX - limits_.nodes() ? UINT64_MAX : limits_.nodes() + maxNodes;
     // A search that goes wrong near the root can take long to prove a whole wrong subtree lost.
     // Starting again with what it has learnt (which groups to blame, the positions lost) puts
     // the groups that matter at the top; the runs grow, so the search stays complete.
@@ -48,7 +56,9 @@ Verdict PairingSearch::run(std::vector<TilePair>& moves) {
         run = run + run / 2;
         moves_.clear();
         kept_.clear();
-        outcome = search(start, Proofs(), all);
+        reasons_.clear();
+        LostPattern why;
+        outcome = search(start, Proofs(), all, why);
     }
     if (outcome == Outcome::Won) {
         moves = moves_;
@@ -72,7 +82,7 @@ void PairingSearch::takePair(Position& position, int16_t a, int16_t b) {
     moves_.emplace_back(a, b);
 }
 
-bool PairingSearch::playSettled(Position& position) {
+bool PairingSearch::playSettled(Position& position, int& emptyGroup) {
     for (bool progress = true; progress;) {
         progress = false;
         for (int g = 0; g < groups_.count(); ++g) {
@@ -82,8 +92,11 @@ bool PairingSearch::playSettled(Position& position) {
             for (int s = 0; s < group.size; ++s)
                 presentCount += position.board[group.tiles[static_cast<std::size_t>(s)]].present();
             if (presentCount == 0) continue;
-            if (allowed == 0) return false;
-            if (std::popcount(allowed) == 1) {
+            if (allowed == 0) {
+                emptyGroup = g;
+                return false;
+            }
+            if (pairingCount(allowed) == 1) {
                 // Settled: each of its two pairs goes as soon as it is free.
                 const int p = std::countr_zero(allowed);
                 for (int s = 0; s < group.size; ++s) {
@@ -143,22 +156,109 @@ int PairingSearch::keep(const Seen& seen) {
     return static_cast<int>(kept_.size()) - 1;
 }
 
-bool PairingSearch::ruleOutHopeless(Position& position, Proofs& proofs, GroupSet& narrowed, bool& narrowedNow) {
+LostPattern PairingSearch::stuckPattern(const TileSet& stuck, const std::array<uint8_t, kMaxGroups>& allowed) const {
+    LostPattern pattern;
+    pattern.tiles = stuck;
+    // Only the groups of the tiles left matter: the others went whatever their pairing.
+    stuck.forEach([&](int16_t tile) {
+        const int group = groups_.groupOf(tile);
+        pattern.allowed.set(group, allowed[static_cast<std::size_t>(group)]);
+    });
+    return pattern;
+}
+
+LostPattern PairingSearch::emptyGroupPattern(const Position& position, int group) const {
+    LostPattern pattern;
+    const FaceGroup& g = groups_[group];
+    for (int s = 0; s < g.size; ++s) {
+        const int16_t tile = g.tiles[static_cast<std::size_t>(s)];
+        if (position.present.contains(tile)) pattern.tiles.insert(tile);
+    }
+    pattern.allowed.set(group, 0);
+    return pattern;
+}
+
+LostPattern PairingSearch::wholePattern(const Position& position) const {
+    return stuckPattern(position.present, position.allowed);
+}
+
+void PairingSearch::lift(LostPattern& why, const std::vector<Removal>& removals, std::size_t first) const {
+    for (std::size_t i = removals.size(); i-- > first;) {
+        const Removal& removal = removals[i];
+        if ((why.allowed.get(removal.group) & removal.pairings) == removal.pairings) continue;
+        why.resolve(removal.group, reasons_[static_cast<std::size_t>(removal.reason)]);
+    }
+}
+
+void PairingSearch::ruleOut(Position& position, int group, uint8_t pairings, const LostPattern& reason,
+                            std::vector<Removal>& removals) {
+    reasons_.push_back(reason);
+    removals.push_back({group, pairings, static_cast<int>(reasons_.size()) - 1});
+    position.allowed[static_cast<std::size_t>(group)] &= static_cast<uint8_t>(~pairings);
+}
+
+bool PairingSearch::applyPatterns(Position& position, GroupSet& narrowed, bool& narrowedNow,
+                                  std::vector<Removal>& removals, LostPattern& why) {
+    for (bool again = true; again;) {
+        again = false;
+        const PairingBits pairings = PairingBits::of(position.allowed);
+        const int holding = patterns_.find(position.present, pairings);
+        if (holding >= 0) {
+            why = patterns_[holding];
+            return true;
+        }
+        int emptied = -1;
+        patterns_.forEachNearMiss(position.present, pairings, [&](int group, int index) {
+            const LostPattern& pattern = patterns_[index];
+            const uint8_t hopeless =
+                static_cast<uint8_t>(position.allowed[static_cast<std::size_t>(group)] & pattern.allowed.get(group));
+            if (!hopeless || emptied >= 0) return;
+            ruleOut(position, group, hopeless, pattern, removals);
+            narrowed.set(static_cast<std::size_t>(group));
+            narrowedNow = again = true;
+            if (position.allowed[static_cast<std::size_t>(group)] == 0) emptied = group;
+        });
+        if (emptied >= 0) {
+            why = emptyGroupPattern(position, emptied);
+            return true;
+        }
+    }
+    return false;
+}
+
+double PairingSearch::trialThreshold(const Position& position) const {
+    std::array<double, kMaxGroups> blames{};
+    int count = 0;
+    for (int g = 0; g < groups_.count(); ++g) {
+        const auto i = static_cast<std::size_t>(g);
+        if (pairingCount(position.allowed[i]) >= 2 && blameOf_[i] > 0) blames[static_cast<std::size_t>(count++)] = blameOf_[i];
+    }
+    if (count <= kMaxTrialGroups) return 0;
+    std::nth_element(blames.begin(), blames.begin() + (count - kMaxTrialGroups), blames.begin() + count);
+    return blames[static_cast<std::size_t>(count - kMaxTrialGroups)];
+}
+
+bool PairingSearch::ruleOutHopeless(Position& position, Proofs& proofs, GroupSet& narrowed, bool& narrowedNow,
+                                    std::vector<Removal>& removals, LostPattern& why) {
     narrowedNow = false;
+    if (applyPatterns(position, narrowed, narrowedNow, removals, why)) return false;
+    if (packed_) packedStart_ = packed_->start(position.board, position.present);
     if (proofs.base < 0 || !stillProves(kept_[static_cast<std::size_t>(proofs.base)], position, narrowed, -1)) {
-        if (!optimisticallyClears(position.board, position.present, groups_, position.allowed, rules_, trace_)) {
+        if (!clears(position, position.allowed)) {
             blame(trace_);
+            why = stuckPattern(deadlockCore(trace_, groups_, position.allowed, rules_), position.allowed);
             return false;
         }
         proofs.base = keep(trace_.pairingsSeen);
     }
+    // Trials cost a play each; only the groups most often found among the causes of failure
+    // are worth them.
+    const double threshold = trialThreshold(position);
     for (int g = 0; g < groups_.count(); ++g) {
         uint8_t& allowed = position.allowed[static_cast<std::size_t>(g)];
-        if (std::popcount(allowed) < 2) continue;
+        if (pairingCount(allowed) < 2) continue;
         if (!position.board[groups_[g].tiles[0]].present()) continue;
-        // Trials cost a play each; only groups already found among the causes of a failure are
-        // worth them.
-        if (blameOf_[static_cast<std::size_t>(g)] == 0) continue;
+        if (blameOf_[static_cast<std::size_t>(g)] == 0 || blameOf_[static_cast<std::size_t>(g)] < threshold) continue;
         for (int p = 0; p < 3; ++p) {
             if (!(allowed >> p & 1)) continue;
             int& proof = proofs.trial[static_cast<std::size_t>(g)][static_cast<std::size_t>(p)];
@@ -171,16 +271,20 @@ bool PairingSearch::ruleOutHopeless(Position& position, Proofs& proofs, GroupSet
             }
             std::array<uint8_t, kMaxGroups> trial = position.allowed;
             trial[static_cast<std::size_t>(g)] = static_cast<uint8_t>(1u << p);
-            if (optimisticallyClears(position.board, position.present, groups_, trial, rules_, trace_)) {
+            if (clears(position, trial)) {
                 proof = keep(trace_.pairingsSeen);
                 continue;
             }
             blame(trace_);
-            allowed &= static_cast<uint8_t>(~(1u << p));
+            const LostPattern reason = stuckPattern(deadlockCore(trace_, groups_, trial, rules_), trial);
+            ruleOut(position, g, static_cast<uint8_t>(1u << p), reason, removals);
             narrowed.set(static_cast<std::size_t>(g));
             narrowedNow = true;
         }
-        if (allowed == 0) return false;
+        if (allowed == 0) {
+            why = emptyGroupPattern(position, g);
+            return false;
+        }
     }
     return true;
 }
@@ -190,9 +294,12 @@ PairingSearch::Choice PairingSearch::nextChoice(const Position& position, const 
     double mostBlame = 0;
     for (int g = 0; g < groups_.count(); ++g) {
         const uint8_t allowed = position.allowed[static_cast<std::size_t>(g)];
-        if (std::popcount(allowed) < 2) continue;
-        if (blameOf_[static_cast<std::size_t>(g)] > mostBlame) {
-            mostBlame = blameOf_[static_cast<std::size_t>(g)];
+        if (pairingCount(allowed) < 2) continue;
+        // A group down to two pairings splits the search in two rather than three, and the
+        // groups the held tiles narrowed at the start are the usual seat of a lost deal.
+        const double score = blameOf_[static_cast<std::size_t>(g)] * (pairingCount(allowed) == 2 ? kTwoWayBonus : 1.0);
+        if (score > mostBlame) {
+            mostBlame = score;
             choice.group = g;
         }
     }
@@ -214,7 +321,7 @@ PairingSearch::Choice PairingSearch::nextChoice(const Position& position, const 
     int bestPairing = 0;
     for (int g = 0; g < groups_.count(); ++g) {
         const uint8_t allowed = position.allowed[static_cast<std::size_t>(g)];
-        if (std::popcount(allowed) < 2) continue;
+        if (pairingCount(allowed) < 2) continue;
         const FaceGroup& group = groups_[g];
         if (!position.board[group.tiles[0]].present()) continue;
         for (int p = 0; p < 3; ++p) {
@@ -248,7 +355,7 @@ bool PairingSearch::playOut(const Position& position, const Seen& seen) {
     Position trial = position;
     for (int g = 0; g < groups_.count(); ++g) {
         uint8_t& allowed = trial.allowed[static_cast<std::size_t>(g)];
-        if (std::popcount(allowed) < 2) continue;
+        if (pairingCount(allowed) < 2) continue;
         // The pairing most of the group's tiles went along with.
         int best = -1, bestVotes = -1;
         for (int p = 0; p < 3; ++p) {
@@ -264,7 +371,8 @@ bool PairingSearch::playOut(const Position& position, const Seen& seen) {
         allowed = static_cast<uint8_t>(1u << best);
     }
     const std::size_t movesBefore = moves_.size();
-    if (playSettled(trial) && trial.present.empty()) return true;
+    int emptyGroup = -1;
+    if (playSettled(trial, emptyGroup) && trial.present.empty()) return true;
     moves_.resize(movesBefore);
     return false;
 }
@@ -279,44 +387,53 @@ void PairingSearch::blame(const OptimisticTrace& trace) {
     }
 }
 
-PairingSearch::Outcome PairingSearch::search(Position& position, Proofs proofs, GroupSet narrowed) {
-    if (!limits_.step()) return Outcome::Stopped;
+PairingSearch::Outcome PairingSearch::search(Position& position, Proofs proofs, GroupSet narrowed, LostPattern& why) {
+    if (limits_.nodes() >= stopAt_ || !limits_.step()) return Outcome::Stopped;
     if (restartAt_ && limits_.nodes() >= restartAt_) return Outcome::Restart;
     const std::size_t movesBefore = moves_.size();
     const std::size_t keptBefore = kept_.size();
-    auto lose = [&] {
+    const std::size_t reasonsBefore = reasons_.size();
+    std::vector<Removal> removals;
+    // The pattern found is made to hold in the position as it came in, and learnt.
+    auto lose = [&](LostPattern pattern) {
+        lift(pattern, removals, 0);
+        why = pattern;
+        patterns_.add(why);
         moves_.resize(movesBefore);
         kept_.resize(keptBefore);
+        reasons_.resize(reasonsBefore);
         return Outcome::Lost;
     };
-    if (!playSettled(position)) return lose();
+    int emptyGroup = -1;
+    if (!playSettled(position, emptyGroup)) return lose(emptyGroupPattern(position, emptyGroup));
     if (position.present.empty()) return Outcome::Won;
-    const LostPositions::Key key = LostPositions::keyOf(position.present, position.allowed);
-    if (lost_.contains(key)) return lose();
     for (bool narrowedNow = true; narrowedNow;) {
-        if (!ruleOutHopeless(position, proofs, narrowed, narrowedNow) ||
-            (narrowedNow && !playSettled(position))) {
-            lost_.insert(key);
-            return lose();
-        }
+        LostPattern pattern;
+        if (!ruleOutHopeless(position, proofs, narrowed, narrowedNow, removals, pattern)) return lose(pattern);
+        if (narrowedNow && !playSettled(position, emptyGroup)) return lose(emptyGroupPattern(position, emptyGroup));
         if (position.present.empty()) return Outcome::Won;
     }
     if (playOut(position, kept_[static_cast<std::size_t>(proofs.base)])) return Outcome::Won;
     const Choice choice = nextChoice(position, kept_[static_cast<std::size_t>(proofs.base)]);
-    if (choice.count == 0) {
-        lost_.insert(key);
-        return lose();
-    }
+    if (choice.count == 0) return lose(wholePattern(position));
+    const uint8_t open = position.allowed[static_cast<std::size_t>(choice.group)];
+    LostPattern merged;
     for (int c = 0; c < choice.count; ++c) {
         Position child = position;
         child.allowed[static_cast<std::size_t>(choice.group)] = choice.masks[static_cast<std::size_t>(c)];
         GroupSet childNarrowed;
         childNarrowed.set(static_cast<std::size_t>(choice.group));
-        const Outcome outcome = search(child, proofs, childNarrowed);
+        LostPattern childWhy;
+        const Outcome outcome = search(child, proofs, childNarrowed, childWhy);
         if (outcome != Outcome::Lost) return outcome;
+        // Lost whatever the choice: the other choices would lose the same way.
+        if ((childWhy.allowed.get(choice.group) & open) == open) return lose(childWhy);
+        if (c == 0)
+            merged = childWhy;
+        else
+            merged.resolve(choice.group, childWhy);
     }
-    lost_.insert(key);
-    return lose();
+    return lose(merged);
 }
 
 }  // namespace varnel

@@ -6,6 +6,7 @@
 #include "layouts/PyramidLayout.h"
 #include "layouts/RiversLayout.h"
 #include "solver/FaceGroups.h"
+#include "solver/MoveSearch.h"
 #include "solver/PairingSearch.h"
 #include "solver/SearchLimits.h"
 #include "solver/SolverRules.h"
@@ -26,6 +27,10 @@ const SolverRules& rulesFor(const Layout& layout, std::unique_ptr<SolverRules>& 
     return *own;
 }
 
+// The turns of the two searches where a pair rule looks at the board, in positions looked at.
+constexpr uint64_t kFirstMoveNodes = 5000;
+constexpr uint64_t kPairingNodes = 2000;
+
 }  // namespace
 
 SolveResult solve(const Board& board, const Layout& layout, const SolveBudget& budget) {
@@ -44,8 +49,22 @@ SolveResult solve(const Board& board, const Layout& layout, const SolveBudget& b
     std::unique_ptr<SolverRules> ownRules;
     const SolverRules& rules = rulesFor(layout, ownRules);
     SearchLimits limits(budget);
-    auto search = std::make_unique<PairingSearch>(board, rules, *groups, limits);
-    result.verdict = search->run(result.moves);
+    if (rules.pairRuleLooksAtBoard()) {
+        // Paths make the plain search strong and the looser game weak: a first look by the
+        // plain search settles most deals, and those it does not, the search over pairings
+        // settles, before the plain one goes on where it stopped.
+        MoveSearch moves(board, rules, limits);
+        result.verdict = moves.run(kFirstMoveNodes, result.moves);
+        if (result.verdict == Verdict::Unknown && !limits.spent()) {
+            auto search = std::make_unique<PairingSearch>(board, rules, *groups, limits);
+            result.verdict = search->run(result.moves, kPairingNodes);
+        }
+        if (result.verdict == Verdict::Unknown && !limits.spent())
+            result.verdict = moves.run(UINT64_MAX - limits.nodes(), result.moves);
+    } else {
+        auto search = std::make_unique<PairingSearch>(board, rules, *groups, limits);
+        result.verdict = search->run(result.moves);
+    }
     result.nodes = limits.nodes();
     return result;
 }

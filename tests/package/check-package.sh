@@ -14,7 +14,7 @@ mkdir -p "$work"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # The commands the package puts on the PATH, each with its manual page in section 6.
-commands=(varnel)
+commands=(varnel varnel-solve)
 program_dir=/usr/libexec/varnel-solitaire
 
 "$cpack" --config "$build/CPackConfig.cmake" -G DEB -B "$work" >"$work/cpack.log" ||

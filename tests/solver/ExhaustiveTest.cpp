@@ -4,6 +4,11 @@
 #include <random>
 
 #include "tests/solver/SolverTestSupport.h"
+#include "solver/FaceGroups.h"
+#include "solver/MoveSearch.h"
+#include "solver/PairingSearch.h"
+#include "solver/SearchLimits.h"
+#include "solver/SolverRules.h"
 
 // The solver against the plain search over every order of play, on boards small enough for it:
 // corners of the real layouts, all layers kept, with few faces dealt onto them; and the last
@@ -40,13 +45,30 @@ Board smallBoard(int16_t layoutNumber, std::mt19937& random) {
     }
 }
 
+// solve() lets one search answer where it can; each of the two is also asked on its own, so
+// that neither hides behind the other.
 void expectSolverAgrees(const Board& board, int16_t layoutNumber, int& won, int& lost) {
     const Layout& layout = rulesOf(layoutNumber);
-    const SolveResult result = solve(board, layout);
     const bool winnable = ExhaustiveSearch(layout).winnable(board);
-    ASSERT_EQ(result.verdict, winnable ? Verdict::Winnable : Verdict::NotWinnable);
+    const Verdict expected = winnable ? Verdict::Winnable : Verdict::NotWinnable;
+    const SolveResult result = solve(board, layout);
+    ASSERT_EQ(result.verdict, expected);
     if (winnable) {
         ASSERT_TRUE(replayClears(board, layout, result.moves));
+    }
+    const SolverRules rules(layout);
+    FaceGroups groups;
+    ASSERT_EQ(FaceGroups::gather(board, groups), FaceGroups::Shape::Pairs);
+    std::vector<TilePair> moves;
+    SearchLimits pairingLimits(SolveBudget{});
+    ASSERT_EQ(PairingSearch(board, rules, groups, pairingLimits).run(moves), expected) << "by pairings";
+    if (winnable) {
+        ASSERT_TRUE(replayClears(board, layout, moves));
+    }
+    SearchLimits moveLimits(SolveBudget{});
+    ASSERT_EQ(MoveSearch(board, rules, moveLimits).run(UINT64_MAX, moves), expected) << "by moves";
+    if (winnable) {
+        ASSERT_TRUE(replayClears(board, layout, moves));
     }
     ++(winnable ? won : lost);
 }

@@ -61,6 +61,39 @@ TEST_P(SolverRulesTest, FreeFlagsFollowTheTilesGoneAndTheHeldTilesStayBlocked) {
 
 INSTANTIATE_TEST_SUITE_P(Layouts, SolverRulesTest, ::testing::Values(kDragon, kRivers, kPyramid));
 
+// The keepers of a tile are the sets of tiles that hold it blocked: along every random play of
+// the stacked layouts, a tile is free exactly when none of its keepers is still all there.
+TEST(KeepersTest, ATileIsFreeExactlyWhenNoKeeperIsWhole) {
+    for (const int16_t layoutNumber : {kDragon, kPyramid}) {
+        const Layout& layout = rulesOf(layoutNumber);
+        const SolverRules rules(layout);
+        ASSERT_TRUE(rules.keepersKnown());
+        std::mt19937 random(17);
+        int blockedSeen = 0;
+        for (uint32_t deal = 1; deal <= 40; ++deal) {
+            Board board = freshDeal(layoutNumber, deal);
+            for (auto pairs = pairsNow(board, layout); !pairs.empty(); pairs = pairsNow(board, layout)) {
+                const auto [a, b] = pairs[random() % pairs.size()];
+                takePair(board, layout, a, b);
+                TileSet present;
+                for (int16_t t = 0; t < board.tileCount(); ++t)
+                    if (board[t].present()) present.insert(t);
+                present.forEach([&](int16_t tile) {
+                    bool kept = false;
+                    for (const TileSet& keeper : rules.keepers(tile)) {
+                        TileSet there = keeper;
+                        there &= present;
+                        kept |= there == keeper;
+                    }
+                    blockedSeen += kept;
+                    ASSERT_EQ(board[tile].free, !kept) << "layout " << layoutNumber << " tile " << tile;
+                });
+            }
+        }
+        EXPECT_GT(blockedSeen, 10000);
+    }
+}
+
 TEST(RiversPathTest, TakingATileNeverClosesAPath) {
     std::mt19937 random(3);
     const Layout& layout = rulesOf(kRivers);

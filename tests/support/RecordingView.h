@@ -8,6 +8,7 @@
 
 #include "play/Game.h"
 #include "play/GameView.h"
+#include "tests/support/PostQueue.h"
 
 namespace varnel::testing {
 
@@ -35,6 +36,7 @@ class RecordingView : public GameView {
     bool matchPanelVisible = false;
     std::optional<int16_t> rememberedLayout;
     bool paused = false;
+    std::string solverNote;  // the line under the tiles-left count
 
     // What happened, in order.
     std::vector<std::string> events;
@@ -47,6 +49,9 @@ class RecordingView : public GameView {
     int refusals = 0;
     int redraws = 0;
     int exits = 0;
+
+    // The solver's answers, handed over for the test to run on the game's thread.
+    PostQueue posted;
 
     // Answers to askYesNo, taken from the front; No once they run out.
     std::deque<bool> answers;
@@ -92,6 +97,11 @@ class RecordingView : public GameView {
     std::string keepRecord(const FinishedGame& game) override {
         records.push_back(game);
         return remark;
+    }
+    void post(std::function<void()> task) override { posted.post(std::move(task)); }
+    void showSolverNote(const std::string& text) override {
+        solverNote = text;
+        if (!text.empty()) events.push_back("note: " + text);
     }
     void rememberLayout(int16_t remembered) override { rememberedLayout = remembered; }
     void exitProgram() override {

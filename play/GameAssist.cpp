@@ -1,0 +1,173 @@
+#include <algorithm>
+
+#include "board/Deal.h"
+#include "play/Game.h"
+#include "play/PairSearch.h"
+
+// The solver's help to the player: deals and shuffles that can be won, and the warning of a pair
+// that loses the game. The solver works on a thread of its own (SolverAssist); each answer comes
+// back through the window's thread and counts only if the position it is about is still on
+// the table.
+namespace varnel {
+
+namespace {
+
+const char kLosingPairNote[] = "Lost: this game can no longer be won. Undo takes the last pair back.";
+const char kLostNote[] = "Lost: this game can no longer be won.";
+// A deal or arrangement no order of play clears: there was never a winning pair to miss.
+const char kNeverWinnableNote[] = "This game cannot be won, whatever is played.";
+const char kNoWinnableShuffleNote[] =
+    "No arrangement of the tiles left could be proven winnable; they were shuffled as usual.";
+
+}  // namespace
+
+void Game::setSolverOptions(const SolverOptions& options) {
+    const bool wasWarning = solverOptions_.warnLosingMove;
+    solverOptions_ = options;
+    if (options.warnLosingMove && !wasWarning) {
+        checkPosition(false);
+    } else if (!options.warnLosingMove && wasWarning) {
+        ++serial_;  // a check in hand no longer counts
+        view_.showSolverNote("");
+    }
+}
+
+void Game::stopWaiting() {
+    if (waiting_ == Waiting::Nothing) return;
+    waiting_ = Waiting::Nothing;
+    assist_.cancel();
+    view_.setBusy(false);
+}
+
+// ---- Deals and shuffles that can be won ----
+
+// The game on the table stays, its board waiting, until the deal is found; then it is put away
+// and the new deal laid out as any other.
+void Game::dealWinnable(int16_t layout) {
+    const uint64_t serial = ++serial_;
+    waiting_ = Waiting::Deal;
+    view_.setBusy(true);
+    reportAvailability();
+    assist_.findWinnableDeal(serial, findLayout(layout)->rules, newDealNumber(), kLastDealNumber,
+                             [this, layout](uint64_t answered, uint32_t number) {
+                                 if (answered != serial_ || waiting_ != Waiting::Deal) return;
+                                 stopWaiting();
+                                 putAway();  // under the layout it was played in
+                                 layout_ = layout;
+                                 deal(number);
+                             });
+}
+
+void Game::shuffleWinnable(bool fromPanel) {
+    sequence_.endIf(TimedSequence::Kind::Hint);
+    undoAvailable_ = false;  // no undo across a shuffle
+    const uint64_t serial = ++serial_;
+    waiting_ = Waiting::Arrangement;
+    view_.setBusy(true);
+    reportAvailability();
+    assist_.arrangeWinnable(serial, board_, layoutRow().rules, seeds_(),
+                            [this, fromPanel](uint64_t answered, std::optional<Board> arranged) {
+                                if (answered != serial_ || waiting_ != Waiting::Arrangement) return;
+                                stopWaiting();
+                                if (arranged) {
+                                    board_ = *arranged;
+                                    view_.redrawBoard();
+                                } else {
+                                    shuffleTiles();
+                                }
+                                positionChanged(Change::Fresh);
+                                if (!arranged) view_.showSolverNote(kNoWinnableShuffleNote);
+                                // The stuck game's panel: the board opens again unless these
+                                // faces are stuck too.
+                                if (fromPanel) checkGameEnd();
+                                undoAvailable_ = false;
+                                reportAvailability();
+                            });
+}
+
+// ---- The warning of a losing pair ----
+
+void Game::positionChanged(Change change, int16_t first, int16_t second) {
+    ++serial_;
+    switch (change) {
+        case Change::Fresh:
+            knownNow_ = knownBefore_ = Known();
+            winnableSeen_ = lostTold_ = false;
+            break;
+        case Change::Pair: {
+            knownBefore_ = knownNow_;
+            knownNow_ = Known();
+            // Taking a pair never blocks another, so a winning line that holds the pair taken
+            // still wins without it.
+            std::vector<TilePair> line = knownBefore_.line;
+            const auto taken = std::find_if(line.begin(), line.end(), [&](const TilePair& pair) {
+                return (pair.first == first && pair.second == second) || (pair.first == second && pair.second == first);
+            });
+            if (knownBefore_.verdict == Verdict::Winnable && taken != line.end()) {
+                line.erase(taken);
+                knownNow_ = {Verdict::Winnable, std::move(line)};
+            }
+            break;
+        }
+        case Change::Undo:
+            knownNow_ = knownBefore_;
+            knownBefore_ = Known();
+            break;
+    }
+    if (!solverOptions_.warnLosingMove) return;
+    view_.showSolverNote("");
+    checkPosition(change == Change::Pair);
+}
+
+void Game::checkPosition(bool afterPair) {
+    if (!solverOptions_.warnLosingMove || waiting_ != Waiting::Nothing) return;
+    // A board won or without a pair ends the game by itself.
+    if (board_.tilesLeft() == 0 || countPairs() == 0) return;
+    if (knownNow_.verdict) {
+        tellVerdict();
+        return;
+    }
+    const uint64_t serial = serial_;
+    // The position before the pair matters only if this one is lost; it is looked at then.
+    std::optional<Board> before;
+    if (afterPair && !knownBefore_.verdict) before = undoBoard_;
+    assist_.check(serial, board_, before, layoutRow().rules,
+                  [this](uint64_t answered, const SolverAssist::Check& check) {
+                      if (answered != serial_) return;
+                      knownNow_ = {check.now.verdict, check.now.moves};
+                      if (check.before) knownBefore_.verdict = check.before;
+                      tellVerdict();
+                  });
+}
+
+// Undo is one step deep, so the warning comes at the pair that loses the game, while Undo can
+// still take it back. A game lost all along is said to be so once; a game lost a pair ago,
+// whose Undo comes too late, likewise.
+void Game::tellVerdict() {
+    if (knownBefore_.verdict == Verdict::Winnable) winnableSeen_ = true;
+    if (knownNow_.verdict == Verdict::Winnable) {
+        winnableSeen_ = true;
+        return;
+    }
+    if (knownNow_.verdict != Verdict::NotWinnable) return;
+    if (undoAvailable_ && knownBefore_.verdict == Verdict::Winnable) {
+        lostTold_ = true;
+        view_.showSolverNote(kLosingPairNote);
+        return;
+    }
+    if (lostTold_) return;
+    lostTold_ = true;
+    view_.showSolverNote(winnableSeen_ ? kLostNote : kNeverWinnableNote);
+}
+
+std::optional<std::pair<int16_t, int16_t>> Game::winningHint() const {
+    if (!solverOptions_.warnLosingMove || knownNow_.verdict != Verdict::Winnable || knownNow_.line.empty())
+        return std::nullopt;
+    // The pairs of the line go in any order that the rules allow; the first free one is shown.
+    for (const auto& [a, b] : knownNow_.line) {
+        if (varnel::isRemovablePair(board_, layoutRow().rules, a, b)) return std::pair{std::min(a, b), std::max(a, b)};
+    }
+    return std::nullopt;
+}
+
+}  // namespace varnel
