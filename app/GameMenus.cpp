@@ -38,6 +38,14 @@ GameMenus::GameMenus(QMainWindow* window) : QObject(window) {
     customize->addSeparator();
     add(customize, QStringLiteral("&Background Color"), &GameMenus::background);
     customize->addSeparator();
+    auto addSwitch = [this, customize](const QString& text, void (GameMenus::*chosen)(bool)) {
+        QAction* entry = customize->addAction(text);
+        entry->setCheckable(true);
+        connect(entry, &QAction::triggered, this, chosen);
+        return entry;
+    };
+    winnableDeals_ = addSwitch(QStringLiteral("&Winnable Deals"), &GameMenus::winnableDeals);
+    warnLosingMove_ = addSwitch(QStringLiteral("Warn of a &Losing Move"), &GameMenus::warnLosingMove);
     showTime_ = customize->addAction(QStringLiteral("Show &Time"));
     showTime_->setCheckable(true);
     connect(showTime_, &QAction::triggered, this, &GameMenus::showTime);
@@ -90,6 +98,11 @@ void GameMenus::showAvailability(const Availability& available) {
 void GameMenus::checkPause(bool paused) { pause_->setChecked(paused); }
 
 void GameMenus::checkShowTime(bool shown) { showTime_->setChecked(shown); }
+
+void GameMenus::checkSolverOptions(bool winnableDeals, bool warnLosingMove) {
+    winnableDeals_->setChecked(winnableDeals);
+    warnLosingMove_->setChecked(warnLosingMove);
+}
 
 void GameMenus::checkLayout(int layout) {
     for (std::size_t i = 0; i < layouts_.size(); ++i) layouts_[i]->setChecked(static_cast<int>(i) == layout);

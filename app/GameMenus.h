@@ -29,6 +29,7 @@ class GameMenus : public QObject {
     void setSoundCaption(const QString& caption);
     void checkPause(bool paused);
     void checkShowTime(bool shown);
+    void checkSolverOptions(bool winnableDeals, bool warnLosingMove);
 
   signals:
     void newGame();
@@ -41,6 +42,8 @@ class GameMenus : public QObject {
     void sound();
     void background();
     void showTime(bool shown);
+    void winnableDeals(bool on);
+    void warnLosingMove(bool on);
     void layout(int16_t layout);
     void loadTileSet();
     void tileSet(int tileSet);
@@ -55,6 +58,8 @@ class GameMenus : public QObject {
     QAction* sound_;
     QAction* pause_;
     QAction* showTime_;
+    QAction* winnableDeals_;
+    QAction* warnLosingMove_;
     std::vector<QAction*> layouts_;
     std::array<QAction*, kTileSetCount> tileSets_{};
     QAction* shuffle_;

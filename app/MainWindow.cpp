@@ -91,6 +91,14 @@ void MainWindow::connectCommands() {
         setShowTime(shown);
         settings_.writeSwitch("ShowTime", shown);
     });
+    connect(&m, &GameMenus::winnableDeals, this, [this](bool on) {
+        setSolverHelp(on, play_.warnLosingMove);
+        settings_.writeSwitch("WinnableDeals", on);
+    });
+    connect(&m, &GameMenus::warnLosingMove, this, [this](bool on) {
+        setSolverHelp(play_.winnableDeals, on);
+        settings_.writeSwitch("WarnLosingMove", on);
+    });
     connect(&m, &GameMenus::layout, this, [this](int16_t layout) { game_.chooseLayout(layout); });
     connect(&m, &GameMenus::loadTileSet, this, [this] { tileSets_.loadPictureFile(); });
     connect(&m, &GameMenus::tileSet, this, [this](int set) { tileSets_.choose(set, appPath_); });
@@ -120,6 +128,7 @@ void MainWindow::start() {
     background_ = settings_.readColour("BackGround", background_);
     board_->setBackground(background_);
     setShowTime(settings_.readSwitch("ShowTime", false));
+    setSolverHelp(settings_.readSwitch("WinnableDeals", false), settings_.readSwitch("WarnLosingMove", false));
     // The window's own message boxes and choosers hold the game's clock while they are open.
     qApp->installEventFilter(this);
     game_.newGameIn(layout);
@@ -214,6 +223,13 @@ void MainWindow::setShowTime(bool shown) {
     play_.showTime = shown;
     menus_->checkShowTime(shown);
     view_->setTimeShown(shown);
+}
+
+void MainWindow::setSolverHelp(bool winnableDeals, bool warnLosingMove) {
+    play_.winnableDeals = winnableDeals;
+    play_.warnLosingMove = warnLosingMove;
+    menus_->checkSolverOptions(winnableDeals, warnLosingMove);
+    game_.setSolverOptions({winnableDeals, warnLosingMove});
 }
 
 void MainWindow::holdClockWhileModal() { game_.holdClock(GameClock::Hold::Dialog, QApplication::activeModalWidget() != nullptr); }

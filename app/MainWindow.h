@@ -61,6 +61,7 @@ class MainWindow : public QMainWindow {
     void showAbout();
     void playDealNumber();
     void setShowTime(bool shown);
+    void setSolverHelp(bool winnableDeals, bool warnLosingMove);
     // A modal box of the window's own holds the game's clock while it is open.
     void holdClockWhileModal();
     void exit();

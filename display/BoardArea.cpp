@@ -38,6 +38,7 @@ BoardArea::BoardArea(QWidget* form, float pixelRatio, SheetCache sheetCache)
       caption_(makeBoardLabel(board_, design::kMessageLabel, "tilesLeftCaption")),
       tilesLeft_(makeBoardLabel(board_, design::kScoreLabel, "tilesLeft")),
       spare_(makeBoardLabel(board_, design::kTestLabel, "spareLabel")),
+      note_(makeBoardLabel(board_, design::kNoteLabel, "solverNote")),
       time_(makeBoardLabel(board_, design::kTimeLabel, "timePlayed")),
       pausedNote_(new QLabel(QStringLiteral("Paused. Click the board or press P to play on."), board_)),
       panel_(new MatchPanel(form)) {
@@ -50,6 +51,11 @@ BoardArea::BoardArea(QWidget* form, float pixelRatio, SheetCache sheetCache)
     board_->setFocusPolicy(Qt::StrongFocus);
     showOnlyShownChildren(form_);
     time_->hide();
+    note_->setWordWrap(true);
+    note_->setAutoFillBackground(true);
+    note_->setFrameShape(QFrame::Box);
+    note_->setMargin(3);
+    note_->hide();
     pausedNote_->setObjectName(QStringLiteral("pausedNote"));
     pausedNote_->setAlignment(Qt::AlignCenter);
     pausedNote_->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -67,7 +73,7 @@ void BoardArea::placeWidgets() {
     // A board smaller than the design letters its labels smaller too, as far as they stay
     // readable; a larger one keeps the classic size.
     const int letters = geometry_.scale() < 1 ? std::max(9, roundToInt32(14 * geometry_.scale())) : 14;
-    for (QLabel* label : {caption_, tilesLeft_, spare_, time_, pausedNote_}) {
+    for (QLabel* label : {caption_, tilesLeft_, spare_, time_, pausedNote_, note_}) {
         QFont font = label->font();
         font.setPixelSize(letters);
         label->setFont(font);
@@ -83,6 +89,9 @@ void BoardArea::placeWidgets() {
     caption_->move(labels.messageLeft, labels.messageTop);
     tilesLeft_->move(labels.scoreLeft, labels.scoreTop);
     spare_->move(spare_->x(), labels.testTop);
+    note_->move(labels.noteLeft, labels.noteTop);
+    note_->setFixedWidth(labels.noteWidth);
+    note_->adjustSize();
     time_->move(labels.timeLeft, labels.timeTop);
     pausedNote_->setGeometry(board_->rect());
     const Point panel = geometry_.matchPanelAt(panel_->width(), panel_->height());
@@ -121,11 +130,15 @@ void BoardArea::setBackground(int32_t colour) {
     surfaces_.setBackground(rgb);
     // The labels lie on the background: light text on a dark colour, dark text on a light one.
     const QColor text = qGray(rgb) < 128 ? QColor(255, 236, 160) : QColor(24, 24, 24);
-    for (QLabel* label : {caption_, tilesLeft_, spare_, time_, pausedNote_}) {
+    for (QLabel* label : {caption_, tilesLeft_, spare_, time_, pausedNote_, note_}) {
         QPalette labelPalette = label->palette();
         labelPalette.setColor(QPalette::WindowText, text);
         label->setPalette(labelPalette);
     }
+    // The note may lie over tiles: a panel of the background's own colour keeps it readable.
+    QPalette notePalette = note_->palette();
+    notePalette.setColor(QPalette::Window, QColor(rgb));
+    note_->setPalette(notePalette);
 }
 
 void BoardArea::usePictureSheet(const QImage& picture) { surfaces_.usePictureSheet(picture, geometry_); }
@@ -148,7 +161,12 @@ void BoardArea::setTimeShown(bool shown) { time_->setVisible(shown); }
 
 void BoardArea::setTimeText(const QString& text) { time_->setText(text); }
 
-void BoardArea::setNoteText(const QString& text) { spare_->setText(text); }
+void BoardArea::setNoteText(const QString& text) {
+    note_->setText(text);
+    note_->adjustSize();
+    note_->setVisible(!text.isEmpty());
+    note_->raise();
+}
 
 void BoardArea::setPaused(bool paused, const Board& board, int tileSet) {
     paused_ = paused;

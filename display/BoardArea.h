@@ -18,7 +18,7 @@ namespace varnel {
 // selection frame, the keyboard cursor, and the end-of-game panel beside it. It keeps the
 // board's geometry and pictures, and draws a board in tile numbers where the geometry puts it.
 // Its widgets are named for tests and tools: "board", "tilesLeftCaption", "tilesLeft",
-// "timePlayed", "pausedNote", "selectionFrame", "keyboardCursor" and "matchPanel".
+// "timePlayed", "solverNote", "pausedNote", "selectionFrame", "keyboardCursor" and "matchPanel".
 class BoardArea : public QObject {
     Q_OBJECT
   public:
@@ -94,7 +94,8 @@ class BoardArea : public QObject {
     CursorFrame* cursor_;
     QLabel* caption_;
     QLabel* tilesLeft_;
-    QLabel* spare_;  // the solver's note
+    QLabel* spare_;  // laid out with the others, never written to
+    QLabel* note_;   // the solver's note
     QLabel* time_;
     QLabel* pausedNote_;
     bool paused_ = false;

@@ -57,11 +57,13 @@ void BoardGeometry::place(const DesignPlacement& placement) {
     stacked_ = {design::kMessageLabel.left, scaled(design::kMessageLabel.top),
                 scaled(design::kScoreLabel.left), scaled(design::kScoreLabel.top),
                 scaled(design::kTestLabel.top),   scaled(design::kTimeLabel.left),
-                scaled(design::kTimeLabel.top)};
+                scaled(design::kTimeLabel.top),   scaled(design::kNoteLabel.left),
+                scaled(design::kNoteLabel.top),   scaled(design::kNoteLabel.width)};
     flat_ = {design::kMessageLabel.left,    scaled(design::kRiversMessageTop),
              scaled(design::kRiversScoreLeft), scaled(design::kRiversScoreTop),
              scaled(design::kRiversTestTop),   scaled(design::kRiversScoreLeft),
-             scaled(design::kRiversTimeTop)};
+             scaled(design::kRiversTimeTop),   scaled(design::kRiversNoteLabel.left),
+             scaled(design::kRiversNoteLabel.top), scaled(design::kRiversNoteLabel.width)};
     placeTiles();
 }
 

@@ -45,6 +45,7 @@ struct LabelPlaces {
     int scoreLeft, scoreTop;      // the count
     int testTop;                  // the spare label
     int timeLeft, timeTop;        // the time played, under the count
+    int noteLeft, noteTop, noteWidth;  // the solver's note
 };
 
 // Where a face's picture lies on a tile sheet.

@@ -28,11 +28,16 @@ constexpr Box kScoreLabel{16, 104, 41, 17};
 constexpr Box kTestLabel{0, 200, 400, 25};
 // The time played, under the count: as wide as the count's column, high enough for h:mm:ss.
 constexpr Box kTimeLabel{16, 124, 64, 17};
+// The solver's note, under the time, wrapped to the width of the labels' column; it grows down
+// as far as its words need.
+constexpr Box kNoteLabel{0, 146, 100, 0};
 // The end-of-game panel lies beside the board, over its lower middle.
 constexpr Box kMatchPanel{224, 200, 361, 105};
 // The flat layout fills more of the board, so its labels move up into the top margin.
 constexpr int kRiversMessageTop = 15, kRiversScoreTop = 15, kRiversScoreLeft = 75;
 constexpr int kRiversTestTop = 370;
 constexpr int kRiversTimeTop = 35;
+// The flat layout has no column beside it: its note runs across the top margin, right of the count.
+constexpr Box kRiversNoteLabel{130, 3, 470, 0};
 
 }  // namespace varnel::design
