@@ -5,20 +5,21 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "display/DialogWindow.h"
+
 namespace varnel {
 
 DealNumberDialog::DealNumberDialog(uint32_t current, uint32_t last, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint),
-      number_(new QSpinBox(this)) {
+    : QDialog(parent), number_(new QSpinBox(this)) {
+    makeGameDialog(this, parent);
     setWindowTitle(QStringLiteral("Play Deal Number"));
     number_->setObjectName(QStringLiteral("dealNumber"));
     number_->setRange(1, static_cast<int>(last));
     number_->setValue(static_cast<int>(current));
     number_->setGroupSeparatorShown(false);
     number_->selectAll();
-    auto* text = new QLabel(QStringLiteral("The same number deals the same game, in every version "
-                                           "of the game.\nDeal &number (1 to %1):")
+    auto* text = new QLabel(QStringLiteral("The same number deals the same game in the same layout, "
+                                           "in every version of the game.\nDeal &number (1 to %1):")
                                 .arg(last),
                             this);
     text->setBuddy(number_);

@@ -46,6 +46,10 @@ std::string RecordKeeper::keep(const FinishedGame& game, bool winnableDeals, boo
     return best && row ? std::string("a new best for ") + row->name : std::string();
 }
 
+void RecordKeeper::dealChanged(int layout, std::optional<uint32_t> dealInPlay) {
+    if (statistics_) statistics_->setDealInPlay(layout, dealInPlay);
+}
+
 void RecordKeeper::showStatistics(int layout, std::optional<uint32_t> dealInPlay) {
     openIfAllowed();
     if (!statistics_) {

@@ -28,6 +28,8 @@ class RecordKeeper : public QObject {
     // (or its layout) for a win that beats every earlier unassisted win of its layout, else "".
     std::string keep(const FinishedGame& game, bool winnableDeals, bool warnLosingMove);
     void showStatistics(int layout, std::optional<uint32_t> dealInPlay);
+    // A new deal is on the table: an open Statistics window names it.
+    void dealChanged(int layout, std::optional<uint32_t> dealInPlay);
     const GameRecord& record() const { return record_; }
 
   signals:

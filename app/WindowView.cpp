@@ -62,6 +62,7 @@ void WindowView::showAvailability(const Availability& available) {
 }
 
 void WindowView::showLayout(int16_t layout) {
+    if (game_) parts_.record.dealChanged(layout, game_->dealNumber());
     parts_.menus.checkLayout(layout);
     if (const LayoutRow* row = findLayout(layout)) parts_.board.useLayout(*row);
 }

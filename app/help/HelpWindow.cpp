@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPointer>
+#include <QScreen>
 #include <QStyle>
 #include <QToolBar>
 #include <QUrl>
@@ -108,6 +109,9 @@ void showHelpContents(const QString& helpFile, QWidget* game) {
     // A window without an owner is deleted by nobody else.
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, window, &QObject::deleteLater);
     if (size.isValid()) window->resize(size);
+    // Never taller or wider than the screen it opens on, however large its text is scaled.
+    if (const QScreen* screen = gameScreen(game))
+        window->resize(window->size().boundedTo(screen->availableGeometry().size() * 9 / 10));
     window->showContents(helpFile);
     centreOnGameScreen(window, window->size(), game);
     window->show();

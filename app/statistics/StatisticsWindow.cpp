@@ -14,6 +14,7 @@
 #include "record/GameRecord.h"
 #include "app/statistics/LayoutStatistics.h"
 #include "play/LayoutTable.h"
+#include "display/DialogWindow.h"
 #include "display/MessageBox.h"
 
 namespace varnel {
@@ -31,8 +32,7 @@ StatisticsWindow::StatisticsWindow(GameRecord& record, QWidget* parent)
     setObjectName(QStringLiteral("StatisticsWindow"));
     setWindowTitle(tr("Statistics"));
     // A title and a close button; nothing to maximize or ask help of.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    makeGameDialog(this, parent);
     setModal(false);
 
     dealInPlay_ = new QLabel;
@@ -122,18 +122,8 @@ void StatisticsWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!placed_) {
         placed_ = true;
-        centreOnScreen();
+        centreOnGameScreen(this, frameGeometry().size(), parentWidget());
     }
-}
-
-void StatisticsWindow::centreOnScreen() {
-    const QWidget* owner = parentWidget();
-    const QScreen* screen = owner ? owner->screen() : this->screen();
-    if (!screen) return;
-    const QRect area = screen->availableGeometry();
-    const QSize size = frameGeometry().size();
-    move(area.x() + (area.width() - size.width()) / 2,
-         area.y() + (area.height() - size.height()) / 2);
 }
 
 void StatisticsWindow::refresh() {

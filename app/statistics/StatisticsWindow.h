@@ -55,7 +55,6 @@ class StatisticsWindow : public QDialog {
     void resetLayout();
     void resetAll();
     bool ask(const QString& question);
-    void centreOnScreen();
 
     GameRecord& record_;
     QLabel* dealInPlay_;
