@@ -106,19 +106,23 @@ bool RecordDatabase::run(const QStringList& statements) {
     if (!db.transaction()) return fail(db.lastError());
     QSqlQuery query(db);
     for (const QString& statement : statements) {
-        if (!query.exec(statement)) {
-            const QSqlError error = query.lastError();
-            query.finish();
-            db.rollback();
-            return fail(error);
-        }
+        if (!query.exec(statement)) return rollBack(query, db);
     }
-    if (!db.commit()) {
-        const QSqlError error = db.lastError();
-        db.rollback();
-        return fail(error);
-    }
-    return true;
+    return commit(db);
+}
+
+bool RecordDatabase::rollBack(QSqlQuery& query, QSqlDatabase& db) {
+    const QSqlError error = query.lastError();
+    query.finish();
+    db.rollback();
+    return fail(error);
+}
+
+bool RecordDatabase::commit(QSqlDatabase& db) {
+    if (db.commit()) return true;
+    const QSqlError error = db.lastError();
+    db.rollback();
+    return fail(error);
 }
 
 bool RecordDatabase::upgrade(int from) {
@@ -177,19 +181,9 @@ bool RecordDatabase::insert(std::span<const PlayedGame> games) {
         query.bindValue(8, game.shuffles);
         query.bindValue(9, game.winnableDeals ? 1 : 0);
         query.bindValue(10, game.warnLosingMove ? 1 : 0);
-        if (!query.exec()) {
-            const QSqlError error = query.lastError();
-            query.finish();
-            db.rollback();
-            return fail(error);
-        }
+        if (!query.exec()) return rollBack(query, db);
     }
-    if (!db.commit()) {
-        const QSqlError error = db.lastError();
-        db.rollback();
-        return fail(error);
-    }
-    return true;
+    return commit(db);
 }
 
 bool RecordDatabase::remove(std::optional<int> layout) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QSqlError>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <optional>
 #include <span>
@@ -45,6 +47,9 @@ class RecordDatabase {
   private:
     bool fail(const QSqlError& error);
     bool run(const QStringList& statements);
+    // The end of a transaction: its statement failed and all of it is undone, or it is kept.
+    bool rollBack(QSqlQuery& query, QSqlDatabase& db);
+    bool commit(QSqlDatabase& db);
 
     QString connection_;
     QString path_;
