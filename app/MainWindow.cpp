@@ -276,7 +276,6 @@ void MainWindow::afterFirstBoard() {
     if (firstBoardShown_) return;
     firstBoardShown_ = true;
     music_.letStart();
-    record_->allowOpening();
     emit firstBoardShown();
 }
 

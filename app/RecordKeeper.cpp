@@ -38,7 +38,7 @@ std::string RecordKeeper::keep(const FinishedGame& game, bool winnableDeals, boo
     played.shuffles = game.shuffles;
     played.winnableDeals = winnableDeals;
     played.warnLosingMove = warnLosingMove;
-    openIfAllowed();
+    openWhenNeeded();
     // Measured against the games before it, so a best is a best for the first time only.
     const bool best = isNewBest(record_.games(), played);
     record_.add(played);
@@ -51,7 +51,7 @@ void RecordKeeper::dealChanged(int layout, std::optional<uint32_t> dealInPlay) {
 }
 
 void RecordKeeper::showStatistics(int layout, std::optional<uint32_t> dealInPlay) {
-    openIfAllowed();
+    openWhenNeeded();
     if (!statistics_) {
         statistics_ = new StatisticsWindow(record_, window_);
         connect(statistics_, &StatisticsWindow::playDealRequested, this,

@@ -13,17 +13,12 @@
 namespace varnel {
 
 // Keeps every finished game in the record of games and shows the Statistics window over it.
-// The record is opened once the first board is on screen; the window is made the first time the
-// player asks for it.
+// The record and the window are made the first time they are needed.
 class RecordKeeper : public QObject {
     Q_OBJECT
   public:
     RecordKeeper(QString dataFolder, QWidget* window);
 
-    // The game is on screen: the record may be opened whenever it is first needed. Opening it
-    // waits till then (the first game ended, or Statistics asked for), so that the start of the
-    // game never pays for the database.
-    void allowOpening() { mayOpen_ = true; }
     // Keeps the game with the settings it was played under; returns "a new best for Dragon"
     // (or its layout) for a win that beats every earlier unassisted win of its layout, else "".
     std::string keep(const FinishedGame& game, bool winnableDeals, bool warnLosingMove);
@@ -41,11 +36,10 @@ class RecordKeeper : public QObject {
     QWidget* window_;
     GameRecord record_;
     StatisticsWindow* statistics_ = nullptr;
-    bool mayOpen_ = false;
 
-    void openIfAllowed() {
-        if (mayOpen_) record_.open(dataFolder_);
-    }
+    // The record is opened when it is first needed (the first game ended, or Statistics asked
+    // for), never at the start: the start of the game does not pay for the database.
+    void openWhenNeeded() { record_.open(dataFolder_); }
 };
 
 }  // namespace varnel

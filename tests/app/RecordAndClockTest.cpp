@@ -1,4 +1,7 @@
+#include <QDir>
+#include <QFile>
 #include <QLabel>
+#include <sys/stat.h>
 #include <QTabWidget>
 
 #include "app/statistics/LayoutStatistics.h"
@@ -37,6 +40,24 @@ TEST_F(RecordAndClock, AWonAndAnAbandonedGameShowInStatistics) {
     EXPECT_EQ(dragon->figure("Best time"), "1:35");
     EXPECT_EQ(statistics->findChild<QLabel*>("DealInPlay")->text(),
               QStringLiteral("The game in play: Dragon, deal %1").arg(*game().dealNumber()));
+}
+
+// A pipe where the record should be never holds the game up: the game ends and the next one
+// plays, and Statistics says in one line why the record is not kept.
+TEST_F(RecordAndClock, AHostileRecordNeverStopsTheGame) {
+    ASSERT_TRUE(QDir().mkpath(dataFolder()));
+    const QByteArray pipe = QFile::encodeName(QDir(dataFolder()).filePath("record.sqlite"));
+    ASSERT_EQ(::mkfifo(pipe.constData(), 0600), 0);
+    MainWindow& w = open();
+    takePair();
+    choose(w, "&Game", "&New Game");
+    takePair();
+    choose(w, "&Game", "S&tatistics...");
+    const auto* notice = w.findChild<QLabel*>("RecordNotice");
+    ASSERT_NE(notice, nullptr);
+    EXPECT_FALSE(notice->text().isEmpty());
+    EXPECT_EQ(w.findChild<StatisticsWindow*>()->page(kDragon)->figure("Games played"), "1")
+        << "the game of this run is kept and shown all the same";
 }
 
 TEST_F(RecordAndClock, TheClockStandsStillWhileMinimisedOrBehindABox) {
