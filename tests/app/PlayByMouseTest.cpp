@@ -93,15 +93,15 @@ TEST_F(PlayByMouse, AClickOnATilesFirstOrLastColumnTakesThatTile) {
         const int firstColumn = geometry().place(leftNeighbour).x + width;
         const int lastColumn = geometry().place(tile).x + width - 1;
         const int16_t leftEnd = 13;  // nothing to its left
-        const std::pair<QPoint, int16_t> clicks[] = {
-            {{firstColumn - 1, y}, leftNeighbour},
-            {{firstColumn, y}, tile},
-            {{lastColumn, y}, tile},
-            {{geometry().place(leftEnd).x, y}, -1},
-            {{lastColumn, geometry().place(tile).y}, -1}};
+        const std::pair<QPoint, int16_t> clicks[] = {{{firstColumn - 1, y}, leftNeighbour},
+                                                     {{firstColumn, y}, tile},
+                                                     {{lastColumn, y}, tile},
+                                                     {{geometry().place(leftEnd).x, y}, -1},
+                                                     {{lastColumn, geometry().place(tile).y}, -1}};
         for (const auto& [at, taken] : clicks) {
             clickAt(at);
-            EXPECT_EQ(game().selectedTile().value_or(-1), taken) << "at " << at.x() << ", " << at.y();
+            EXPECT_EQ(game().selectedTile().value_or(-1), taken)
+                << "at " << at.x() << ", " << at.y();
             QTest::keyClick(board(), Qt::Key_Escape);
         }
     }
