@@ -79,8 +79,8 @@ sync_copy() {
 # themselves are those ctest runs one by one, less the Debian package check, which tests no
 # code); the first program that fails ends the run of that fault.
 test_programs() {
-    local quick=(board/board_tests rivers/rivers_tests savegame/savegame_tests help/help_tests
-        display/display_tests assets/assets_tests music/music_tests app/window_tests)
+    local quick=(board/board_tests play/play_tests savegame/savegame_tests help/help_tests
+        display/display_tests music/music_tests assets/assets_tests app/window_tests)
     local program
     {
         for program in "${quick[@]}"; do echo "$build/tests/$program"; done

@@ -1,5 +1,6 @@
 #include <QTextBrowser>
 
+#include "app/help/AboutBox.h"
 #include "app/help/HelpWindow.h"
 #include "tests/app/WindowFixture.h"
 
@@ -62,7 +63,8 @@ TEST_F(PlayByKeyboard, AWholeRiversGameIsWonFromTheKeyboard) {
 }
 
 // The shortcuts run their menu entries. While the hint shows, the board takes no clicks, even
-// after a new tile set has redrawn it; the three help entries open the help at its contents.
+// after a new tile set has redrawn it; the three help entries open the help at its contents,
+// and About shows the program.
 TEST_F(PlayByKeyboard, ShortcutsFollowTheMenus) {
     MainWindow& w = open();
     w.activateWindow();
@@ -97,6 +99,15 @@ TEST_F(PlayByKeyboard, ShortcutsFollowTheMenus) {
         entry->trigger();
     }
     closeHelp();
+
+    // About shows the program's icon at the size its box was drawn for, until Return to Game.
+    QSize icon;
+    onNextModal<AboutBox>([&icon](AboutBox* about) {
+        icon = about->findChild<QLabel*>("icon")->pixmap().size();
+        about->findChild<QPushButton*>("returnToGame")->click();
+    });
+    choose(w, "&Help", "&About Varnel...");
+    EXPECT_EQ(icon, QSize(64, 64));
 }
 
 }  // namespace

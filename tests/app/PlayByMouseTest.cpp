@@ -46,9 +46,40 @@ TEST_F(PlayByMouse, StuckDragonShowsThePanelWithItsButtons) {
     EXPECT_EQ(exits, 1);
 }
 
+// Whatever moves the faces about, the board shows each tile's own face: after a new game, a
+// pair taken, a shuffle and an undo, the middle of every free tile (nothing lies on it) has the
+// colour of its face's cell in the picture file.
+TEST_F(PlayByMouse, EveryFreeTileShowsItsOwnFaceAfterEachMove) {
+    writeCellsPicture();
+    MainWindow& w = open();
+    tileSetEntry(w, 4)->trigger();
+    auto expectFacesShown = [&](const char* after) {
+        SCOPED_TRACE(after);
+        const QImage shown = w.boardArea().picture();
+        int looked = 0;
+        for (int16_t i = 0; i < game().board().tileCount(); ++i) {
+            const Tile& tile = game().board()[i];
+            if (!tile.present() || !tile.free) continue;
+            const TilePlace at = geometry().place(i);
+            ASSERT_EQ(shown.pixel(at.x + 22, at.y + 27), cellColour(tile.face)) << "tile " << i;
+            ++looked;
+        }
+        EXPECT_GT(looked, 10);
+    };
+    expectFacesShown("a new game");
+    takePair();
+    expectFacesShown("a pair taken");
+    choose(w, "&Shuffle");
+    expectFacesShown("a shuffle");
+    takePair();
+    choose(w, "&Undo");
+    expectFacesShown("an undo");
+}
+
 // A tile's side lies under the right edge of its left neighbour, which is laid over it. The first
 // column of pixels past that edge is the tile's own, and so is its last column: a click there
-// takes that tile, on the design board and on scaled ones.
+// takes that tile, on the design board and on scaled ones. A tile's own first column and first
+// row are its edge, not inside it: a click there, with no tile beneath, takes nothing.
 TEST_F(PlayByMouse, AClickOnATilesFirstOrLastColumnTakesThatTile) {
     for (const QSize screen : {QSize(640, 480), QSize(1280, 1024), QSize(1920, 1080)}) {
         SCOPED_TRACE(screen.width());
@@ -61,11 +92,16 @@ TEST_F(PlayByMouse, AClickOnATilesFirstOrLastColumnTakesThatTile) {
         const int y = geometry().place(tile).y + static_cast<int>(geometry().tileHeight() / 2);
         const int firstColumn = geometry().place(leftNeighbour).x + width;
         const int lastColumn = geometry().place(tile).x + width - 1;
-        const std::pair<int, int16_t> clicks[] = {
-            {firstColumn - 1, leftNeighbour}, {firstColumn, tile}, {lastColumn, tile}};
-        for (const auto& [x, taken] : clicks) {
-            clickAt(QPoint(x, y));
-            EXPECT_EQ(game().selectedTile(), taken) << "at " << x;
+        const int16_t leftEnd = 13;  // nothing to its left
+        const std::pair<QPoint, int16_t> clicks[] = {{{firstColumn - 1, y}, leftNeighbour},
+                                                     {{firstColumn, y}, tile},
+                                                     {{lastColumn, y}, tile},
+                                                     {{geometry().place(leftEnd).x, y}, -1},
+                                                     {{lastColumn, geometry().place(tile).y}, -1}};
+        for (const auto& [at, taken] : clicks) {
+            clickAt(at);
+            EXPECT_EQ(game().selectedTile().value_or(-1), taken)
+                << "at " << at.x() << ", " << at.y();
             QTest::keyClick(board(), Qt::Key_Escape);
         }
     }

@@ -1,4 +1,5 @@
 #include "display/SelectionFrame.h"
+#include "play/PairSearch.h"
 #include "tests/app/WindowFixture.h"
 
 namespace varnel::testing {
@@ -12,6 +13,7 @@ struct Expected {
     int frameBorder;
     QSize drawnTile, sheet;
     QPoint frameOffset;  // of the selection frame from its tile: (3, -3) at a scale of 1.25
+    QPoint hintOffset;   // of a hint's frame: a pixel further left and up, but at 1.25
 };
 
 class Scaling : public WindowTest {
@@ -55,15 +57,15 @@ TEST_F(Scaling, FirstMaximizeScalesTheBoardOnceAroundTheSameDeal) {
     // (1920 - 640 x 2.25) / 2 = 240 pixels further right.
     const Expected screens[] = {
         {QSize(649, 480), QRect(20, 8, 609, 417), QPoint(16, 104), 7, QSize(44, 55),
-         QSize(396, 220), QPoint(1, -4)},
+         QSize(396, 220), QPoint(1, -4), QPoint(0, -5)},
         {QSize(800, 600), QRect(20, 10, 761, 521), QPoint(20, 130), 9, QSize(55, 69),
-         QSize(495, 275), QPoint(3, -3)},
+         QSize(495, 275), QPoint(3, -3), QPoint(3, -3)},
         {QSize(1024, 768), QRect(26, 13, 974, 667), QPoint(26, 166), 11, QSize(70, 88),
-         QSize(634, 352), QPoint(1, -4)},
+         QSize(634, 352), QPoint(1, -4), QPoint(0, -5)},
         {QSize(1280, 1024), QRect(32, 16, 1218, 834), QPoint(32, 208), 14, QSize(88, 110),
-         QSize(792, 440), QPoint(1, -4)},
+         QSize(792, 440), QPoint(1, -4), QPoint(0, -5)},
         {QSize(1920, 1080), QRect(276, 18, 1370, 938), QPoint(36, 234), 16, QSize(99, 124),
-         QSize(891, 495), QPoint(1, -4)},
+         QSize(891, 495), QPoint(1, -4), QPoint(0, -5)},
     };
     for (const Expected& e : screens) {
         SCOPED_TRACE(e.screen.width());
@@ -105,6 +107,14 @@ TEST_F(Scaling, FirstMaximizeScalesTheBoardOnceAroundTheSameDeal) {
         const int edge = frame().outline().left();
         EXPECT_EQ(last - first + 1, e.frameBorder);
         EXPECT_LE(std::abs((edge - first) - (last - edge)), 1);
+        // A hint's frame over the first tile of the pair it shows.
+        clickTile(free);
+        const auto hinted = hintPair(game().board(), game().layoutRow().rules);
+        ASSERT_TRUE(hinted);
+        choose(w, "H&int");
+        const TilePlace hintedAt = geometry().place(hinted->first);
+        EXPECT_EQ(frame().outline().topLeft(), QPoint(hintedAt.x, hintedAt.y) + e.hintOffset);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !game().sequenceRunning(); }));
         // On a screen narrower than 4:3 the board and every tile stay on it.
         int rightmost = 0;
         for (int16_t i = 0; i < 144; ++i)
@@ -138,13 +148,7 @@ double shareUnlike(const QImage& ordinary, const QImage& dense) {
 // first maximize and after it.
 TEST_F(Scaling, HighDensityScreensShowTheOrdinaryBoardAtDevicePixels) {
     // Each cell a flat colour of its own: a sheet stretched to the wrong size shows other cells.
-    QImage cells(396, 220, QImage::Format_RGB32);
-    for (int y = 0; y < 220; ++y)
-        for (int x = 0; x < 396; ++x) {
-            const int face = y / 55 * 9 + x / 44;
-            cells.setPixel(x, y, qRgb(40 + 5 * face, 220 - 6 * face, face % 2 ? 60 : 200));
-        }
-    ASSERT_TRUE(cells.save(appDir.filePath("varnel.bmp"), "BMP"));
+    writeCellsPicture();
     QImage design[2], maximized[2];
     for (int ratio : {1, 2}) {
         MainWindow& w = open(QSize(800, 600), float(ratio));

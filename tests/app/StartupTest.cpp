@@ -23,6 +23,8 @@ TEST_F(Startup, StoredChoicesComeBackAndNonsenseReadsAsZero) {
         {nullptr, nullptr, nullptr, nullptr, 144, 0, "&Sound On", qRgb(0, 64, 64)},
         {" 2", " 3", " 0", " 16777215", 120, 3, "S&ound Off", qRgb(255, 255, 255)},
         {" 1", " 4", "-1", " 255", 84, 4, "&Sound On", qRgb(255, 0, 0)},
+        // Halves round to even; an exponent counts.
+        {" 2.5", "3E0", " -1", " 1.6777215E+07", 120, 3, "&Sound On", qRgb(255, 255, 255)},
         {"garbage", " 7", "loud", "-5", 144, 0, "S&ound Off", qRgb(0, 0, 0)},
         {" 99999", "-1", " 1", " 16777216", 144, 0, "S&ound Off", qRgb(0, 0, 0)},
     };

@@ -102,6 +102,19 @@ class WindowTest : public ::testing::Test {
     }
     QString dataFolder() const { return dataDir.filePath(QStringLiteral("Varnel Solitaire")); }
 
+    // The colour of face f in the picture file cellsPicture writes.
+    static QRgb cellColour(int face) {
+        return qRgb(40 + 5 * face, 220 - 6 * face, face % 2 ? 60 : 200);
+    }
+    // Writes the program's picture file ("varnel.bmp", the fifth set) with each cell a flat
+    // colour of its own, so that a look at any pixel of a tile tells which face it shows.
+    void writeCellsPicture() {
+        QImage cells(396, 220, QImage::Format_RGB32);
+        for (int y = 0; y < 220; ++y)
+            for (int x = 0; x < 396; ++x) cells.setPixel(x, y, cellColour(y / 55 * 9 + x / 44));
+        ASSERT_TRUE(cells.save(appDir.filePath("varnel.bmp"), "BMP"));
+    }
+
     // A mouse release over the middle of a tile, or at a board position.
     void clickTile(int16_t tile, Qt::MouseButton button = Qt::LeftButton) {
         const TilePlace at = geometry().place(tile);

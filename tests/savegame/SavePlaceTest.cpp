@@ -47,6 +47,18 @@ TEST(SavePlace, WritableMeansThePlayerMayCreateFilesInTheFolder) {
     EXPECT_FALSE(playerCanWriteIn(temp / "missing"));
 }
 
+// The save goes beside the program where the player may write there, else into the data folder.
+// Without a home there is no data folder: the save is still aimed beside the program, where it
+// fails and says why, never at whatever folder the game was started from.
+TEST(SavePlace, BesideTheProgramOrInTheDataFolderNeverInTheStartingFolder) {
+    const fs::path program = "/opt/varnel", data = "/home/player/.local/share/Varnel Solitaire";
+    const FolderCheck writable = [](const fs::path&) { return true; };
+    const FolderCheck readOnly = [](const fs::path&) { return false; };
+    EXPECT_EQ(savedGamePath({program, data}, writable), program / kSavedGameFileName);
+    EXPECT_EQ(savedGamePath({program, data}, readOnly), data / kSavedGameFileName);
+    EXPECT_EQ(savedGamePath({program, ""}, readOnly), program / kSavedGameFileName);
+}
+
 TEST(SavePlace, FirstSaveMakesTheDataFolderForThePlayerAlone) {
     TempFolder temp;
     const fs::path save = temp / "data" / "Varnel Solitaire" / kSavedGameFileName;
