@@ -59,10 +59,15 @@ AboutBox::AboutBox(const QPixmap& icon, QWidget* parent)
     setAutoFillBackground(true);
 
     icon_->setObjectName(QStringLiteral("icon"));
+    // Measured in the window's pixels: on a high-density screen the icon holds more pixels of
+    // its own for the same size, and keeps them.
     QPixmap shown = icon;
-    if (shown.width() > LargestIconSide || shown.height() > LargestIconSide) {
-        shown = shown.scaled(LargestIconSide, LargestIconSide, Qt::KeepAspectRatio,
-                             Qt::SmoothTransformation);
+    const QSizeF logical = shown.deviceIndependentSize();
+    if (logical.width() > LargestIconSide || logical.height() > LargestIconSide) {
+        const qreal ratio = shown.devicePixelRatio();
+        shown = shown.scaled(qRound(LargestIconSide * ratio), qRound(LargestIconSide * ratio),
+                             Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        shown.setDevicePixelRatio(ratio);
     }
     icon_->setPixmap(shown);
     icon_->setAlignment(Qt::AlignCenter);

@@ -55,5 +55,19 @@ TEST(AboutBoxTest, ShowsTheProgramCentredOnTheScreenUntilReturnToGame) {
     EXPECT_EQ(shot.pixelColor(shot.width() - 3, shot.height() - 3), QColor(0, 192, 192));
 }
 
+// On a high-density screen the icon keeps its size in the window's pixels and its own pixels
+// with it: a 128-pixel icon of ratio 2 shows at 64 x 64, sharp, not shrunk to 32.
+TEST(AboutBoxTest, TheIconKeepsItsSizeOnAHighDensityScreen) {
+    for (const qreal ratio : {1.0, 2.0}) {
+        QPixmap icon(static_cast<int>(128 * ratio), static_cast<int>(128 * ratio));
+        icon.setDevicePixelRatio(ratio);
+        icon.fill(Qt::darkRed);
+        AboutBox box(icon);
+        const QPixmap shown = box.findChild<QLabel*>("icon")->pixmap();
+        EXPECT_EQ(shown.deviceIndependentSize(), QSizeF(64, 64)) << ratio;
+        EXPECT_EQ(shown.devicePixelRatio(), ratio);
+    }
+}
+
 }  // namespace
 }  // namespace varnel
