@@ -6,6 +6,7 @@
 #include "tests/solver/SolverTestSupport.h"
 #include "layouts/RiversPath.h"
 #include "solver/HeldTiles.h"
+#include "solver/LostPositions.h"
 #include "solver/SolverRules.h"
 
 // The search leans on four properties of the game's own rules; each is checked here over many
@@ -78,6 +79,28 @@ TEST(RiversPathTest, TakingATileNeverClosesAPath) {
         }
     }
     EXPECT_GT(joinedSeen, 1000);
+}
+
+// The search never looks twice at a position proved lost; a position that differs from it in
+// one tile, on any layer, or in one pairing still allowed, is another and is searched.
+TEST(LostPositionsTest, OneTileOrOnePairingMakesAnotherPosition) {
+    TileSet all;
+    for (int16_t t = 0; t < kMaxTiles; ++t) all.insert(t);
+    std::array<uint8_t, kMaxGroups> open{};
+    open.fill(0b111);
+    LostPositions lost;
+    lost.insert(LostPositions::keyOf(all, open));
+    ASSERT_TRUE(lost.contains(LostPositions::keyOf(all, open)));
+    for (int16_t t = 0; t < kMaxTiles; ++t) {
+        TileSet fewer = all;
+        fewer.erase(t);
+        EXPECT_FALSE(lost.contains(LostPositions::keyOf(fewer, open))) << "without tile " << t;
+    }
+    for (std::size_t g = 0; g < kMaxGroups; ++g) {
+        std::array<uint8_t, kMaxGroups> narrowed = open;
+        narrowed[g] = 0b011;
+        EXPECT_FALSE(lost.contains(LostPositions::keyOf(all, narrowed))) << "group " << g;
+    }
 }
 
 }  // namespace
