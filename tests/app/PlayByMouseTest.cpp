@@ -23,6 +23,7 @@ TEST_F(PlayByMouse, StuckDragonShowsThePanelWithItsButtons) {
     makeStuck();
     auto* panel = named<QWidget>("matchPanel");
     EXPECT_TRUE(panel->isVisible());
+    EXPECT_FALSE(menuEntry(w, "&Game", "&Pause")->isEnabled()) << "nothing left to pause";
     // It keeps its place on the board in a window that shows the board lower down.
     w.showNormal();
     const int menuBar = w.height() - w.centralWidget()->height();

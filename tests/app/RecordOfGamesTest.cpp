@@ -1,0 +1,56 @@
+#include <QTreeWidget>
+
+#include "app/statistics/LayoutStatistics.h"
+#include "app/statistics/StatisticsWindow.h"
+#include "record/GameRecord.h"
+#include "tests/app/WindowFixture.h"
+#include "tests/support/BoardBuilder.h"
+
+namespace varnel::testing {
+namespace {
+
+using RecordOfGames = WindowTest;
+
+// A won game goes into the record in the player's data folder; its best time, double-clicked in
+// the Statistics window while another layout is in play, deals it again in its own layout.
+TEST_F(RecordOfGames, AWinIsKeptAndItsBestTimeDealsItAgain) {
+    MainWindow& w = open();
+    // The record opens once the first board is on screen; one that never does fails below, on
+    // the disk.
+    static_cast<void>(QTest::qWaitFor([&] { return w.record().record().isKept(); }));
+    const Board lastPair =
+        BoardBuilder(findLayout(kRivers)->rules).keepOnly({{0, 5, true}, {1, 5, true}});
+    ASSERT_TRUE(game().restoreGame(kRivers, lastPair, 4242));
+    {
+        ModalAnswerer answerer({QMessageBox::Yes});  // play again
+        clickTile(0);
+        clickTile(1);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !answerer.seen.empty(); }));
+        // The first win of a layout is its best so far (its time is under a second).
+        EXPECT_TRUE(answerer.seen[0].text.startsWith("Deal 4242 won in 0:0"));
+        EXPECT_TRUE(answerer.seen[0].text.contains(", a new best for Rivers.\n"));
+    }
+    GameRecord onDisk;
+    onDisk.open(dataFolder());
+    ASSERT_EQ(onDisk.games().size(), 1u);
+    EXPECT_EQ(onDisk.games()[0].layout, kRivers);
+    EXPECT_EQ(onDisk.games()[0].deal, 4242u);
+    EXPECT_EQ(onDisk.games()[0].ending, GameEnding::Won);
+
+    layoutEntry(w, kPyramid)->trigger();
+    choose(w, "&Game", "S&tatistics...");
+    auto* statistics = w.findChild<StatisticsWindow*>();
+    ASSERT_NE(statistics, nullptr);
+    QTreeWidget* best = statistics->page(kRivers)->bestTimesList();
+    ASSERT_EQ(best->topLevelItemCount(), 1);
+    const QPoint row = best->visualItemRect(best->topLevelItem(0)).center();
+    QTest::mouseClick(best->viewport(), Qt::LeftButton, {}, row);
+    QTest::mouseDClick(best->viewport(), Qt::LeftButton, {}, row);
+    EXPECT_EQ(game().layout(), kRivers);
+    EXPECT_TRUE(layoutEntry(w, kRivers)->isChecked());
+    EXPECT_EQ(game().dealNumber(), 4242u);
+    EXPECT_EQ(tilesLeft(), " 84");
+}
+
+}  // namespace
+}  // namespace varnel::testing
