@@ -1,5 +1,6 @@
 #include <QTreeWidget>
 
+#include "app/RecordKeeper.h"
 #include "app/statistics/LayoutStatistics.h"
 #include "app/statistics/StatisticsWindow.h"
 #include "record/GameRecord.h"
@@ -50,6 +51,23 @@ TEST_F(RecordOfGames, AWinIsKeptAndItsBestTimeDealsItAgain) {
     EXPECT_TRUE(layoutEntry(w, kRivers)->isChecked());
     EXPECT_EQ(game().dealNumber(), 4242u);
     EXPECT_EQ(tilesLeft(), " 84");
+}
+
+// The record keeps the whole seconds played, the time the win question told: a win in 59.9
+// seconds is a best of 0:59, beaten by a win in 59.2 seconds no more than equalled.
+TEST(RecordKeeperTimes, TheRecordKeepsTheTimeTheWinQuestionTold) {
+    QTemporaryDir data;
+    QWidget window;
+    RecordKeeper keeper(data.path(), &window);
+    keeper.open();
+    const FinishedGame slow{kDragon, 5, 59'900, 72, 0, 0, 0, FinishedGame::Ending::Won};
+    EXPECT_EQ(playedTimeText(slow.playedMilliseconds), "0:59");
+    EXPECT_EQ(keeper.keep(slow, false, false), "a new best for Dragon");
+    FinishedGame quicker = slow;
+    quicker.playedMilliseconds = 59'200;
+    EXPECT_EQ(keeper.keep(quicker, false, false), "");
+    ASSERT_EQ(keeper.record().games().size(), 2u);
+    EXPECT_EQ(keeper.record().games()[0].seconds, 59);
 }
 
 }  // namespace
