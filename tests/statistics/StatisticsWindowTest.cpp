@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
+#include <ctime>
 
 #include "record/GameRecord.h"
 #include "app/statistics/LayoutStatistics.h"
@@ -129,6 +130,23 @@ TEST_F(StatisticsWindowTest, ShowsEachLayoutsFigures) {
     EXPECT_EQ(window->page(kRivers)->figure("Win rate"), "100%");
     EXPECT_EQ(window->page(kPyramid)->figure("Win rate"), "\u2014");
     EXPECT_EQ(window->page(kPyramid)->figure("Best time"), "\u2014");
+}
+
+// A best time is dated by the player's own day: noon in London is two in the morning of the
+// next day on Kiritimati, fourteen hours ahead.
+TEST_F(StatisticsWindowTest, BestTimesAreDatedByThePlayersDay) {
+    const QByteArray zone = qgetenv("TZ");
+    qputenv("TZ", "<+14>-14");
+    tzset();
+    record.add(played(kPyramid, W, 500, 9));
+    window->present(kPyramid);
+    const QString date = window->page(kPyramid)->bestTimesList()->topLevelItem(0)->text(2);
+    if (zone.isNull())
+        qunsetenv("TZ");
+    else
+        qputenv("TZ", zone);
+    tzset();
+    EXPECT_EQ(date, "2024-06-02");
 }
 
 TEST_F(StatisticsWindowTest, FollowsTheRecordWhileOpen) {
