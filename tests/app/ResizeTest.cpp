@@ -55,9 +55,11 @@ TEST_F(Resize, PlayGoesOnThroughASequenceOfSizes) {
     // A hint's frame lies a pixel left of and above where the selection's would; a hint under
     // way goes on across a resize.
     clickTile(selected);  // let it go
-    const TilePlace hinted = geometry().place(hintPair(game().board(), findLayout(kDragon)->rules)->first);
+    const TilePlace hinted =
+        geometry().place(hintPair(game().board(), findLayout(kDragon)->rules)->first);
     game().hint();
-    EXPECT_EQ(named<SelectionFrame>("selectionFrame")->outline().topLeft(), QPoint(hinted.x, hinted.y - 5));
+    EXPECT_EQ(named<SelectionFrame>("selectionFrame")->outline().topLeft(),
+              QPoint(hinted.x, hinted.y - 5));
     w.resize(900, 700);
     QCoreApplication::processEvents();
     EXPECT_TRUE(game().sequenceRunning());

@@ -46,7 +46,8 @@ TEST_F(Startup, StoredChoicesComeBackAndNonsenseReadsAsZero) {
         int contrast = 0;
         for (int y = 0; y < shown.height(); ++y)
             for (int x = 0; x < shown.width(); ++x)
-                contrast = std::max(contrast, std::abs(qGray(shown.pixel(x, y)) - qGray(c.backgroundShown)));
+                contrast = std::max(contrast,
+                                    std::abs(qGray(shown.pixel(x, y)) - qGray(c.backgroundShown)));
         EXPECT_GT(contrast, 100);
         if (c.layout) continue;
         EXPECT_EQ(w.windowTitle(),

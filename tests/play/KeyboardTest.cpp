@@ -1,8 +1,8 @@
 #include <optional>
 #include <vector>
 
-#include "tests/play/PlayFixture.h"
 #include "play/KeyboardCursor.h"
+#include "tests/play/PlayFixture.h"
 
 // Play by keyboard: where the arrow keys lead, and what Space and Escape do.
 namespace varnel::testing {

@@ -49,13 +49,21 @@ TEST_F(Hint, ShowsAPairWithTheFirstTileAndTheLowerOfTwoPartners) {
         int16_t first, second;
         const char* remaining;
     } cases[] = {
-        {kDragon, {{0, 3, true}, {2, 3, true}, {13, 5, true}, {87, 5, false}}, 0, 2, "1 Matches Remain"},
+        {kDragon,
+         {{0, 3, true}, {2, 3, true}, {13, 5, true}, {87, 5, false}},
+         0,
+         2,
+         "1 Matches Remain"},
         {kRivers,
          {{19, 8, true}, {22, 8, true}, {33, 8, true}, {32, 1, true}, {34, 2, true}, {47, 3, true}},
          19,
          22,
          "2 Matches Remain"},
-        {kRivers, {{82, 4, true}, {83, 4, true}, {0, 6, true}, {14, 7, true}}, 82, 83, "1 Matches Remain"},
+        {kRivers,
+         {{82, 4, true}, {83, 4, true}, {0, 6, true}, {14, 7, true}},
+         82,
+         83,
+         "1 Matches Remain"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.first);

@@ -190,7 +190,8 @@ TEST_P(HostileFile, GameGoesOnAndThePlayersFileIsKept) {
     ASSERT_EQ(aside.size(), 1);
     EXPECT_TRUE(notice.contains("was moved to \u201C" + folder + "/" + aside[0] + "\u201D"));
     EXPECT_EQ(bytesOf(folder + "/" + aside[0]), fileBefore);
-    EXPECT_EQ(bytesOf(folder + "/" + aside[0] + "-journal"), journalBefore) << "its journal goes with it";
+    EXPECT_EQ(bytesOf(folder + "/" + aside[0] + "-journal"), journalBefore)
+        << "its journal goes with it";
     const bool salvaged = hostile.after == After::Salvaged;
     EXPECT_EQ(notice.contains("games that could still be read"), salvaged);
     const std::vector<PlayedGame> kept = gamesIn(folder);
