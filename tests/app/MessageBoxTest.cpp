@@ -45,6 +45,7 @@ TEST_F(MessageBoxes, LongPathsAndOddNamesAreShownWholeAndAsSpelt) {
         EXPECT_TRUE(box.plainText) << box.text.toStdString();
     }
     EXPECT_TRUE(answerer.seen[0].text.startsWith("Could not save the game to "));
+    EXPECT_TRUE(answerer.seen[0].text.endsWith(". Any earlier saved game is kept as it was."));
     EXPECT_TRUE(answerer.seen[1].text.startsWith("Could not restore the saved game from "));
     EXPECT_EQ(answerer.seen[1].icon, QMessageBox::Warning);
     EXPECT_TRUE(answerer.seen[2].text.contains(oddName));

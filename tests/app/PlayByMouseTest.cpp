@@ -2,6 +2,7 @@
 #include <QScreen>
 #include <QWindow>
 #include <cmath>
+#include <tuple>
 
 #include "tests/app/WindowFixture.h"
 
@@ -12,7 +13,7 @@ using PlayByMouse = WindowTest;
 
 // The match panel of a stuck Dragon: its title fits, and each of its buttons does its part.
 TEST_F(PlayByMouse, StuckDragonShowsThePanelWithItsButtons) {
-    open();
+    MainWindow& w = open();
     auto makeStuck = [&] {
         // Tile 87 lies on its own twin; tiles 2 and 13 are the last free pair.
         ASSERT_TRUE(game().takeUpPosition(kDragon, leaving({{87, 5}, {15, 5}, {2, 7}, {13, 7}})));
@@ -22,6 +23,18 @@ TEST_F(PlayByMouse, StuckDragonShowsThePanelWithItsButtons) {
     makeStuck();
     auto* panel = named<QWidget>("matchPanel");
     EXPECT_TRUE(panel->isVisible());
+    EXPECT_FALSE(menuEntry(w, "&Game", "&Pause")->isEnabled()) << "nothing left to pause";
+    // It keeps its place on the board in a window that shows the board lower down.
+    w.showNormal();
+    const int menuBar = w.height() - w.centralWidget()->height();
+    QPoint onBoard[2];
+    for (const int height : {675, 900}) {
+        w.resize(900, height + menuBar);
+        QCoreApplication::processEvents();
+        onBoard[height == 900] = panel->pos() - board()->pos();
+    }
+    EXPECT_GT(board()->y(), 100);
+    EXPECT_LE((onBoard[0] - onBoard[1]).manhattanLength(), 1) << "each is rounded on its own";
     // The title is 18 point where it fits; a wider stand-in face steps down only as it must.
     const QLabel* title = panel->findChild<QLabel*>();
     auto fits = [title](qreal points) {
@@ -78,8 +91,9 @@ TEST_F(PlayByMouse, EveryFreeTileShowsItsOwnFaceAfterEachMove) {
 
 // A tile's side lies under the right edge of its left neighbour, which is laid over it. The first
 // column of pixels past that edge is the tile's own, and so is its last column: a click there
-// takes that tile, on the design board and on scaled ones. A tile's own first column and first
-// row are its edge, not inside it: a click there, with no tile beneath, takes nothing.
+// takes that tile, on the design board and on scaled ones, with any mouse button. A tile's own
+// first column and first row are its edge, not inside it: a click there, with no tile beneath,
+// takes nothing.
 TEST_F(PlayByMouse, AClickOnATilesFirstOrLastColumnTakesThatTile) {
     for (const QSize screen : {QSize(640, 480), QSize(1280, 1024), QSize(1920, 1080)}) {
         SCOPED_TRACE(screen.width());
@@ -93,18 +107,40 @@ TEST_F(PlayByMouse, AClickOnATilesFirstOrLastColumnTakesThatTile) {
         const int firstColumn = geometry().place(leftNeighbour).x + width;
         const int lastColumn = geometry().place(tile).x + width - 1;
         const int16_t leftEnd = 13;  // nothing to its left
-        const std::pair<QPoint, int16_t> clicks[] = {{{firstColumn - 1, y}, leftNeighbour},
-                                                     {{firstColumn, y}, tile},
-                                                     {{lastColumn, y}, tile},
-                                                     {{geometry().place(leftEnd).x, y}, -1},
-                                                     {{lastColumn, geometry().place(tile).y}, -1}};
-        for (const auto& [at, taken] : clicks) {
-            clickAt(at);
+        const std::tuple<QPoint, int16_t, Qt::MouseButton> clicks[] = {
+            {{firstColumn - 1, y}, leftNeighbour, Qt::LeftButton},
+            {{firstColumn, y}, tile, Qt::RightButton},
+            {{lastColumn, y}, tile, Qt::MiddleButton},
+            {{geometry().place(leftEnd).x, y}, -1, Qt::LeftButton},
+            {{lastColumn, geometry().place(tile).y}, -1, Qt::LeftButton}};
+        for (const auto& [at, taken, button] : clicks) {
+            clickAt(at, button);
             EXPECT_EQ(game().selectedTile().value_or(-1), taken)
                 << "at " << at.x() << ", " << at.y();
             QTest::keyClick(board(), Qt::Key_Escape);
         }
     }
+}
+
+// The time played stands still while the window is minimised or one of its message boxes is
+// open, and runs again once the player is back.
+TEST_F(PlayByMouse, TheClockStandsStillWhileThePlayerIsAway) {
+    MainWindow& w = open();
+    takePair();
+    ASSERT_TRUE(game().clockRunning());
+    w.showMinimized();
+    EXPECT_FALSE(game().clockRunning());
+    w.showNormal();
+    EXPECT_TRUE(game().clockRunning());
+    bool runningWhileAsked = true;
+    onNextModal<QMessageBox>([&](QMessageBox* box) {
+        runningWhileAsked = game().clockRunning();
+        box->accept();
+    });
+    choose(w, "&Remaining");
+    EXPECT_FALSE(runningWhileAsked);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(game().clockRunning());
 }
 
 // The board as the screen shows it: the window's picture as the platform keeps it, so that a

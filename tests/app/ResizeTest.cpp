@@ -1,5 +1,6 @@
 #include <QSignalSpy>
 
+#include "play/PairSearch.h"
 #include "tests/app/WindowFixture.h"
 
 // The board follows its window through any number of sizes while a game is in play: the board
@@ -11,8 +12,16 @@ namespace {
 using Resize = WindowTest;
 
 TEST_F(Resize, PlayGoesOnThroughASequenceOfSizes) {
+    // The time shown under the count, as a choice the game remembers.
+    choose(open(QSize(1920, 1080)), "C&ustomize", "Show &Time");
     MainWindow& w = open(QSize(1920, 1080));
     w.showNormal();
+    QLabel *count = label("tilesLeft"), *time = label("timePlayed");
+    ASSERT_TRUE(time->isVisible());
+    // Where the letters of a label lie (its text hangs from the label's top).
+    auto letters = [](const QLabel* l) {
+        return QRect(l->pos(), QFontMetrics(l->font()).size(0, l->text()));
+    };
     takePair();
     const int16_t selected = freePair().first;
     clickTile(selected);
@@ -40,11 +49,17 @@ TEST_F(Resize, PlayGoesOnThroughASequenceOfSizes) {
         EXPECT_EQ(named<SelectionFrame>("selectionFrame")->outline().topLeft(),
                   QPoint(at.x + 1, at.y - 4));
         EXPECT_EQ(tilesLeft(), " 142");
+        EXPECT_FALSE(letters(count).intersects(letters(time)));
     }
 
-    // A hint under way goes on across a resize and shows its second tile where it now lies.
+    // A hint's frame lies a pixel left of and above where the selection's would; a hint under
+    // way goes on across a resize.
     clickTile(selected);  // let it go
+    const TilePlace hinted =
+        geometry().place(hintPair(game().board(), findLayout(kDragon)->rules)->first);
     game().hint();
+    EXPECT_EQ(named<SelectionFrame>("selectionFrame")->outline().topLeft(),
+              QPoint(hinted.x, hinted.y - 5));
     w.resize(900, 700);
     QCoreApplication::processEvents();
     EXPECT_TRUE(game().sequenceRunning());
@@ -53,6 +68,9 @@ TEST_F(Resize, PlayGoesOnThroughASequenceOfSizes) {
     w.resize(10, 10);
     QCoreApplication::processEvents();
     EXPECT_FLOAT_EQ(geometry().scale(), kSmallestScale);
+    // The labels' letters shrink with the board only as far as nine pixels, the least that reads.
+    EXPECT_EQ(count->font().pixelSize(), 9);
+    EXPECT_FALSE(letters(count).intersects(letters(time)));
     QTest::qWait(60);  // the hint ends
     const int16_t tile = freePair().first;
     const TilePlace at = geometry().place(tile);

@@ -171,8 +171,9 @@ TEST_F(Scaling, HighDensityScreensShowTheOrdinaryBoardAtDevicePixels) {
     EXPECT_EQ(game().selectedTile(), free);
 
     // At a fractional ratio the picture still covers the board to its last row and column
-    // (a 1920 x 1080 screen at 1.25: the board is 751 pixels high, 938.75 device pixels).
-    MainWindow& v = open(QSize(1536, 864), 1.25f);
+    // (a screen of 1366 x 768 at 1.25: the board is 974 x 667 pixels, 1217.5 x 833.75 device
+    // pixels).
+    MainWindow& v = open(QSize(1366, 768), 1.25f);
     v.showMaximized();
     EXPECT_GE(v.boardArea().picture().width(), board()->width() * 1.25);
     EXPECT_GE(v.boardArea().picture().height(), board()->height() * 1.25);

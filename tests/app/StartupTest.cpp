@@ -43,6 +43,14 @@ TEST_F(Startup, StoredChoicesComeBackAndNonsenseReadsAsZero) {
         EXPECT_EQ(w.tileSets().current(), c.setShown);
         EXPECT_EQ(menuEntry(w, "C&ustomize")->menu()->actions().value(0)->text(), c.soundCaption);
         EXPECT_EQ(w.boardArea().picture().pixel(1, 1), c.backgroundShown);
+        // The count's letters stand out from whatever colour lies behind them.
+        const QImage shown = board()->grab(label("tilesLeft")->geometry()).toImage();
+        int contrast = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                contrast = std::max(contrast,
+                                    std::abs(qGray(shown.pixel(x, y)) - qGray(c.backgroundShown)));
+        EXPECT_GT(contrast, 100);
         if (c.layout) continue;
         EXPECT_EQ(w.windowTitle(),
                   "Varnel Solitaire v2.0 - Copyright (C) 2026 The Varnel Solitaire developers");

@@ -102,6 +102,11 @@ TEST_F(TileSets, LoadedPicturesChangeTheLookButNeverTheGame) {
     qToLittleEndian<qint32>(0x7fffffff, huge.data() + 22);
     qToLittleEndian<quint16>(32, huge.data() + 28);
     writeFile("overflow.bmp", huge);
+    // Rows of 395 pixels padded to whole words: a file that lacks more than the last row's
+    // padding lacks pixels too.
+    QFile odd(writePicture("odd-width.bmp", Qt::darkRed, QSize(395, 220)));
+    ASSERT_TRUE(odd.open(QIODevice::ReadOnly));
+    writeFile("odd-width-cut.bmp", odd.readAll().chopped(400));
 
     MainWindow& w = open(QSize(1024, 768));
     w.showMaximized();
@@ -115,6 +120,7 @@ TEST_F(TileSets, LoadedPicturesChangeTheLookButNeverTheGame) {
         {"huge.bmp", "the picture is far too large for a tile set"},
         {"huge-top-down.bmp", "the picture is far too large for a tile set"},
         {"overflow.bmp", "the picture is far too large for a tile set"},
+        {"odd-width-cut.bmp", "the file is cut short"},
     };
     for (const auto& [name, reason] : refused) {
         SCOPED_TRACE(name);
@@ -137,18 +143,20 @@ TEST_F(TileSets, LoadedPicturesChangeTheLookButNeverTheGame) {
     EXPECT_EQ(w.boardArea().surfaces().board().sheet.size(), QSize(634, 352));
 }
 
-TEST_F(TileSets, WhiteBackgroundIsRememberedAndShowsInTheCorners) {
+// A chosen colour is kept as the classic setting, red in the low byte.
+TEST_F(TileSets, ChosenBackgroundIsRememberedAndShowsInTheCorners) {
     MainWindow& w = open();
-    onNextModal<QColorDialog>([](QColorDialog* dialog) {
-        dialog->setCurrentColor(Qt::white);
+    const QColor straw(255, 240, 96);
+    onNextModal<QColorDialog>([straw](QColorDialog* dialog) {
+        dialog->setCurrentColor(straw);
         dialog->accept();
     });
     choose(w, "C&ustomize", "&Background Color");
-    EXPECT_EQ(storedSetting("BackGround").toString(), " 16777215");
+    EXPECT_EQ(storedSetting("BackGround").toString(), " 6353151");
     EXPECT_EQ(QColorDialog::customColor(0), QColor(Qt::black)) << "custom colours start black";
-    EXPECT_EQ(w.centralWidget()->palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_EQ(w.centralWidget()->palette().color(QPalette::Window), straw);
     const TilePlace corner = geometry().place(13);  // the far end of the top row: nothing beneath
-    EXPECT_EQ(w.boardArea().picture().pixel(corner.x, corner.y), qRgb(255, 255, 255))
+    EXPECT_EQ(w.boardArea().picture().pixel(corner.x, corner.y), straw.rgb())
         << "the cut corner of a tile shows the new colour";
 
     storeSetting("BackGround", "  4210688 ");
@@ -159,7 +167,7 @@ TEST_F(TileSets, WhiteBackgroundIsRememberedAndShowsInTheCorners) {
     });
     choose(w, "C&ustomize", "&Background Color");
     EXPECT_EQ(storedSetting("BackGround").toString(), "  4210688 ") << "cancel writes nothing";
-    EXPECT_EQ(w.centralWidget()->palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_EQ(w.centralWidget()->palette().color(QPalette::Window), straw);
 
     // Custom colours last for the run and are written nowhere, not even when the window goes.
     window.reset();

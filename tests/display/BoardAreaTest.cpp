@@ -34,5 +34,55 @@ TEST(BoardArea, ANewPixelRatioDrawsTheBoardAsAWindowOpenedAtIt) {
     EXPECT_NE(moved, drawn(1, 1).scaled(moved.size()));
 }
 
+// On a screen of 1.25 device pixels to the window's pixel, a tile's place falls between device
+// pixels three times in four; each tile is painted at the device pixel nearest its place, so
+// that the board keeps the spacing of its tiles.
+TEST(BoardArea, AtAFractionalRatioEachTileIsPaintedNearestItsPlace) {
+    const LayoutRow& dragon = *findLayout(kDragon);
+    const Board dealt = dealFaces(dragon.tileCount(), 5);
+    QWidget form;
+    form.resize(640, 480);
+    const float ratio = 1.25f;
+    BoardArea area(&form, ratio, SheetCache());
+    area.useLayout(dragon);
+    area.place(DesignPlacement{}, 0, BoardArea::Drawing::Sharp);
+    area.redraw(Board(dragon.tileCount()), 0);
+    const QImage empty = area.picture();
+    // The first device column and row that the tile alone paints.
+    auto paintedCorner = [&](int16_t tile) {
+        Board alone(dragon.tileCount());
+        alone.setFace(tile, dealt[tile].face);
+        area.redraw(alone, 0);
+        const QImage picture = area.picture();
+        QPoint corner(picture.width(), picture.height());
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                if (picture.pixel(x, y) != empty.pixel(x, y))
+                    corner = QPoint(std::min(corner.x(), x), std::min(corner.y(), y));
+        return corner;
+    };
+    // Tiles whose places are whole numbers of device pixels across, or down, show the mask's own
+    // offset that way; the tiles checked are those whose places lie three quarters of a device
+    // pixel on.
+    QPoint offset(-1, -1);
+    for (int16_t tile = 0; tile < dragon.tileCount(); ++tile) {
+        const TilePlace at = area.geometry().place(tile);
+        if (offset.x() < 0 && at.x % 4 == 0) offset.setX(paintedCorner(tile).x() - at.x * 5 / 4);
+        if (offset.y() < 0 && at.y % 4 == 0) offset.setY(paintedCorner(tile).y() - at.y * 5 / 4);
+    }
+    ASSERT_GE(offset.x(), 0);
+    ASSERT_GE(offset.y(), 0);
+    int checked = 0;
+    for (int16_t tile = 0; tile < dragon.tileCount() && checked < 6; ++tile) {
+        const TilePlace at = area.geometry().place(tile);
+        if (at.x % 4 != 3 && at.y % 4 != 3) continue;
+        ++checked;
+        const QPoint corner = paintedCorner(tile) - offset;
+        EXPECT_LE(std::abs(corner.x() - at.x * ratio), 0.5f) << "tile " << tile << " at " << at.x;
+        EXPECT_LE(std::abs(corner.y() - at.y * ratio), 0.5f) << "tile " << tile << " at " << at.y;
+    }
+    EXPECT_EQ(checked, 6);
+}
+
 }  // namespace
 }  // namespace varnel

@@ -47,11 +47,12 @@ bool inAnotherCell(const art::SheetGrid& grid, int face, int x, int y) {
 }
 
 // Each face is drawn where the board looks for it, black wherever the mask is clear, and
-// outlined. The cut corners and the outline grow with the tile.
+// outlined. The cut corners and the outline grow with the tile, to the nearest pixel (at 2.1875
+// times the design, a side of 5 pixels grows to 11).
 TEST(DrawnArt, BuiltInSetsAreDrawnAtTheBoardsScaleInsideTheirMask) {
     EXPECT_EQ(makeTileMask(art::TileShape{}), loadTileMask()) << "the committed mask at scale 1";
     const QRgb outline = qRgb(52, 40, 30);
-    for (const QSize screen : {QSize(1280, 1024), QSize(1920, 1080)}) {
+    for (const QSize screen : {QSize(1680, 1050), QSize(1920, 1080)}) {
         const BoardGeometry geometry = maximizedOn(screen.width(), screen.height());
         const float scale = geometry.scale();
         const art::SheetGrid grid = gridOf(geometry);

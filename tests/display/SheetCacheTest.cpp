@@ -110,9 +110,13 @@ TEST_F(SheetCacheTest, AKeptSheetComesBackOnlyWhileAllItWasDrawnWithStays) {
     surfaces.fitTo(geometry, 0);
     EXPECT_EQ(surfaces.sheet(0), sheet);
 
+    // A file of any other length is not one the game wrote.
     QFile file(path("cache/sheet-0-") + size);
-    ASSERT_TRUE(file.resize(file.size() - 1));
-    EXPECT_TRUE(cache(drawnWith).load(0, grid).isNull()) << "a damaged file";
+    const qint64 length = file.size();
+    for (const qint64 damaged : {length - 1, length + 1}) {
+        ASSERT_TRUE(file.resize(damaged));
+        EXPECT_TRUE(cache(drawnWith).load(0, grid).isNull()) << "a damaged file of " << damaged;
+    }
     EXPECT_TRUE(SheetCache().load(0, grid).isNull()) << "no folder: nothing kept";
 }
 

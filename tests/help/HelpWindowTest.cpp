@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -128,11 +129,18 @@ TEST_F(HelpWindowTest, OnlyItsOwnPagesAreShown) {
     EXPECT_EQ(desktop.opened, QList<QUrl>({QUrl(QStringLiteral("https://example.org/varnel")),
                                            QUrl(QStringLiteral("mailto:player@example.org"))}));
 
-    // Its own pages, and a place in one, are followed.
+    // Its own pages, and a place in one, are followed, and Back leads back.
     HelpBrowser* browser = currentHelpWindow()->browser();
     browser->setSource(QUrl(QStringLiteral("other.html#end")));
     EXPECT_EQ(browser->documentTitle(), "Other");
     EXPECT_EQ(browser->source().fileName(), "other.html");
+    QAction* back = nullptr;
+    for (QAction* action : currentHelpWindow()->findChildren<QAction*>())
+        if (action->text() == "&Back") back = action;
+    ASSERT_NE(back, nullptr);
+    EXPECT_TRUE(back->isEnabled());
+    back->trigger();
+    EXPECT_EQ(browser->documentTitle(), "Contents");
 }
 
 }  // namespace

@@ -40,8 +40,16 @@ TEST_F(ClockAndRecord, TheClockRunsFromTheFirstTileChosenAndStandsStillWhileHeld
     game.clickTile(21);  // the last pair: the clock stops
     now = 90000;
     EXPECT_EQ(game.playedMilliseconds(), 5000);
+    // A new deal starts its own clock, held still while the window stays minimised.
+    game.holdClock(GameClock::Hold::Minimised, true);
     game.newGame();
-    EXPECT_EQ(game.playedMilliseconds(), 0) << "a new deal starts its own clock";
+    EXPECT_EQ(game.playedMilliseconds(), 0);
+    game.clickTile(game.board().tileCount() - 1);
+    now = 95000;
+    EXPECT_EQ(game.playedMilliseconds(), 0);
+    game.holdClock(GameClock::Hold::Minimised, false);
+    now = 96000;
+    EXPECT_EQ(game.playedMilliseconds(), 1000);
 }
 
 TEST_F(ClockAndRecord, NothingIsPlayedWhilePaused) {
@@ -97,11 +105,13 @@ TEST_F(ClockAndRecord, EachGameIsRecordedOnceWhenItEnds) {
     EXPECT_EQ(view.records[0].pairsTaken, 1);
     EXPECT_EQ(view.records[0].playedMilliseconds, 61000);
 
-    // Won, with a hint, an undo and a remark from the record on the question.
+    // Won, with two hints, an undo and a remark from the record on the question.
     game.playDeal(77);
     keepOnly(kDragon, {{2, 9, true}, {13, 9, true}, {14, 8, true}, {21, 8, true}});
-    game.hint();
-    view.runTimer(game);
+    for (int hint = 0; hint < 2; ++hint) {
+        game.hint();
+        view.runTimer(game);
+    }
     game.clickTile(2);
     game.clickTile(13);
     game.undo();
@@ -117,7 +127,7 @@ TEST_F(ClockAndRecord, EachGameIsRecordedOnceWhenItEnds) {
     const FinishedGame& won = view.records[1];
     EXPECT_EQ(won.ending, FinishedGame::Ending::Won);
     EXPECT_EQ(won.pairsTaken, 3) << "the pair undone was taken twice";
-    EXPECT_EQ(std::tie(won.hints, won.undos, won.shuffles), std::tuple(1, 1, 0));
+    EXPECT_EQ(std::tie(won.hints, won.undos, won.shuffles), std::tuple(2, 1, 0));
     EXPECT_EQ(view.questions.back().second,
               "Won in 2:05, a new best for Dragon.\nYou Won! Do you want to play again?");
     game.leave();
@@ -152,6 +162,13 @@ TEST_F(ClockAndRecord, AStuckGameLeftIsRecordedStuckWithItsShuffles) {
     ASSERT_EQ(view.records.size(), 2u);
     EXPECT_EQ(view.records[1].ending, FinishedGame::Ending::Abandoned);
     EXPECT_EQ(view.records[1].shuffles, 1);
+
+    keepOnly(kDragon, {{2, 9, true}, {13, 9, true}, {14, 8, true}, {21, 8, true}});
+    game.clickTile(2);
+    game.clickTile(13);
+    game.leave();
+    ASSERT_EQ(view.records.size(), 3u);
+    EXPECT_EQ(view.records[2].shuffles, 0) << "each game counts its own shuffles";
 }
 
 TEST(PlayedTime, MinutesAndSecondsThenHours) {

@@ -44,13 +44,22 @@ TEST_F(GameEnd, LastPairBlinksTheCaptionTwiceThenAsks) {
     EXPECT_EQ(view.exits, 0);
 }
 
-// Dragon shows the panel, which closes the board and every command but its own buttons; a
-// shuffle of its own that opens a pair plays on, without undo across it. Tile 87 lies on its twin
-// 15 and 88 on 16: a dead end once the other pair is gone, until a shuffle deals the two free
-// tiles equal faces.
+// Dragon shows the panel, which closes the board and every command but its own buttons (Undo
+// too, on after the pair before); a shuffle of its own that opens a pair plays on, without undo
+// across it. Tile 87 lies on its twin 15 and 88 on 16: a dead end once the other pairs are gone,
+// until a shuffle deals the two free tiles equal faces.
 TEST_F(GameEnd, StuckDragonShowsThePanelUntilAShuffleOpensAPair) {
-    keepOnly(kDragon, {{87, 5, true}, {15, 6, false}, {88, 6, true}, {16, 5, false}, {2, 7, true},
-                       {13, 7, true}});
+    keepOnly(kDragon, {{87, 5, true},
+                       {15, 6, false},
+                       {88, 6, true},
+                       {16, 5, false},
+                       {2, 7, true},
+                       {13, 7, true},
+                       {14, 8, true},
+                       {21, 8, true}});
+    game.clickTile(14);
+    game.clickTile(21);
+    ASSERT_TRUE(view.available.undo);
     game.clickTile(2);
     game.clickTile(13);
     EXPECT_TRUE(view.matchPanelVisible);

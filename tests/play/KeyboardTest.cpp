@@ -1,7 +1,8 @@
 #include <optional>
+#include <vector>
 
-#include "tests/play/PlayFixture.h"
 #include "play/KeyboardCursor.h"
+#include "tests/play/PlayFixture.h"
 
 // Play by keyboard: where the arrow keys lead, and what Space and Escape do.
 namespace varnel::testing {
@@ -15,6 +16,7 @@ TEST(KeyboardCursor, ArrowsLeadToTheNearestTileThatWayTheTopOneOfAStack) {
         int16_t layout, from;
         CursorDirection direction;
         int16_t to;  // -1: nothing lies that way
+        std::vector<int16_t> gone = {};
     } cases[] = {
         {kRivers, 0, Left, 1},  // the number grows leftward along a row
         {kRivers, 0, Down, 14},
@@ -25,12 +27,16 @@ TEST(KeyboardCursor, ArrowsLeadToTheNearestTileThatWayTheTopOneOfAStack) {
         {kPyramid, 64, Left, 65},
         {kDragon, 143, Down, 141},  // off the top tile, onto the layer beneath it
         {kDragon, 32, Right, 1},    // the end pieces are reached from the rows beside them
+        // Three steps straight on are nearer than one step on and one row aside.
+        {kRivers, 0, Left, 3, {1, 2}},
     };
     for (const auto& c : cases) {
         const Layout& layout = findLayout(c.layout)->rules;
         KeyboardCursor cursor;
         cursor.useLayout(layout);
-        EXPECT_EQ(cursor.neighbour(BoardBuilder(layout).dealt(1), c.from, c.direction), c.to)
+        BoardBuilder board = BoardBuilder(layout).dealt(1);
+        for (const int16_t tile : c.gone) board.take(tile);
+        EXPECT_EQ(cursor.neighbour(board, c.from, c.direction), c.to)
             << "layout " << c.layout << " from " << c.from;
     }
 }

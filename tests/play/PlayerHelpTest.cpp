@@ -39,20 +39,31 @@ TEST_F(Hint, FlashesTheHighestPairAndRemainingCountsThemAll) {
     EXPECT_TRUE(view.available.board);
 }
 
-// The pairs at the edges of the search: the only pair holds tile 0; the highest first tile with
-// two partners (Rivers, where 33 is boxed in by 32, 34 and 47 and so joins only 19, above it)
-// flashes the lower one second.
+// The pairs at the edges of the search, shown by Hint and counted by Remaining: the only pair
+// holds tile 0, or the last two tiles; the highest first tile with two partners (Rivers, where
+// 33 is boxed in by 32, 34 and 47 and so joins only 19, above it) flashes the lower one second.
 TEST_F(Hint, ShowsAPairWithTheFirstTileAndTheLowerOfTwoPartners) {
     const struct {
         int16_t layout;
         std::vector<PlacedTile> tiles;
         int16_t first, second;
+        const char* remaining;
     } cases[] = {
-        {kDragon, {{0, 3, true}, {2, 3, true}, {13, 5, true}, {87, 5, false}}, 0, 2},
+        {kDragon,
+         {{0, 3, true}, {2, 3, true}, {13, 5, true}, {87, 5, false}},
+         0,
+         2,
+         "1 Matches Remain"},
         {kRivers,
          {{19, 8, true}, {22, 8, true}, {33, 8, true}, {32, 1, true}, {34, 2, true}, {47, 3, true}},
          19,
-         22},
+         22,
+         "2 Matches Remain"},
+        {kRivers,
+         {{82, 4, true}, {83, 4, true}, {0, 6, true}, {14, 7, true}},
+         82,
+         83,
+         "1 Matches Remain"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.first);
@@ -62,6 +73,9 @@ TEST_F(Hint, ShowsAPairWithTheFirstTileAndTheLowerOfTwoPartners) {
         view.runTimer(game);
         EXPECT_EQ(view.framesShown,
                   (Frames{RecordingView::hintAt(c.first), RecordingView::hintAt(c.second)}));
+        view.messages.clear();
+        game.showRemaining();
+        EXPECT_EQ(view.messages, std::vector<std::string>{c.remaining});
     }
 }
 

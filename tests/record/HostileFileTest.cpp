@@ -72,6 +72,14 @@ const HostileCase kCases[] = {
          makeFifo(file + "-journal");
      },
      "record.sqlite-journal\u201D is not a regular file"},
+    // A record another tool left in write-ahead mode, whose shared-memory file SQLite would open.
+    {"FifoForItsSharedMemory",
+     [](auto folder, auto file) {
+         writeRecord(folder, sampleGames());
+         OtherConnection(file).run({"PRAGMA journal_mode = WAL"});
+         makeFifo(file + "-shm");
+     },
+     "record.sqlite-shm\u201D is not a regular file"},
     {"SymbolicLink",
      [](auto folder, auto file) {
          writeRecord(folder + "/../elsewhere", sampleGames());
@@ -116,11 +124,12 @@ const HostileCase kCases[] = {
          QFile(folder).open(QIODevice::WriteOnly);
      },
      "is not a folder"},
-    {"NotADatabase",
+    {"NotADatabaseWithAJournal",
      [](auto, auto file) {
-         QFile garbage(file);
-         ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
+         QFile garbage(file), journal(file + "-journal");
+         ASSERT_TRUE(garbage.open(QIODevice::WriteOnly) && journal.open(QIODevice::WriteOnly));
          for (int i = 0; i < 3000; ++i) garbage.putChar(static_cast<char>(i * 7919 % 251));
+         journal.write("the last transaction, never finished");
      },
      "it is not an SQLite database", After::MovedAside},
     {"BrokenRootPages", [](auto folder, auto) { breakPages(folder, 2, 3); },
@@ -143,7 +152,8 @@ TEST_P(HostileFile, GameGoesOnAndThePlayersFileIsKept) {
     ASSERT_TRUE(QDir().mkpath(folder));
     hostile.prepare(folder, file);
     if (HasFatalFailure()) return;
-    const QByteArray before = portrait(folder), fileBefore = bytesOf(file);
+    const QByteArray before = portrait(folder), fileBefore = bytesOf(file),
+                     journalBefore = bytesOf(file + "-journal");
     std::optional<OtherConnection> holder;
     if (hostile.locked) holder.emplace(file).run({"BEGIN EXCLUSIVE"});
 
@@ -180,6 +190,8 @@ TEST_P(HostileFile, GameGoesOnAndThePlayersFileIsKept) {
     ASSERT_EQ(aside.size(), 1);
     EXPECT_TRUE(notice.contains("was moved to \u201C" + folder + "/" + aside[0] + "\u201D"));
     EXPECT_EQ(bytesOf(folder + "/" + aside[0]), fileBefore);
+    EXPECT_EQ(bytesOf(folder + "/" + aside[0] + "-journal"), journalBefore)
+        << "its journal goes with it";
     const bool salvaged = hostile.after == After::Salvaged;
     EXPECT_EQ(notice.contains("games that could still be read"), salvaged);
     const std::vector<PlayedGame> kept = gamesIn(folder);

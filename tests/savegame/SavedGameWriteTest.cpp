@@ -158,18 +158,19 @@ TEST_P(SaveOver, AShorterGameKeepsTheLongerFilesTailOnlyAndItsPermissionsAndLink
     EXPECT_TRUE(fs::is_symlink(path_));
 }
 
-// Temporary files of saves killed long ago go; anything else stays, a save under way included.
+// Temporary files of saves killed hours ago go; anything else stays, a save under way included,
+// even one another copy of the game has been stopped in the middle of for ten minutes.
 TEST_P(SaveOver, StaleTemporaryFilesOfEarlierSavesGo) {
     const auto age = [&](const std::string& name, std::time_t seconds) {
         const timespec times[2] = {{std::time(nullptr) - seconds, 0},
                                    {std::time(nullptr) - seconds, 0}};
         ASSERT_EQ(::utimensat(AT_FDCWD, (folder_ / name).c_str(), times, AT_SYMLINK_NOFOLLOW), 0);
     };
-    const std::time_t old = kStaleTempSeconds + 600, recent = 5;
+    const std::time_t old = 2 * 60 * 60, recent = 10 * 60;
     for (const char* stale : {".varnel.sav.123.4.tmp", ".varnel.sav.9999999.0.tmp"})
         writeBytes(folder_ / stale, {std::byte{1}}), age(stale, old);
     const std::pair<std::string, std::time_t> kept[] = {
-        {".varnel.sav.77.0.tmp", recent},  // another copy of the game is saving right now
+        {".varnel.sav.77.0.tmp", recent},  // another copy of the game is saving
         {".other.sav.1.2.tmp", old},      {"varnel.sav.1.2.tmp", old},
         {".varnel.sav.1.x.tmp", old},     {".varnel.sav.1.2.tmp.keep", old},
         {".varnel.sav..2.tmp", old},

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <random>
 
-#include "tests/solver/SolverTestSupport.h"
 #include "layouts/RiversPath.h"
 #include "solver/HeldTiles.h"
 #include "solver/SolverRules.h"
+#include "tests/solver/SolverTestSupport.h"
 
 // The search leans on four properties of the game's own rules; each is checked here over many
 // random plays of every layout: free flags follow from the set of tiles gone, whatever the order;
