@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <optional>
+#include <thread>
 #include <vector>
 
 #include "board/Deal.h"
@@ -18,7 +19,8 @@
 // Winnable Deals on, from the command to the board laid out (VARNEL_HELP_GAMES games, 300
 // unless set, of each layout); and the warning of a losing pair, from the second click of the
 // pair to the line under the tiles-left count (a losing pair found along the winning line of
-// each of the first deals, up to that many). The machine is shared, so beside the wall clock
+// each of the first deals, up to that many), for a player who lets the solver look at the next
+// pairs before taking one, and how long that look takes after each pair. The machine is shared, so beside the wall clock
 // each wait is also timed in the processor time of the whole process, which is the worker's:
 // the waiting thread sleeps.
 namespace varnel::bench {
@@ -88,11 +90,19 @@ void take(Board& board, const Layout& layout, int16_t a, int16_t b) {
     layout.updateFree(board, b);
 }
 
+// A player who waits for the solver before the next pair: every answer it had to give is in.
+void thinkUntilIdle(Game& game, testing::RecordingView& view) {
+    do {
+        while (!game.solverIdle()) std::this_thread::sleep_for(std::chrono::microseconds(200));
+    } while (view.posted.run() > 0);
+}
+
 void BM_LosingMoveWarning(benchmark::State& bench) {
     const auto layout = static_cast<int16_t>(bench.range(0));
     const Layout& rules = findLayout(layout)->rules;
     for (auto _ : bench) {
         Waits waits;
+        std::vector<double> thinks;
         for (uint32_t deal = 1; deal <= static_cast<uint32_t>(gamesToPlay()); ++deal) {
             Board board = dealFaces(rules.tileCount(), deal);
             rules.markStartFree(board);
@@ -120,13 +130,16 @@ void BM_LosingMoveWarning(benchmark::State& bench) {
             game.setSolverOptions({false, true});
             game.chooseLayout(layout);
             game.playDeal(deal);
-            // The deal's own check; the pairs of its winning line are known to keep it winnable
-            // without another.
-            view.posted.waitAndRun();
+            // The deal's own check, then the pairs of its winning line, each followed by the
+            // solver's look at every pair that could come next: how long a player must think
+            // for the warning to come at once.
+            thinkUntilIdle(game, view);
             for (const TilePair& pair : leadIn) {
                 game.clickTile(pair.first);
                 game.clickTile(pair.second);
-                view.posted.run();
+                const auto thinking = Clock::now();
+                thinkUntilIdle(game, view);
+                thinks.push_back(millisecondsSince(thinking));
             }
             game.clickTile(losing->first);
             const auto start = Clock::now();
@@ -139,6 +152,8 @@ void BM_LosingMoveWarning(benchmark::State& bench) {
             waits.processor.push_back(processMilliseconds() - processorStart);
         }
         report(bench, waits);
+        bench.counters["think_median_ms"] = at(thinks, 0.5);
+        bench.counters["think_p99_ms"] = at(thinks, 0.99);
     }
 }
 BENCHMARK(BM_LosingMoveWarning)->ArgName("layout")->Arg(kDragon)->Arg(kRivers)->Arg(kPyramid)->Iterations(1)->Unit(benchmark::kSecond);

@@ -23,6 +23,13 @@ class Layout {
     // Marks the tiles that the removal of tile k has freed. Flags are only ever set, never
     // cleared.
     virtual void updateFree(Board& board, int16_t k) const = 0;
+    // As the game takes a pair: both tiles go, then the free flags follow each.
+    void takePair(Board& board, int16_t first, int16_t second) const {
+        board.remove(first);
+        board.remove(second);
+        updateFree(board, first);
+        updateFree(board, second);
+    }
     // Whether two present, free tiles with equal faces may be removed as a pair.
     virtual bool pairJoined(const Board& board, int16_t first, int16_t second) const {
         (void)board, (void)first, (void)second;

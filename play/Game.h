@@ -109,6 +109,8 @@ class Game {
     const SolverOptions& solverOptions() const { return solverOptions_; }
     // A deal, or an arrangement of a shuffle, is being looked for: the board waits meanwhile.
     bool waitingForSolver() const { return waiting_ != Waiting::Nothing; }
+    // The solver has nothing in hand for this game: all it was asked has been posted back.
+    bool solverIdle() { return assist_.idle(); }
 
   private:
     void deal(uint32_t number);
@@ -149,6 +151,7 @@ class Game {
     void positionChanged(Change change, int16_t first = -1, int16_t second = -1);
     void checkPosition(bool afterPair);
     void tellVerdict();
+    void lookAhead();
     std::optional<std::pair<int16_t, int16_t>> winningHint() const;
 
     GameView& view_;
@@ -190,6 +193,9 @@ class Game {
     Known knownNow_, knownBefore_;  // the position on the table, and the one Undo brings back
     bool winnableSeen_ = false;     // a position of this deal or arrangement could be won
     bool lostTold_ = false;         // the player has been told the game is lost
+    // What the solver found, while the player thought, of the position after each pair that may
+    // be taken now: the pair taken is then judged at once.
+    std::vector<std::pair<TilePair, Known>> lookedAhead_;
 };
 
 }  // namespace varnel

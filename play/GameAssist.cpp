@@ -89,6 +89,8 @@ void Game::shuffleWinnable(bool fromPanel) {
 
 void Game::positionChanged(Change change, int16_t first, int16_t second) {
     ++serial_;
+    const std::vector<std::pair<TilePair, Known>> lookedAhead = std::move(lookedAhead_);
+    lookedAhead_.clear();
     switch (change) {
         case Change::Fresh:
             knownNow_ = knownBefore_ = Known();
@@ -106,6 +108,13 @@ void Game::positionChanged(Change change, int16_t first, int16_t second) {
             if (knownBefore_.verdict == Verdict::Winnable && taken != line.end()) {
                 line.erase(taken);
                 knownNow_ = {Verdict::Winnable, std::move(line)};
+            } else if (knownBefore_.verdict == Verdict::NotWinnable) {
+                // A pair that won from here would have won from there too.
+                knownNow_ = {Verdict::NotWinnable, {}};
+            } else {
+                const TilePair pair{std::min(first, second), std::max(first, second)};
+                for (const auto& [ahead, known] : lookedAhead)
+                    if (ahead == pair && known.verdict != Verdict::Unknown) knownNow_ = known;
             }
             break;
         }
@@ -147,6 +156,7 @@ void Game::tellVerdict() {
     if (knownBefore_.verdict == Verdict::Winnable) winnableSeen_ = true;
     if (knownNow_.verdict == Verdict::Winnable) {
         winnableSeen_ = true;
+        lookAhead();
         return;
     }
     if (knownNow_.verdict != Verdict::NotWinnable) return;
@@ -158,6 +168,23 @@ void Game::tellVerdict() {
     if (lostTold_) return;
     lostTold_ = true;
     view_.showSolverNote(winnableSeen_ ? kLostNote : kNeverWinnableNote);
+}
+
+// Each pair the player may take next, but those of the winning line (which keep the game
+// winnable), is looked at on the solver's thread while the player thinks.
+void Game::lookAhead() {
+    std::vector<TilePair> pairs;
+    for (const TilePair& pair : removablePairs(board_, layoutRow().rules)) {
+        const bool onTheLine = std::any_of(knownNow_.line.begin(), knownNow_.line.end(), [&](const TilePair& p) {
+            return std::min(p.first, p.second) == pair.first && std::max(p.first, p.second) == pair.second;
+        });
+        if (!onTheLine) pairs.push_back(pair);
+    }
+    if (pairs.empty()) return;
+    assist_.lookAhead(serial_, board_, std::move(pairs), layoutRow().rules,
+                      [this](uint64_t answered, TilePair pair, const SolveResult& after) {
+                          if (answered == serial_) lookedAhead_.push_back({pair, {after.verdict, after.moves}});
+                      });
 }
 
 std::optional<std::pair<int16_t, int16_t>> Game::winningHint() const {

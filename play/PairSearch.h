@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "board/Board.h"
 #include "layouts/Layout.h"
@@ -17,6 +18,9 @@ bool isRemovablePair(const Board& board, const Layout& layout, int16_t i, int16_
 // The pairs that could be taken now, each pair of tiles counted once: four free tiles of one
 // face make six pairs.
 int countPairs(const Board& board, const Layout& layout);
+
+// Those pairs themselves, the lower tile first.
+std::vector<std::pair<int16_t, int16_t>> removablePairs(const Board& board, const Layout& layout);
 
 // The pair a hint shows: the one with the highest first tile, and for it the lowest partner.
 std::optional<std::pair<int16_t, int16_t>> hintPair(const Board& board, const Layout& layout);

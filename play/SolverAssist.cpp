@@ -99,4 +99,20 @@ void SolverAssist::check(uint64_t serial, const Board& now, std::optional<Board>
     });
 }
 
+void SolverAssist::lookAhead(uint64_t serial, const Board& board, std::vector<TilePair> pairs, const Layout& layout,
+                             LookedAhead lookedAhead) {
+    worker().run([this, serial, board, pairs = std::move(pairs), &layout, lookedAhead = std::move(lookedAhead)](
+                     const std::atomic<bool>& cancelled) {
+        SolveBudget budget = kCheckBudget;
+        budget.cancel = &cancelled;
+        for (const TilePair& pair : pairs) {
+            Board after = board;
+            layout.takePair(after, pair.first, pair.second);
+            SolveResult result = solve(after, layout, budget);
+            if (cancelled) return;
+            post([lookedAhead, serial, pair, result = std::move(result)] { lookedAhead(serial, pair, result); });
+        }
+    });
+}
+
 }  // namespace varnel

@@ -29,6 +29,7 @@ class SolverAssist {
     using DealFound = std::function<void(uint64_t serial, uint32_t number)>;
     using Arranged = std::function<void(uint64_t serial, std::optional<Board> board)>;
     using Checked = std::function<void(uint64_t serial, const Check& check)>;
+    using LookedAhead = std::function<void(uint64_t serial, TilePair pair, const SolveResult& after)>;
 
     explicit SolverAssist(GameView& view);
     ~SolverAssist();
@@ -47,8 +48,14 @@ class SolverAssist {
     // one could: so that the pair between them can be told apart from a game lost all along.
     void check(uint64_t serial, const Board& now, std::optional<Board> before, const Layout& layout,
                Checked checked);
+    // While the player thinks: each of `pairs` taken from `board` in turn, and whether the game
+    // can still be won after it, answered pair by pair until the next request replaces this.
+    void lookAhead(uint64_t serial, const Board& board, std::vector<TilePair> pairs, const Layout& layout,
+                   LookedAhead lookedAhead);
     // Drops whatever is in hand, unanswered.
     void cancel();
+    // Nothing in hand: every answer asked for has been handed to the window's thread.
+    bool idle() { return !worker_ || worker_->idle(); }
 
     static constexpr int kMaxDealTries = 50;
     static constexpr int kMaxShuffleTries = 20;

@@ -44,6 +44,11 @@ void BackgroundSolver::cancel() {
     cancelRunning_ = true;
 }
 
+bool BackgroundSolver::idle() {
+    std::lock_guard lock(mutex_);
+    return !working_ && !waiting_;
+}
+
 void BackgroundSolver::work() {
     for (;;) {
         Request request;
@@ -55,8 +60,11 @@ void BackgroundSolver::work() {
             waiting_.reset();
             // Set under the lock, so a replacement that comes after this point cancels it.
             cancelRunning_ = false;
+            working_ = true;
         }
         request.job(cancelRunning_);
+        std::lock_guard lock(mutex_);
+        working_ = false;
     }
 }
 

@@ -41,6 +41,8 @@ class BackgroundSolver {
     uint64_t run(Job job);
     // Drops the position being solved, and any waiting, without a report.
     void cancel();
+    // Nothing waiting and nothing being solved: every report of what was asked has been made.
+    bool idle();
 
   private:
     struct Request {
@@ -55,6 +57,7 @@ class BackgroundSolver {
     std::optional<Request> waiting_;
     uint64_t lastTicket_ = 0;
     bool stopping_ = false;
+    bool working_ = false;
     std::atomic<bool> cancelRunning_{false};
     std::thread worker_;
 };

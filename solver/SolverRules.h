@@ -27,13 +27,7 @@ class SolverRules {
     bool joined(const Board& board, int16_t a, int16_t b) const {
         return !pairRuleLooksAtBoard_ || layout_.pairJoined(board, a, b);
     }
-    // As the game takes a pair: both tiles go, then the free flags follow each.
-    void take(Board& board, int16_t a, int16_t b) const {
-        board.remove(a);
-        board.remove(b);
-        layout_.updateFree(board, a);
-        layout_.updateFree(board, b);
-    }
+    void take(Board& board, int16_t a, int16_t b) const { layout_.takePair(board, a, b); }
     void takeOne(Board& board, int16_t tile) const {
         board.remove(tile);
         layout_.updateFree(board, tile);
