@@ -1,7 +1,5 @@
-// The built-in tile sets as the player sees them, drawn at the design size (as the committed
-// files are) and for a maximized board: faces that no player takes for each other. No planted
-// fault reaches this test first, since any change to the drawing code also changes the committed
-// files; it guards the sets' design when someone redraws one on purpose.
+// The built-in tile sets, at the design size and for a maximized board: faces no player takes for
+// each other. It guards the sets' design when someone redraws one on purpose.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -22,9 +20,8 @@ constexpr int kRiversFaces = 21;
 using Face = std::vector<std::array<double, 3>>;  // red, green, blue, row by row
 using Matrix = std::array<std::array<double, 3>, 3>;
 
-// How an eye sees colours in linear light, by name and matrix. The colour-blind ones are
-// the projections of Viénot, Brettel and mollon (1999): they lose the red-green axis and
-// keep lightness and the blue-yellow axis.
+// How an eye sees colours in linear light. The colour-blind ones are the projections of Viénot,
+// Brettel and Mollon (1999): they lose the red-green axis, keep lightness and blue-yellow.
 using Eye = std::pair<const char*, Matrix>;
 constexpr Eye kNormal{"normal vision", {{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}}};
 constexpr Eye kProtanopia{
@@ -65,15 +62,10 @@ double distance(const Face& a, const Face& b) {
     return sum / (3.0 * static_cast<double>(a.size()));
 }
 
-// No two faces of a set may be taken for each other at a glance, by any player, on the design
-// board or a maximized one.
-//
-// The measure is the mean absolute difference of the colour values over the face, on the
-// 0..255 scale. Changing one detail of a face, a spot of 4 x 4 design pixels in full contrast,
-// moves it by about 2, so two faces must stand at least 5 apart: more than twice a changed
-// detail. The faces every layout uses (0..20, the Rivers set) must stand 8 apart. The same
-// holds for faces as players with protanopia or deuteranopia see them, so that no two faces
-// differ only by red against green.
+// No two faces of a set are taken for each other at a glance, by any player, at either size. The
+// measure is the mean absolute difference of the colour values (0..255): a changed detail of 4 x
+// 4 design pixels moves a face by about 2, so faces stand 5 apart, those of every layout (0..20,
+// the Rivers set) 8, for players with protanopia or deuteranopia too.
 TEST(EachSheet, FacesStandApartAtAGlanceForEveryEye) {
     for (float scale : {1.0f, 2.0f}) {
         BoardGeometry geometry;

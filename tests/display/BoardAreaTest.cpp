@@ -5,11 +5,10 @@
 #include "board/Deal.h"
 #include "display/BoardArea.h"
 
-// A window moved to a screen of another density draws its board again at that density: the
-// board then shows exactly what a window opened there shows.
 namespace varnel {
 namespace {
 
+// A window moved to a screen of another density shows exactly what a window opened there shows.
 TEST(BoardArea, ANewPixelRatioDrawsTheBoardAsAWindowOpenedAtIt) {
     const LayoutRow& dragon = *findLayout(kDragon);
     Board board = dealFaces(dragon.tileCount(), 5);
@@ -34,9 +33,8 @@ TEST(BoardArea, ANewPixelRatioDrawsTheBoardAsAWindowOpenedAtIt) {
     EXPECT_NE(moved, drawn(1, 1).scaled(moved.size()));
 }
 
-// On a screen of 1.25 device pixels to the window's pixel, a tile's place falls between device
-// pixels three times in four; each tile is painted at the device pixel nearest its place, so
-// that the board keeps the spacing of its tiles.
+// At 1.25 device pixels to the pixel, three tile places in four fall between device pixels: each
+// tile is painted at the device pixel nearest its place, keeping the spacing of the tiles.
 TEST(BoardArea, AtAFractionalRatioEachTileIsPaintedNearestItsPlace) {
     const LayoutRow& dragon = *findLayout(kDragon);
     const Board dealt = dealFaces(dragon.tileCount(), 5);
@@ -61,17 +59,14 @@ TEST(BoardArea, AtAFractionalRatioEachTileIsPaintedNearestItsPlace) {
                     corner = QPoint(std::min(corner.x(), x), std::min(corner.y(), y));
         return corner;
     };
-    // Tiles whose places are whole numbers of device pixels across, or down, show the mask's own
-    // offset that way; the tiles checked are those whose places lie three quarters of a device
-    // pixel on.
+    // Tiles at whole device pixels show the mask's own offset; those checked lie 3/4 pixel on.
     QPoint offset(-1, -1);
     for (int16_t tile = 0; tile < dragon.tileCount(); ++tile) {
         const TilePlace at = area.geometry().place(tile);
         if (offset.x() < 0 && at.x % 4 == 0) offset.setX(paintedCorner(tile).x() - at.x * 5 / 4);
         if (offset.y() < 0 && at.y % 4 == 0) offset.setY(paintedCorner(tile).y() - at.y * 5 / 4);
     }
-    ASSERT_GE(offset.x(), 0);
-    ASSERT_GE(offset.y(), 0);
+    ASSERT_GE(std::min(offset.x(), offset.y()), 0);
     int checked = 0;
     for (int16_t tile = 0; tile < dragon.tileCount() && checked < 6; ++tile) {
         const TilePlace at = area.geometry().place(tile);

@@ -62,9 +62,9 @@ struct Drawing : ::testing::Test {
     std::vector<int> faces;
 };
 
-// Each tile shows its face inside its outline, clipped at the board's edges; a tile laid later
-// lies on those it overlaps, and its cut corners show what lies beneath, the board or another
-// tile. Any part of the board, painted on its own, is as it is in the whole.
+// Each tile shows its face inside its outline, clipped at the board's edges, over the tiles laid
+// before it, which show through its cut corners; any piece of the board painted alone is as in
+// the whole.
 TEST_F(Drawing, EachTileShowsItsFaceInsideItsOutlineOverTheOnesBefore) {
     put(12, 20, 30);
     put(4, 280, 180);
@@ -87,9 +87,8 @@ TEST_F(Drawing, EachTileShowsItsFaceInsideItsOutlineOverTheOnesBefore) {
         }
 }
 
-// The labels on the board grow with the design (the window's test sees the rest of it), and so
-// do the sheets: a picture file is stretched, a built-in set drawn afresh; in the cut corners of
-// every cell the sheets are black (the fringe of a smooth stretch too), so the board shows through.
+// Labels and sheets grow with the design, a picture file stretched, a built-in set drawn afresh;
+// both stay black in every cell's cut corners (a smooth fringe too): the board shows through.
 TEST(Scaling, TheDesignGrowsAndSheetsStayBlackWhereTheMaskIsClear) {
     BoardGeometry geometry;
     BoardSurfaces surfaces(1, SheetCache());

@@ -42,8 +42,7 @@ class SheetCacheTest : public ::testing::Test {
     QImage sheet;
 };
 
-// However often the window changes its size, the cache keeps only the newest few sizes; the
-// sheets of the sizes still kept come back.
+// However often the window changes its size, only the sheets of the newest few sizes are kept.
 TEST_F(SheetCacheTest, KeepsTheNewestSizesOnly) {
     const int sizes = SheetCache::kSizesKept + 3;
     for (int i = 0; i < sizes; ++i) {
@@ -53,7 +52,8 @@ TEST_F(SheetCacheTest, KeepsTheNewestSizesOnly) {
         wider.fill(qRgb(i, 0, 0));
         cache(drawnWith).store(0, other, wider);
     }
-    const QStringList kept = QDir(path("cache")).entryList({QStringLiteral("sheet-*.rgb")}, QDir::Files);
+    const QStringList kept =
+        QDir(path("cache")).entryList({QStringLiteral("sheet-*.rgb")}, QDir::Files);
     EXPECT_EQ(kept.size(), SheetCache::kSizesKept);
     art::SheetGrid newest = grid;
     newest.width += sizes - 1;
@@ -61,9 +61,8 @@ TEST_F(SheetCacheTest, KeepsTheNewestSizesOnly) {
     EXPECT_TRUE(cache(drawnWith).load(0, grid).isNull()) << "the oldest size went";
 }
 
-// A kept sheet comes back only while everything it was drawn with stays as it was: the set, the
-// grid and its scale, the program's build, Qt and the fonts. Change any one and the game draws
-// the sheet again rather than show a stale one.
+// A kept sheet comes back only while all it was drawn with stays: the set, the grid and its
+// scale, the program's build, Qt and the fonts; else the game draws it again, never shows it stale.
 TEST_F(SheetCacheTest, AKeptSheetComesBackOnlyWhileAllItWasDrawnWithStays) {
     EXPECT_TRUE(cache(drawnWith).load(0, grid).isNull()) << "nothing kept yet";
     cache(drawnWith).store(0, grid, sheet);
@@ -81,11 +80,10 @@ TEST_F(SheetCacheTest, AKeptSheetComesBackOnlyWhileAllItWasDrawnWithStays) {
         change(other);
         EXPECT_TRUE(cache(drawnWith).load(0, other).isNull()) << what;
     }
-    SheetCache::DrawnWith otherQt = drawnWith;
+    SheetCache::DrawnWith otherQt = drawnWith, otherFonts = drawnWith;
     otherQt.qtVersion = "6.4.3";
-    EXPECT_TRUE(cache(otherQt).load(0, grid).isNull()) << "another Qt";
-    SheetCache::DrawnWith otherFonts = drawnWith;
     otherFonts.fontFiles.removeLast();
+    EXPECT_TRUE(cache(otherQt).load(0, grid).isNull()) << "another Qt";
     EXPECT_TRUE(cache(otherFonts).load(0, grid).isNull()) << "a font fewer";
     // The set: the file of another slot holding this one's sheet is not taken for it.
     const QString size = QStringLiteral("%1x%2.rgb").arg(grid.width).arg(grid.height);

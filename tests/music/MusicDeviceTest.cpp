@@ -32,13 +32,25 @@ class MusicDeviceTest : public ::testing::Test {
         device_.setFileName(fileName);
         device_.open();
     }
+    // Every way of failing leaves the same quiet device behind: no timer, no audio driver, and
+    // commands that do nothing.
+    void expectNotReady() {
+        device_.setUpdateInterval(999);
+        device_.play();
+        device_.waitUntilStarted();
+        EXPECT_EQ(device_.mode(), MusicDevice::Mode::NotReady);
+        EXPECT_FALSE(device_.statusTimerActive() || device_.audioOutputActive());
+        device_.stop();
+        device_.rewind();
+        EXPECT_EQ(device_.mode(), MusicDevice::Mode::NotReady);
+    }
 
     MusicDevice device_;
     QStringList reports_;
 };
 
-// The window loops the tune with rewind and play after its end, and the Sound entry switches it
-// off with stop and rewind: either way the whole tune plays again from its beginning.
+// The tune plays to an end the window sees, and after rewind (its loop, or Sound off and on)
+// plays again from its beginning.
 TEST_F(MusicDeviceTest, PlaysToAnEndSeenByPositionAndRewindsToStartOver) {
     open();
     ASSERT_EQ(device_.mode(), MusicDevice::Mode::Stopped);
@@ -54,19 +66,16 @@ TEST_F(MusicDeviceTest, PlaysToAnEndSeenByPositionAndRewindsToStartOver) {
     const double ticksPerStep = double(device_.lengthTicks()) / tune.size();
     EXPECT_GE(device_.positionTicks(), device_.lengthTicks());
     EXPECT_LT(device_.positionTicks(), device_.lengthTicks() + ticksPerStep + 1);
-    // The tune lasts about a minute, with headroom below full scale yet loud enough to hear.
-    // It loops without a gap: sound within the first 50 ms, the closing chord still sounding
-    // in the last three seconds and faded by the last tick, so the restart does not cut it off.
+    // About a minute, below full scale yet heard; it loops without a gap: sound within 50 ms, the
+    // closing chord sounding in the last 3 s and faded by the last tick, not cut off.
     const std::size_t n = tune.size();
     ASSERT_GT(n, 300U);
     auto loudest = [&tune](std::size_t from, std::size_t to) {
         return *std::max_element(tune.begin() + from, tune.begin() + to);
     };
     const float peak = loudest(0, n);
-    EXPECT_GT(n * kStep, 50'000U);
-    EXPECT_LT(n * kStep, 70'000U);
-    EXPECT_LT(peak, 0.7F);
-    EXPECT_GT(peak, 0.1F);
+    EXPECT_TRUE(n * kStep > 50'000U && n * kStep < 70'000U) << n * kStep << " ms";
+    EXPECT_TRUE(peak > 0.1F && peak < 0.7F) << peak;
     EXPECT_GT(loudest(0, 5), 0.01F);
     EXPECT_GT(loudest(n - 300, n - 100), 0.05F);
     EXPECT_LT(loudest(n - 10, n), peak / 16);
@@ -98,23 +107,8 @@ TEST_F(MusicDeviceTest, StatusReportsFollowTheIntervalAndZeroStopsThem) {
     EXPECT_EQ(reports, atZero);
 }
 
-// Every way of failing leaves the same quiet device behind: no timer, no audio driver, and
-// commands that do nothing.
-void expectNotReady(MusicDevice& device) {
-    device.setUpdateInterval(999);
-    device.play();
-    device.waitUntilStarted();
-    EXPECT_EQ(device.mode(), MusicDevice::Mode::NotReady);
-    EXPECT_FALSE(device.statusTimerActive());
-    EXPECT_FALSE(device.audioOutputActive());
-    device.stop();
-    device.rewind();
-    EXPECT_EQ(device.mode(), MusicDevice::Mode::NotReady);
-}
-
 TEST_F(MusicDeviceTest, BrokenOrAbsentTuneOrSoundFontLeavesItNotReady) {
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
     const auto write = [&dir](const QString& name, const QByteArray& bytes) {
         QFile file(dir.filePath(name));
         EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
@@ -123,8 +117,7 @@ TEST_F(MusicDeviceTest, BrokenOrAbsentTuneOrSoundFontLeavesItNotReady) {
     QFile tuneFile(kTune);
     ASSERT_TRUE(tuneFile.open(QIODevice::ReadOnly));
     const QByteArray tune = tuneFile.readAll();
-    // Sound chunks with one track each, which only the synthesiser finds unplayable: a bare
-    // data byte as the first event, and nothing but End of Track.
+    // Sound files only the synthesiser finds unplayable: a bare data byte first, an empty track.
     QByteArray oneTrack = tune.left(14);
     oneTrack[11] = 1;
     const QByteArray badEvent =
@@ -135,9 +128,8 @@ TEST_F(MusicDeviceTest, BrokenOrAbsentTuneOrSoundFontLeavesItNotReady) {
     const QString pipe = dir.filePath("pipe.mid");
     ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
 
-    // Open already refuses what is not a tune file the game can read; the rest fails at Play.
-    // Only a missing sound font is the sound system's fault, worth its one line; the tune is
-    // the game's own.
+    // Open refuses what is no readable tune file, the rest fails at Play; only a missing sound
+    // font is the sound system's fault, told in one line.
     const QStringList fonts = MusicDevice::defaultSoundFonts();
     const std::tuple<QString, QStringList, bool, int> cases[] = {
         {write("truncated.mid", tune.left(tune.size() / 2)), fonts, true, 0},
@@ -154,13 +146,12 @@ TEST_F(MusicDeviceTest, BrokenOrAbsentTuneOrSoundFontLeavesItNotReady) {
         device_.setSoundFonts(soundFonts);
         open(file);
         EXPECT_EQ(device_.mode() == MusicDevice::Mode::NotReady, refusedAtOpen);
-        expectNotReady(device_);
+        expectNotReady();
         EXPECT_EQ(reports_.size(), lines) << reports_.join("\n").toStdString();
     }
 }
 
-// FluidSynth's "file" driver stands in for a sound card: it writes what it renders into
-// fluidsynth.wav in the current folder.
+// FluidSynth's "file" driver (writing fluidsynth.wav in the current folder) is the sound card.
 TEST_F(MusicDeviceTest, AnAudioDriverRunsOnlyWhilePlayingAndWithoutOneItIsNotReady) {
     QTemporaryDir dir;
     const QString previous = QDir::currentPath();
@@ -178,8 +169,7 @@ TEST_F(MusicDeviceTest, AnAudioDriverRunsOnlyWhilePlayingAndWithoutOneItIsNotRea
     ASSERT_TRUE(QTest::qWaitFor([this] { return device_.positionTicks() > 0; }));
     device_.stop();
     EXPECT_FALSE(device_.audioOutputActive());
-    // Switched off while starting again: the output it opened is let go as it arrives, and the
-    // tune is back at its start.
+    // Switched off while starting: the output is let go as it arrives, the tune rewound.
     device_.play();
     device_.stop();
     device_.rewind();
@@ -195,13 +185,12 @@ TEST_F(MusicDeviceTest, AnAudioDriverRunsOnlyWhilePlayingAndWithoutOneItIsNotRea
     EXPECT_FALSE(device_.audioOutputActive());
     QDir::setCurrent(previous);
 
-    // No audio device: it opens, then gives up at Play, its status reports with it, and says
-    // so in one line.
+    // No audio device: it opens, then gives up at Play, reports and all, and says so in one line.
     device_.setAudioDrivers({"no-such-driver"});
     device_.setUpdateInterval(999);
     open();
     ASSERT_EQ(device_.mode(), MusicDevice::Mode::Stopped);
-    expectNotReady(device_);
+    expectNotReady();
     EXPECT_EQ(reports_, QStringList{"Varnel Solitaire: no music: no audio output could be "
                                     "opened (tried no-such-driver)"});
 }

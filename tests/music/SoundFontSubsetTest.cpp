@@ -16,8 +16,7 @@
 namespace varnel {
 namespace {
 
-// The first seconds of the tune as the game renders them, from the whole font or from the
-// part of it holding the tune's instruments.
+// The first seconds of the tune as the game renders them, from the whole font or from a subset.
 std::vector<float> render(const std::vector<uint8_t>& tune, const std::string& font,
                           std::shared_ptr<const SoundFontSubset> subset, int seconds) {
     const FluidSynthLibrary& fs = *loadFluidSynth();

@@ -76,8 +76,7 @@ TEST(MidiFileCheck, AcceptsPlayableLayoutsAndRefusesDamagedOnes) {
     }
 }
 
-// A tune of the player's own: a piano playing a rising and falling run of sixteenth notes, about
-// five kilobytes, a little larger than the game's own tune.
+// A player's own tune of about 5 KB, larger than the game's: a piano running up and down.
 Bytes playersTune() {
     Bytes track{0x00, 0xC0, 0x00};  // the piano
     for (int i = 0; i < 630; ++i) {
@@ -88,9 +87,8 @@ Bytes playersTune() {
     return file({header(0, 1, 240), chunk("MTrk", track)});
 }
 
-// Tunes are read up to a size far beyond any background tune: one of the player's own plays,
-// as does one of the largest size read (the rest of it past the track), and a byte more is
-// refused before the synthesiser sees it.
+// A player's tune plays, as does one of the largest size read (padded past its track); a byte
+// more is refused before the synthesiser sees it.
 TEST(Tune, TunesUpToTheLargestSizePlayAndLargerOnesAreRefused) {
     QTemporaryDir dir;
     const Bytes tune = playersTune();

@@ -49,36 +49,36 @@ void breakPages(const QString& folder, int first, int count) {
 
 enum class After { SetAside, FileGamesShown, MovedAside, Salvaged };
 
+// Lays the hostile thing out in the folder, where "record.sqlite" should be.
+using Prepare = std::function<void(const QString& folder, const QString& file)>;
+
+// The same over a record of the sample games.
+Prepare overRecord(Prepare then) {
+    return [then](const QString& folder, const QString& file) {
+        writeRecord(folder, sampleGames());
+        then(folder, file);
+    };
+}
+
 struct HostileCase {
     const char* name;
-    // Lays the hostile thing out in the folder, where "record.sqlite" should be.
-    std::function<void(const QString& folder, const QString& file)> prepare;
+    Prepare prepare;
     const char* why;  // found in the window's notice
     After after = After::SetAside;
     bool locked = false;  // held by another connection while the game opens the record
 };
 
-void PrintTo(const HostileCase& hostile, std::ostream* out) {
-    *out << hostile.name;
-}
-
 const HostileCase kCases[] = {
     {"FolderInItsPlace", [](auto, auto file) { QDir().mkpath(file + "/inside"); },
      "is a folder, not a file"},
     {"Fifo", [](auto, auto file) { makeFifo(file); }, "is not a regular file"},
-    {"FifoForItsJournal",
-     [](auto folder, auto file) {
-         writeRecord(folder, sampleGames());
-         makeFifo(file + "-journal");
-     },
+    {"FifoForItsJournal", overRecord([](auto, auto file) { makeFifo(file + "-journal"); }),
      "record.sqlite-journal\u201D is not a regular file"},
     // A record another tool left in write-ahead mode, whose shared-memory file SQLite would open.
-    {"FifoForItsSharedMemory",
-     [](auto folder, auto file) {
-         writeRecord(folder, sampleGames());
+    {"FifoForItsSharedMemory", overRecord([](auto, auto file) {
          OtherConnection(file).run({"PRAGMA journal_mode = WAL"});
          makeFifo(file + "-shm");
-     },
+     }),
      "record.sqlite-shm\u201D is not a regular file"},
     {"SymbolicLink",
      [](auto folder, auto file) {
@@ -96,24 +96,16 @@ const HostileCase kCases[] = {
      [](auto, auto file) { OtherConnection(file).run({"CREATE TABLE notes (text TEXT)"}); },
      "is a database of another program"},
     {"NewerVersion",
-     [](auto folder, auto file) {
-         writeRecord(folder, sampleGames());
-         OtherConnection(file).run({"PRAGMA user_version = 3"});
-     },
+     overRecord([](auto, auto file) { OtherConnection(file).run({"PRAGMA user_version = 3"}); }),
      "was written by a newer version of the game"},
-    {"Locked", [](auto folder, auto) { writeRecord(folder, sampleGames()); },
-     "could not be read: it is locked by another program", After::SetAside, true},
-    {"ReadOnlyFile",
-     [](auto folder, auto file) {
-         writeRecord(folder, sampleGames());
+    {"Locked", overRecord([](auto, auto) {}), "could not be read: it is locked by another program",
+     After::SetAside, true},
+    {"ReadOnlyFile", overRecord([](auto, auto file) {
          QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-     },
+     }),
      "record.sqlite\u201D is read-only", After::FileGamesShown},
     {"ReadOnlyFolder",
-     [](auto folder, auto) {
-         writeRecord(folder, sampleGames());
-         ::chmod(QFile::encodeName(folder).constData(), 0555);
-     },
+     overRecord([](auto folder, auto) { ::chmod(QFile::encodeName(folder).constData(), 0555); }),
      "cannot be written: the folder", After::FileGamesShown},
     {"ReadOnlyFolderWithoutARecord",
      [](auto folder, auto) { ::chmod(QFile::encodeName(folder).constData(), 0555); },

@@ -18,7 +18,7 @@ class Record : public ::testing::Test {
     QString file = folder + QStringLiteral("/record.sqlite");
 };
 
-TEST_F(Record, KeepsEveryGameWholeAndInOrder) {
+TEST_F(Record, KeepsEveryGameWholeAndInOrderUntilReset) {
     const std::vector<PlayedGame> games = sampleGames();
     GameRecord record;
     // Games that end before the record opens are written when it does.
@@ -37,12 +37,8 @@ TEST_F(Record, KeepsEveryGameWholeAndInOrder) {
     EXPECT_EQ(record.games(), games);
     EXPECT_EQ(gamesIn(folder), games);
     EXPECT_EQ(record.games(1), (std::vector<PlayedGame>{games[1], games[4], games[7]}));
-}
 
-TEST_F(Record, ResetForgetsOneLayoutThenAll) {
-    writeRecord(folder, sampleGames());
-    GameRecord record;
-    record.open(folder);
+    // A reset forgets one layout's games, then all of them.
     record.reset(2);
     EXPECT_TRUE(record.games(2).empty());
     EXPECT_EQ(record.games().size(), 6u);
@@ -56,11 +52,11 @@ TEST_F(Record, TwoCopiesOfTheGameSeeEachOthersGames) {
     GameRecord first, second;
     first.open(folder);
     second.open(folder);
-    first.add(sampleGame(0, 100));
-    second.add(sampleGame(1, 200));
-    first.add(sampleGame(2, 300));
     const std::vector<PlayedGame> all = {sampleGame(0, 100), sampleGame(1, 200),
                                          sampleGame(2, 300)};
+    first.add(all[0]);
+    second.add(all[1]);
+    first.add(all[2]);
     EXPECT_EQ(first.games(), all);
     EXPECT_EQ(second.games(), all);
 }

@@ -60,7 +60,7 @@ inline std::vector<PlayedGame> gamesIn(const QString& folder) {
 // of the game) would have.
 class OtherConnection {
   public:
-    explicit OtherConnection(const QString& path) : name_(QString::number(++count())) {
+    explicit OtherConnection(const QString& path) : name_(QString::number(++made_)) {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
         db.setDatabaseName(path);
         EXPECT_TRUE(db.open()) << db.lastError().text().toStdString();
@@ -77,10 +77,7 @@ class OtherConnection {
     }
 
   private:
-    static int& count() {
-        static int n = 0;
-        return n;
-    }
+    static inline int made_ = 0;
     QString name_;
 };
 

@@ -1,32 +1,23 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 
 #include "app/savegame/SavedDealNumber.h"
-#include "board/Deal.h"
-#include "play/LayoutTable.h"
+#include "tests/savegame/SaveTestSupport.h"
 
 // The deal number kept beside the saved game: it comes back only with the game it was kept for.
-namespace varnel {
+namespace varnel::testing {
 namespace {
 
 namespace fs = std::filesystem;
 
 class SavedDealNumberTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() / ("varnel-deal-" + std::to_string(::getpid()));
-        fs::create_directories(folder);
-        save = folder / "varnel.sav";
-        dragon = dealFaces(144, 7);
-        rivers = dealFaces(84, 7);
-    }
-    void TearDown() override { fs::remove_all(folder); }
     void writeNote(const std::string& text) { std::ofstream(dealNumberPathFor(save)) << text; }
 
-    fs::path folder, save;
-    Board dragon, rivers;
+    TempFolder folder;
+    fs::path save = folder / kSavedGameFileName;
+    Board dragon = dealFaces(144, 7), rivers = dealFaces(84, 7);
 };
 
 TEST_F(SavedDealNumberTest, ComesBackWithItsOwnGameOnly) {
@@ -57,4 +48,4 @@ TEST_F(SavedDealNumberTest, ANoteThatIsNotOneIsIgnored) {
 }
 
 }  // namespace
-}  // namespace varnel
+}  // namespace varnel::testing

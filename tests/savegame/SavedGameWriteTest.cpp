@@ -20,8 +20,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Files may not grow past the given size while this lives: the nearest thing to a full disk a
-// test run as root can have. The signal is ignored so that the write fails with an error.
+// Files may not grow past the given size while this lives: a full disk, even for root. The
+// signal is ignored so that the write fails with an error.
 class FileSizeLimit {
   public:
     explicit FileSizeLimit(rlim_t bytes) : oldHandler_(::signal(SIGXFSZ, SIG_IGN)) {
@@ -39,19 +39,18 @@ class FileSizeLimit {
     rlimit saved_{};
 };
 
-// A Dragon save (582 bytes) in a folder of its own, overwritten in each of the writer's two
-// ways of making the new file.
+// A Dragon save (582 bytes) overwritten in each of the writer's two ways of making the new file.
 class SaveOver : public ::testing::TestWithParam<TempFile> {
   protected:
     void SetUp() override {
         ASSERT_TRUE(writeGame(path_, midGame(kDragon, 1)));
         oldSave_ = readBytes(path_);
     }
-    // The save fails with a reason holding the words, the old save is there byte for byte, and
-    // the folder holds just what it held before.
     SaveResult write(const fs::path& path, const Position& game) {
         return writeSavedGame(path, game.layout, game.board, GetParam());
     }
+    // The save fails with a reason holding the words, leaving the old save and the folder as
+    // they were.
     void expectFails(const fs::path& path, const Position& game, const char* words) {
         const std::vector<std::string> names = folder_.names();
         const SaveResult result = write(path, game);
@@ -73,8 +72,7 @@ class SaveOver : public ::testing::TestWithParam<TempFile> {
 
 // A save that cannot be made says why and keeps the old save whole, leaving nothing behind.
 TEST_P(SaveOver, AFailedSaveKeepsTheOldOne) {
-    // The program killed while writing (by a full disk): where the folder takes unnamed files,
-    // not even a temporary file is left.
+    // Killed by a full disk while writing: where the folder takes unnamed files, nothing is left.
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
@@ -105,8 +103,8 @@ TEST_P(SaveOver, AFailedSaveKeepsTheOldOne) {
         SCOPED_TRACE(place);
         expectFails(place, midGame(kRivers, 1), words);
     }
-    // The disk fills up while the game is written, or while the old file's tail is copied (at
-    // 400 bytes the Rivers game fits, the rest of the old Dragon file does not).
+    // The disk fills while the game is written, or while the old file's tail is copied (400 bytes
+    // hold the Rivers game, not the rest of the Dragon file).
     for (const auto& [bytes, layout] : {std::pair{100, kPyramid}, std::pair{400, kRivers}}) {
         SCOPED_TRACE(bytes);
         FileSizeLimit limit(bytes);
@@ -125,9 +123,8 @@ TEST_P(SaveOver, AFailedSaveKeepsTheOldOne) {
     }
 }
 
-// A shorter game over a longer file keeps the old bytes after it, and the old file's
-// permissions. Past the longest game nothing is game data, and nothing of it is copied. A link in
-// the place of the save stays a link, and the file it points to takes the game.
+// A shorter game over a longer file keeps the old bytes after it (none past the longest game) and
+// its permissions; a link in the save's place stays a link, the file it points to takes the game.
 TEST_P(SaveOver, AShorterGameKeepsTheLongerFilesTailOnlyAndItsPermissionsAndLinks) {
     fs::create_directory(folder_ / "kept");
     fs::rename(path_, folder_ / "kept" / "game");
@@ -158,8 +155,8 @@ TEST_P(SaveOver, AShorterGameKeepsTheLongerFilesTailOnlyAndItsPermissionsAndLink
     EXPECT_TRUE(fs::is_symlink(path_));
 }
 
-// Temporary files of saves killed hours ago go; anything else stays, a save under way included,
-// even one another copy of the game has been stopped in the middle of for ten minutes.
+// Temporary files of saves killed hours ago go; anything else stays, even a save another copy of
+// the game has been stopped in the middle of for ten minutes.
 TEST_P(SaveOver, StaleTemporaryFilesOfEarlierSavesGo) {
     const auto age = [&](const std::string& name, std::time_t seconds) {
         const timespec times[2] = {{std::time(nullptr) - seconds, 0},

@@ -42,10 +42,6 @@ class PostQueue {
         }
         return run();
     }
-    bool empty() {
-        std::lock_guard lock(mutex_);
-        return tasks_.empty();
-    }
 
   private:
     std::mutex mutex_;

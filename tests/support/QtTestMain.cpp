@@ -1,5 +1,4 @@
-// The main of the widget test programs: windows are built and looked at without a display,
-// and the per-user settings go to a folder of their own that is thrown away afterwards.
+// The main of the Qt test programs: windows without a display, settings in a throw-away folder.
 #include <gtest/gtest.h>
 
 #include <QApplication>
