@@ -4,11 +4,9 @@
 #include <utility>
 #include <vector>
 
-#include "board/Deal.h"
 #include "board/Random.h"
-#include "play/PairSearch.h"
-#include "solver/Solver.h"
 #include "tests/play/PlayFixture.h"
+#include "tests/solver/SolverTestSupport.h"
 
 // The solver's help as the player meets it: new deals and shuffles that can be won, the line
 // that tells of a pair that lost the game until Undo takes it back, a hint that keeps the game
@@ -18,31 +16,16 @@
 namespace varnel::testing {
 namespace {
 
-const std::string kLosingPair = "Lost: this game can no longer be won. Undo takes the last pair back.";
+const std::string kLosingPair =
+    "Lost: this game can no longer be won. Undo takes the last pair back.";
 const std::string kNeverWinnable = "This game cannot be won, whatever is played.";
 const std::string kNoWinnableShuffle =
     "No arrangement of the tiles left could be proven winnable; they were shuffled as usual.";
-
-Board freshDeal(int16_t layout, uint32_t number) {
-    const Layout& rules = findLayout(layout)->rules;
-    Board board = dealFaces(rules.tileCount(), number);
-    rules.markStartFree(board);
-    return board;
-}
 
 // The deal number the game draws from a seed, as a new game does.
 uint32_t dealNumberOfSeed(uint32_t seed) {
     Random random(seed);
     return static_cast<uint32_t>(random.uniform() * Game::kLastDealNumber) + 1;
-}
-
-Verdict verdictOf(const Board& board, int16_t layout) { return solve(board, findLayout(layout)->rules).verdict; }
-
-void take(Board& board, int16_t layout, int16_t a, int16_t b) {
-    board.remove(a);
-    board.remove(b);
-    findLayout(layout)->rules.updateFree(board, a);
-    findLayout(layout)->rules.updateFree(board, b);
 }
 
 // Along the winning line of a deal, a position and a pair that can be taken there which loses
@@ -53,23 +36,22 @@ struct LosingPair {
     TilePair losing;
 };
 
-std::optional<LosingPair> findLosingPair(int16_t layout, uint32_t firstDeal) {
-    const Layout& rules = findLayout(layout)->rules;
-    for (uint32_t deal = firstDeal; deal < firstDeal + 20; ++deal) {
+std::optional<LosingPair> findLosingPair(int16_t layout) {
+    const Layout& rules = rulesOf(layout);
+    for (uint32_t deal = 1; deal <= 20; ++deal) {
         Board board = freshDeal(layout, deal);
         const SolveResult line = solve(board, rules);
         if (line.verdict != Verdict::Winnable) continue;
         std::vector<TilePair> leadIn;
         for (const TilePair& next : line.moves) {
-            for (int16_t a = 0; a < board.tileCount(); ++a)
-                for (int16_t b = static_cast<int16_t>(a + 1); b < board.tileCount(); ++b) {
-                    if (!isRemovablePair(board, rules, a, b)) continue;
-                    Board after = board;
-                    take(after, layout, a, b);
-                    if (countPairs(after, rules) > 0 && verdictOf(after, layout) == Verdict::NotWinnable)
-                        return LosingPair{deal, leadIn, {a, b}};
-                }
-            take(board, layout, next.first, next.second);
+            for (const auto& [a, b] : pairsNow(board, rules)) {
+                Board after = board;
+                takePair(after, rules, a, b);
+                if (countPairs(after, rules) > 0 &&
+                    verdictOf(after, layout) == Verdict::NotWinnable)
+                    return LosingPair{deal, leadIn, {a, b}};
+            }
+            takePair(board, rules, next.first, next.second);
             leadIn.push_back(next);
         }
     }
@@ -78,7 +60,9 @@ std::optional<LosingPair> findLosingPair(int16_t layout, uint32_t firstDeal) {
 
 class SolverHelpTest : public PlayTest {
   protected:
-    void turnOn(bool winnableDeals, bool warnings) { game.setSolverOptions({winnableDeals, warnings}); }
+    void turnOn(bool winnableDeals, bool warnings) {
+        game.setSolverOptions({winnableDeals, warnings});
+    }
     // The solver's answer, run on the game's thread as the window would.
     void answer() { ASSERT_GT(view.posted.waitAndRun(), 0) << "no answer from the solver"; }
     void click(const TilePair& pair) {
@@ -98,7 +82,8 @@ TEST_F(SolverHelpTest, NewGamesDealUntilTheDealCanBeWon) {
     // Seeds whose first deal number cannot be won: the game must deal the next one instead.
     for (const int16_t layout : {kDragon, kPyramid}) {
         uint32_t seed = 1;
-        while (verdictOf(freshDeal(layout, dealNumberOfSeed(seed)), layout) != Verdict::NotWinnable) ++seed;
+        while (verdictOf(freshDeal(layout, dealNumberOfSeed(seed)), layout) != Verdict::NotWinnable)
+            ++seed;
         nextSeed = seed;
         game.newGameIn(layout);
         // The old board waits, unplayable, while the solver looks; the busy pointer shows.
@@ -129,7 +114,7 @@ TEST_F(SolverHelpTest, NewGamesDealUntilTheDealCanBeWon) {
 }
 
 TEST_F(SolverHelpTest, TheLosingPairIsToldUntilUndoTakesItBack) {
-    const auto found = findLosingPair(kDragon, 1);
+    const auto found = findLosingPair(kDragon);
     ASSERT_TRUE(found);
     turnOn(false, true);
     game.playDeal(found->deal);
@@ -139,6 +124,11 @@ TEST_F(SolverHelpTest, TheLosingPairIsToldUntilUndoTakesItBack) {
         view.posted.run();
         EXPECT_EQ(view.solverNote, "") << "a pair of the winning line is no loss";
     }
+    // Undone before the answer is in: the answer is about a position left, and changes nothing.
+    click(found->losing);
+    game.undo();
+    view.posted.waitAndRun(std::chrono::milliseconds(300));
+    EXPECT_EQ(view.solverNote, "");
     click(found->losing);
     answer();
     EXPECT_EQ(view.solverNote, kLosingPair);
@@ -173,7 +163,7 @@ TEST_F(SolverHelpTest, TheHintKeepsTheGameWinnableWhereTheClassicHintWouldLoseIt
         for (const TilePair& next : line.moves) {
             const auto classic = hintPair(board, rulesOf(kPyramid));
             Board after = board;
-            take(after, kPyramid, classic->first, classic->second);
+            takePair(after, rulesOf(kPyramid), classic->first, classic->second);
             if (verdictOf(after, kPyramid) == Verdict::NotWinnable) {
                 setUp(kPyramid, board);
                 answer();
@@ -184,37 +174,20 @@ TEST_F(SolverHelpTest, TheHintKeepsTheGameWinnableWhereTheClassicHintWouldLoseIt
                 const TilePair hinted{view.framesShown[0].tile, view.framesShown[1].tile};
                 EXPECT_NE(hinted, *classic);
                 Board hintedAfter = board;
-                take(hintedAfter, kPyramid, hinted.first, hinted.second);
+                takePair(hintedAfter, rulesOf(kPyramid), hinted.first, hinted.second);
                 EXPECT_EQ(verdictOf(hintedAfter, kPyramid), Verdict::Winnable);
                 view.framesShown.clear();
                 ++checked;
                 break;
             }
-            take(board, kPyramid, next.first, next.second);
+            takePair(board, rulesOf(kPyramid), next.first, next.second);
         }
     }
     EXPECT_EQ(checked, 2);
 }
 
-TEST_F(SolverHelpTest, AnswersAboutAPositionAlreadyLeftChangeNothing) {
-    const auto found = findLosingPair(kDragon, 1);
-    ASSERT_TRUE(found);
-    turnOn(false, true);
-    game.playDeal(found->deal);
-    answer();
-    for (const TilePair& pair : found->leadIn) click(pair);
-    // The losing pair, then Undo before the answer is in: the answer is about a position left.
-    click(found->losing);
-    game.undo();
-    view.posted.waitAndRun(std::chrono::milliseconds(300));
-    EXPECT_EQ(view.solverNote, "");
-    // Again, and a new deal instead.
-    click(found->losing);
-    game.playDeal(found->deal + 1);
-    view.posted.waitAndRun(std::chrono::milliseconds(300));
-    view.posted.run();
-    EXPECT_EQ(view.solverNote, "");
-    // A winnable-deal search overtaken by a restore: the restored game stays.
+// A winnable-deal search overtaken by a restore: the restored game stays.
+TEST_F(SolverHelpTest, ARestoreOvertakesTheSearchForADeal) {
     turnOn(true, true);
     game.newGameIn(kDragon);
     const Board restored = freshDeal(kPyramid, 5);
@@ -228,8 +201,7 @@ TEST_F(SolverHelpTest, AnswersAboutAPositionAlreadyLeftChangeNothing) {
 }
 
 TEST_F(SolverHelpTest, ADealThatWasNeverWinnableIsSaidSoOnce) {
-    uint32_t lost = 1;
-    while (verdictOf(freshDeal(kPyramid, lost), kPyramid) != Verdict::NotWinnable) ++lost;
+    const uint32_t lost = firstLostDeal(kPyramid);
     turnOn(false, true);
     game.chooseLayout(kPyramid);
     game.playDeal(lost);
@@ -247,8 +219,7 @@ TEST_F(SolverHelpTest, ADealThatWasNeverWinnableIsSaidSoOnce) {
 TEST_F(SolverHelpTest, ShuffleFindsAnArrangementThatCanBeWonOrSaysItShuffledAsUsual) {
     turnOn(true, false);
     // A lost Dragon deal shuffled into one that can be won, the same faces on the same tiles.
-    uint32_t lost = 1;
-    while (verdictOf(freshDeal(kDragon, lost), kDragon) != Verdict::NotWinnable) ++lost;
+    const uint32_t lost = firstLostDeal(kDragon);
     game.chooseLayout(kDragon);
     answer();
     game.playDeal(lost);
@@ -263,7 +234,8 @@ TEST_F(SolverHelpTest, ShuffleFindsAnArrangementThatCanBeWonOrSaysItShuffledAsUs
     EXPECT_FALSE(game.available().undo);
     // Four tiles of one face, three of them in one stack of Pyramid (105 on 78 on 27): however
     // the faces go, the middle one waits for the bottom one.
-    setUp(kPyramid, BoardBuilder(rulesOf(kPyramid)).keepOnly({{105, 0, true}, {78, 0, false}, {27, 0, false}, {0, 0, true}}));
+    setUp(kPyramid, BoardBuilder(rulesOf(kPyramid))
+                        .keepOnly({{105, 0, true}, {78, 0, false}, {27, 0, false}, {0, 0, true}}));
     game.shuffle();
     answer();
     EXPECT_EQ(view.solverNote, kNoWinnableShuffle);
