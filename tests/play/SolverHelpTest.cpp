@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -28,34 +29,43 @@ uint32_t dealNumberOfSeed(uint32_t seed) {
     return static_cast<uint32_t>(random.uniform() * Game::kLastDealNumber) + 1;
 }
 
-// Along the winning line of a deal, a position and a pair that can be taken there which loses
-// the game, with the pairs of the line that lead to it.
-struct LosingPair {
+// Along the winning lines of deals, the first position where `pick` finds a pair: the deal, the
+// pairs of the line that lead there, the board there and the pair.
+struct AlongALine {
     uint32_t deal;
     std::vector<TilePair> leadIn;
-    TilePair losing;
+    Board board;
+    TilePair pair;
 };
 
-std::optional<LosingPair> findLosingPair(int16_t layout) {
-    const Layout& rules = rulesOf(layout);
-    for (uint32_t deal = 1; deal <= 20; ++deal) {
+std::optional<AlongALine> alongALine(
+    int16_t layout, const std::function<std::optional<TilePair>(const Board&)>& pick) {
+    for (uint32_t deal = 1; deal <= 40; ++deal) {
         Board board = freshDeal(layout, deal);
-        const SolveResult line = solve(board, rules);
+        const SolveResult line = solve(board, rulesOf(layout));
         if (line.verdict != Verdict::Winnable) continue;
         std::vector<TilePair> leadIn;
         for (const TilePair& next : line.moves) {
-            for (const auto& [a, b] : pairsNow(board, rules)) {
-                Board after = board;
-                takePair(after, rules, a, b);
-                if (countPairs(after, rules) > 0 &&
-                    verdictOf(after, layout) == Verdict::NotWinnable)
-                    return LosingPair{deal, leadIn, {a, b}};
-            }
-            takePair(board, rules, next.first, next.second);
+            if (const auto pair = pick(board)) return AlongALine{deal, leadIn, board, *pair};
+            takePair(board, rulesOf(layout), next.first, next.second);
             leadIn.push_back(next);
         }
     }
     return std::nullopt;
+}
+
+// A pair of Dragon that loses the game, taken where another pair is left to play.
+std::optional<AlongALine> findLosingPair() {
+    return alongALine(kDragon, [](const Board& board) -> std::optional<TilePair> {
+        for (const auto& [a, b] : pairsNow(board, rulesOf(kDragon))) {
+            Board after = board;
+            takePair(after, rulesOf(kDragon), a, b);
+            if (countPairs(after, rulesOf(kDragon)) > 0 &&
+                verdictOf(after, kDragon) == Verdict::NotWinnable)
+                return TilePair{a, b};
+        }
+        return std::nullopt;
+    });
 }
 
 class SolverHelpTest : public PlayTest {
@@ -105,7 +115,7 @@ TEST_F(SolverHelpTest, NewGamesDealUntilTheDealCanBeWon) {
 }
 
 TEST_F(SolverHelpTest, TheLosingPairIsToldUntilUndoTakesItBack) {
-    const auto found = findLosingPair(kDragon);
+    const auto found = findLosingPair();
     ASSERT_TRUE(found);
     turnOn(false, true);
     game.playDeal(found->deal);
@@ -116,11 +126,11 @@ TEST_F(SolverHelpTest, TheLosingPairIsToldUntilUndoTakesItBack) {
         EXPECT_EQ(view.solverNote, "") << "a pair of the winning line is no loss";
     }
     // Undone before the answer is in: the answer is about a position left, and changes nothing.
-    click(found->losing);
+    click(found->pair);
     game.undo();
     view.posted.waitAndRun(std::chrono::milliseconds(300));
     EXPECT_EQ(view.solverNote, "");
-    click(found->losing);
+    click(found->pair);
     answer();
     EXPECT_EQ(view.solverNote, kLosingPair);
     // Undo is the way back.
@@ -133,36 +143,24 @@ TEST_F(SolverHelpTest, TheLosingPairIsToldUntilUndoTakesItBack) {
 
 TEST_F(SolverHelpTest, TheHintKeepsTheGameWinnableWhereTheClassicHintWouldLoseIt) {
     // A position whose classic hint (the highest first tile) loses the game.
+    const auto found = alongALine(kPyramid, [](const Board& board) {
+        const auto classic = hintPair(board, rulesOf(kPyramid));
+        Board after = board;
+        takePair(after, rulesOf(kPyramid), classic->first, classic->second);
+        return verdictOf(after, kPyramid) == Verdict::NotWinnable ? classic : std::nullopt;
+    });
+    ASSERT_TRUE(found);
     turnOn(false, true);
-    int checked = 0;
-    for (uint32_t deal = 1; deal <= 40 && checked < 2; ++deal) {
-        Board board = freshDeal(kPyramid, deal);
-        const SolveResult line = solve(board, rulesOf(kPyramid));
-        if (line.verdict != Verdict::Winnable) continue;
-        for (const TilePair& next : line.moves) {
-            const auto classic = hintPair(board, rulesOf(kPyramid));
-            Board after = board;
-            takePair(after, rulesOf(kPyramid), classic->first, classic->second);
-            if (verdictOf(after, kPyramid) == Verdict::NotWinnable) {
-                setUp(kPyramid, board);
-                answer();
-                view.framesShown.clear();
-                game.hint();
-                view.runTimer(game);
-                ASSERT_EQ(view.framesShown.size(), 2u);
-                const TilePair hinted{view.framesShown[0].tile, view.framesShown[1].tile};
-                EXPECT_NE(hinted, *classic);
-                Board hintedAfter = board;
-                takePair(hintedAfter, rulesOf(kPyramid), hinted.first, hinted.second);
-                EXPECT_EQ(verdictOf(hintedAfter, kPyramid), Verdict::Winnable);
-                view.framesShown.clear();
-                ++checked;
-                break;
-            }
-            takePair(board, rulesOf(kPyramid), next.first, next.second);
-        }
-    }
-    EXPECT_EQ(checked, 2);
+    setUp(kPyramid, found->board);
+    answer();
+    game.hint();
+    view.runTimer(game);
+    ASSERT_EQ(view.framesShown.size(), 2u);
+    const TilePair hinted{view.framesShown[0].tile, view.framesShown[1].tile};
+    EXPECT_NE(hinted, found->pair);
+    Board after = found->board;
+    takePair(after, rulesOf(kPyramid), hinted.first, hinted.second);
+    EXPECT_EQ(verdictOf(after, kPyramid), Verdict::Winnable);
 }
 
 // A winnable-deal search overtaken by a restore: the restored game stays.
