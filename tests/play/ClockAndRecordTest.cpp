@@ -7,7 +7,7 @@ namespace {
 using ClockAndRecord = PlayTest;
 
 TEST_F(ClockAndRecord, TheClockRunsFromTheFirstTileChosenAndStandsStillWhileHeld) {
-    keepOnly(kDragon, {{2, 9, true}, {13, 9, true}, {14, 8, true}, {21, 8, true}});
+    twoPairs();
     now = 5000;
     EXPECT_EQ(game.playedMilliseconds(), 0) << "nothing chosen yet";
     game.clickTile(99);  // a miss does not start it
@@ -35,9 +35,7 @@ TEST_F(ClockAndRecord, TheClockRunsFromTheFirstTileChosenAndStandsStillWhileHeld
     ASSERT_TRUE(present(13)) << "the click only ended the pause";
     EXPECT_EQ(game.playedMilliseconds(), 4000);
     now = 41000;
-    game.clickTile(13);  // takes the pair
-    game.clickTile(14);
-    game.clickTile(21);  // the last pair: the clock stops
+    clickTiles({13, 14, 21});  // the pair, then the last pair: the clock stops
     now = 90000;
     EXPECT_EQ(game.playedMilliseconds(), 5000);
     // A new deal starts its own clock, held still while the window stays minimised.
@@ -53,9 +51,8 @@ TEST_F(ClockAndRecord, TheClockRunsFromTheFirstTileChosenAndStandsStillWhileHeld
 }
 
 TEST_F(ClockAndRecord, NothingIsPlayedWhilePaused) {
-    keepOnly(kDragon, {{2, 9, true}, {13, 9, true}, {14, 8, true}, {21, 8, true}});
-    game.clickTile(2);
-    game.clickTile(13);
+    twoPairs();
+    clickTiles({2, 13});
     game.togglePause();
     EXPECT_EQ(view.available, (Availability{.board = true, .pause = true}))
         << "a click or Pause takes it up again, nothing else is offered";
@@ -71,104 +68,69 @@ TEST_F(ClockAndRecord, NothingIsPlayedWhilePaused) {
     EXPECT_TRUE(view.available.undo);
 }
 
-TEST_F(ClockAndRecord, AStuckOrWonGameCannotBePaused) {
-    keepOnly(kDragon, {{87, 5, true}, {15, 6, false}, {88, 6, true}, {16, 5, false}, {2, 7, true},
-                       {13, 7, true}});
-    game.clickTile(2);
-    game.clickTile(13);
-    ASSERT_TRUE(view.matchPanelVisible);
-    game.togglePause();
-    EXPECT_FALSE(game.paused());
-    keepOnly(kDragon, {{2, 9, true}, {13, 9, true}});
-    game.clickTile(2);
-    game.clickTile(13);
-    game.togglePause();
-    EXPECT_FALSE(game.paused()) << "the winning blink runs";
-}
-
 // A game goes into the record once, when it ends: won at its question, stuck or abandoned when it
 // is left for another deal, a restored game or the end of the program. A deal left without a
-// pair taken is not a game played.
+// pair taken is not a game played. A stuck or won game cannot be paused.
 TEST_F(ClockAndRecord, EachGameIsRecordedOnceWhenItEnds) {
     game.newGameIn(kPyramid);
     game.newGame();
     EXPECT_TRUE(view.records.empty()) << "no pair was taken";
 
-    keepOnly(kDragon, {{2, 9, true}, {13, 9, true}, {14, 8, true}, {21, 8, true}});
+    twoPairs();
     game.clickTile(2);
     now += 61000;
     game.clickTile(13);
+    game.shuffle();
     game.chooseLayout(kRivers);
     ASSERT_EQ(view.records.size(), 1u);
     EXPECT_EQ(view.records[0].ending, FinishedGame::Ending::Abandoned);
     EXPECT_EQ(view.records[0].layout, kDragon);
     EXPECT_EQ(view.records[0].pairsTaken, 1);
     EXPECT_EQ(view.records[0].playedMilliseconds, 61000);
+    EXPECT_EQ(view.records[0].shuffles, 1);
+
+    // Stuck: 87 lies on its twin 15 and 88 on 16 once the free pair 2, 13 is taken.
+    keepOnly(kDragon, {{87, 5, true},
+                       {15, 6, false},
+                       {88, 6, true},
+                       {16, 5, false},
+                       {2, 7, true},
+                       {13, 7, true}});
+    clickTiles({2, 13});
+    ASSERT_TRUE(view.matchPanelVisible);
+    game.togglePause();
+    EXPECT_FALSE(game.paused());
+    game.panelNewGame();
+    ASSERT_EQ(view.records.size(), 2u);
+    EXPECT_EQ(view.records[1].ending, FinishedGame::Ending::Stuck);
+    EXPECT_EQ(view.records[1].shuffles, 0) << "each game counts its own shuffles";
 
     // Won, with two hints, an undo and a remark from the record on the question.
     game.playDeal(77);
-    keepOnly(kDragon, {{2, 9, true}, {13, 9, true}, {14, 8, true}, {21, 8, true}});
+    twoPairs();
     for (int hint = 0; hint < 2; ++hint) {
         game.hint();
         view.runTimer(game);
     }
-    game.clickTile(2);
-    game.clickTile(13);
+    clickTiles({2, 13});
     game.undo();
-    game.clickTile(2);
-    game.clickTile(13);
-    game.clickTile(14);
+    clickTiles({2, 13, 14});
     now += 125000;
     game.clickTile(21);
+    game.togglePause();
+    EXPECT_FALSE(game.paused()) << "the winning blink runs";
     view.remark = "a new best for Dragon";
     view.answers = {false};
     view.runTimer(game);
-    ASSERT_EQ(view.records.size(), 2u);
-    const FinishedGame& won = view.records[1];
+    ASSERT_EQ(view.records.size(), 3u);
+    const FinishedGame& won = view.records[2];
     EXPECT_EQ(won.ending, FinishedGame::Ending::Won);
     EXPECT_EQ(won.pairsTaken, 3) << "the pair undone was taken twice";
     EXPECT_EQ(std::tie(won.hints, won.undos, won.shuffles), std::tuple(2, 1, 0));
     EXPECT_EQ(view.questions.back().second,
               "Won in 2:05, a new best for Dragon.\nYou Won! Do you want to play again?");
     game.leave();
-    EXPECT_EQ(view.records.size(), 2u) << "the won game is not recorded again on leaving";
-}
-
-TEST_F(ClockAndRecord, ANumberedDealNamesItselfOnTheWinQuestion) {
-    const Board two = BoardBuilder(rulesOf(kDragon)).keepOnly({{2, 9, true}, {13, 9, true}});
-    ASSERT_TRUE(game.restoreGame(kDragon, two, 4242));
-    game.clickTile(2);
-    now += 3000;
-    game.clickTile(13);
-    view.runTimer(game);
-    EXPECT_EQ(view.questions.back().second, "Deal 4242 won in 0:03.\nYou Won! Do you want to play again?");
-}
-
-TEST_F(ClockAndRecord, AStuckGameLeftIsRecordedStuckWithItsShuffles) {
-    keepOnly(kDragon, {{87, 5, true}, {15, 6, false}, {88, 6, true}, {16, 5, false}, {2, 7, true},
-                       {13, 7, true}});
-    game.clickTile(2);
-    game.clickTile(13);
-    ASSERT_TRUE(view.matchPanelVisible);
-    game.panelNewGame();
-    ASSERT_EQ(view.records.size(), 1u);
-    EXPECT_EQ(view.records[0].ending, FinishedGame::Ending::Stuck);
-
-    keepOnly(kDragon, {{2, 9, true}, {13, 9, true}, {14, 8, true}, {21, 8, true}});
-    game.clickTile(2);
-    game.clickTile(13);
-    game.shuffle();
-    game.leave();
-    ASSERT_EQ(view.records.size(), 2u);
-    EXPECT_EQ(view.records[1].ending, FinishedGame::Ending::Abandoned);
-    EXPECT_EQ(view.records[1].shuffles, 1);
-
-    keepOnly(kDragon, {{2, 9, true}, {13, 9, true}, {14, 8, true}, {21, 8, true}});
-    game.clickTile(2);
-    game.clickTile(13);
-    game.leave();
-    ASSERT_EQ(view.records.size(), 3u);
-    EXPECT_EQ(view.records[2].shuffles, 0) << "each game counts its own shuffles";
+    EXPECT_EQ(view.records.size(), 3u) << "the won game is not recorded again on leaving";
 }
 
 TEST(PlayedTime, MinutesAndSecondsThenHours) {

@@ -6,9 +6,9 @@
 #include <string>
 #include <utility>
 
+#include "play/Game.h"
 #include "tests/support/BoardBuilder.h"
 #include "tests/support/RecordingView.h"
-#include "play/Game.h"
 
 namespace varnel::testing {
 
@@ -44,6 +44,13 @@ class PlayTest : public ::testing::Test {
         view.redraws = 0;
     }
     bool present(int16_t tile) const { return game.board()[tile].present(); }
+    void clickTiles(std::initializer_list<int16_t> tiles) {
+        for (const int16_t tile : tiles) game.clickTile(tile);
+    }
+    // Two free pairs of Dragon: 2 and 13 share a face, 14 and 21 another.
+    void twoPairs() {
+        keepOnly(kDragon, {{2, 9, true}, {13, 9, true}, {14, 8, true}, {21, 8, true}});
+    }
 
     RecordingView view;
     uint32_t nextSeed = 1;

@@ -1,16 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <thread>
 #include <utility>
 #include <vector>
 
-#include "board/Deal.h"
 #include "board/Random.h"
-#include "play/PairSearch.h"
-#include "solver/Solver.h"
 #include "tests/play/PlayFixture.h"
+#include "tests/solver/SolverTestSupport.h"
 
 // The solver's help as the player meets it: new deals and shuffles that can be won, the line
 // that tells of a pair that lost the game until Undo takes it back, a hint that keeps the game
@@ -20,17 +19,11 @@
 namespace varnel::testing {
 namespace {
 
-const std::string kLosingPair = "Lost: this game can no longer be won. Undo takes the last pair back.";
+const std::string kLosingPair =
+    "Lost: this game can no longer be won. Undo takes the last pair back.";
 const std::string kNeverWinnable = "This game cannot be won, whatever is played.";
 const std::string kNoWinnableShuffle =
     "No arrangement of the tiles left could be proven winnable; they were shuffled as usual.";
-
-Board freshDeal(int16_t layout, uint32_t number) {
-    const Layout& rules = findLayout(layout)->rules;
-    Board board = dealFaces(rules.tileCount(), number);
-    rules.markStartFree(board);
-    return board;
-}
 
 // The deal number the game draws from a seed, as a new game does.
 uint32_t dealNumberOfSeed(uint32_t seed) {
@@ -38,69 +31,67 @@ uint32_t dealNumberOfSeed(uint32_t seed) {
     return static_cast<uint32_t>(random.uniform() * Game::kLastDealNumber) + 1;
 }
 
-Verdict verdictOf(const Board& board, int16_t layout) { return solve(board, findLayout(layout)->rules).verdict; }
-
-void take(Board& board, int16_t layout, int16_t a, int16_t b) {
-    board.remove(a);
-    board.remove(b);
-    findLayout(layout)->rules.updateFree(board, a);
-    findLayout(layout)->rules.updateFree(board, b);
-}
-
-// Along the winning line of a deal, a position and a pair that can be taken there which loses
-// the game, with the pairs of the line that lead to it.
-struct LosingPair {
+// Along the winning lines of deals, the first position where `pick` finds a pair: the deal, the
+// pairs of the line that lead there, the board there and the pair.
+struct AlongALine {
     uint32_t deal;
     std::vector<TilePair> leadIn;
-    TilePair losing;
+    Board board;
+    TilePair pair;
 };
 
-std::optional<LosingPair> findLosingPair(int16_t layout, uint32_t firstDeal) {
-    const Layout& rules = findLayout(layout)->rules;
-    for (uint32_t deal = firstDeal; deal < firstDeal + 20; ++deal) {
+std::optional<AlongALine> alongALine(
+    int16_t layout, const std::function<std::optional<TilePair>(const Board&)>& pick) {
+    for (uint32_t deal = 1; deal <= 40; ++deal) {
         Board board = freshDeal(layout, deal);
-        const SolveResult line = solve(board, rules);
+        const SolveResult line = solve(board, rulesOf(layout));
         if (line.verdict != Verdict::Winnable) continue;
         std::vector<TilePair> leadIn;
         for (const TilePair& next : line.moves) {
-            for (int16_t a = 0; a < board.tileCount(); ++a)
-                for (int16_t b = static_cast<int16_t>(a + 1); b < board.tileCount(); ++b) {
-                    if (!isRemovablePair(board, rules, a, b)) continue;
-                    Board after = board;
-                    take(after, layout, a, b);
-                    if (countPairs(after, rules) > 0 && verdictOf(after, layout) == Verdict::NotWinnable)
-                        return LosingPair{deal, leadIn, {a, b}};
-                }
-            take(board, layout, next.first, next.second);
+            if (const auto pair = pick(board)) return AlongALine{deal, leadIn, board, *pair};
+            takePair(board, rulesOf(layout), next.first, next.second);
             leadIn.push_back(next);
         }
     }
     return std::nullopt;
 }
 
+// A pair of Dragon that loses the game, taken where another pair is left to play.
+std::optional<AlongALine> findLosingPair() {
+    return alongALine(kDragon, [](const Board& board) -> std::optional<TilePair> {
+        for (const auto& [a, b] : pairsNow(board, rulesOf(kDragon))) {
+            Board after = board;
+            takePair(after, rulesOf(kDragon), a, b);
+            if (countPairs(after, rulesOf(kDragon)) > 0 &&
+                verdictOf(after, kDragon) == Verdict::NotWinnable)
+                return TilePair{a, b};
+        }
+        return std::nullopt;
+    });
+}
+
 class SolverHelpTest : public PlayTest {
   protected:
-    void turnOn(bool winnableDeals, bool warnings) { game.setSolverOptions({winnableDeals, warnings}); }
+    void turnOn(bool winnableDeals, bool warnings) {
+        game.setSolverOptions({winnableDeals, warnings});
+    }
     // The solver's answers, run on the game's thread as the window would, until it has nothing
     // more in hand (an answer may set it to look further).
     void answer() {
+        waitForTheSolver();
+        while (view.posted.run() > 0) waitForTheSolver();
+    }
+    // The solver done with all it was asked, its answers left waiting in the window's queue.
+    void waitForTheSolver() {
         const auto patience = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        do {
-            while (!game.solverIdle()) {
-                ASSERT_LT(std::chrono::steady_clock::now(), patience) << "no answer from the solver";
-                std::this_thread::sleep_for(std::chrono::milliseconds(1));
-            }
-        } while (view.posted.run() > 0);
+        while (!game.solverIdle()) {
+            ASSERT_LT(std::chrono::steady_clock::now(), patience) << "no answer from the solver";
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
     }
     void click(const TilePair& pair) {
         game.clickTile(pair.first);
         game.clickTile(pair.second);
-    }
-    // Plays the game's own winning line, as the solver gives it, click by click.
-    void playOut() {
-        const SolveResult line = solve(game.board(), rulesOf(game.layout()));
-        ASSERT_EQ(line.verdict, Verdict::Winnable);
-        for (const TilePair& pair : line.moves) click(pair);
     }
 };
 
@@ -109,7 +100,8 @@ TEST_F(SolverHelpTest, NewGamesDealUntilTheDealCanBeWon) {
     // Seeds whose first deal number cannot be won: the game must deal the next one instead.
     for (const int16_t layout : {kDragon, kPyramid}) {
         uint32_t seed = 1;
-        while (verdictOf(freshDeal(layout, dealNumberOfSeed(seed)), layout) != Verdict::NotWinnable) ++seed;
+        while (verdictOf(freshDeal(layout, dealNumberOfSeed(seed)), layout) != Verdict::NotWinnable)
+            ++seed;
         nextSeed = seed;
         game.newGameIn(layout);
         // The old board waits, unplayable, while the solver looks; the busy pointer shows.
@@ -123,10 +115,7 @@ TEST_F(SolverHelpTest, NewGamesDealUntilTheDealCanBeWon) {
         ASSERT_TRUE(game.dealNumber());
         EXPECT_GT(*game.dealNumber(), dealNumberOfSeed(seed));
         EXPECT_EQ(game.board(), freshDeal(layout, *game.dealNumber()));
-        playOut();
-        EXPECT_EQ(game.board().tilesLeft(), 0);
-        EXPECT_EQ(view.refusals, 0);
-        view.runTimer(game);
+        EXPECT_EQ(verdictOf(game.board(), layout), Verdict::Winnable);
     }
     // Every new game of a run, in each layout, can be won.
     for (const int16_t layout : {kDragon, kRivers, kPyramid}) {
@@ -140,7 +129,7 @@ TEST_F(SolverHelpTest, NewGamesDealUntilTheDealCanBeWon) {
 }
 
 TEST_F(SolverHelpTest, TheLosingPairIsToldUntilUndoTakesItBack) {
-    const auto found = findLosingPair(kDragon, 1);
+    const auto found = findLosingPair();
     ASSERT_TRUE(found);
     turnOn(false, true);
     game.playDeal(found->deal);
@@ -152,81 +141,53 @@ TEST_F(SolverHelpTest, TheLosingPairIsToldUntilUndoTakesItBack) {
     }
     // While the player thought, the solver looked at each pair that could be taken: the losing
     // one is told the moment it is taken.
-    click(found->losing);
+    click(found->pair);
     EXPECT_EQ(view.solverNote, kLosingPair);
-    // Hint gives no pair that wins now: none does. Undo is the way back.
+    game.undo();
+    EXPECT_EQ(view.solverNote, "");
+    // Taken before the look ahead is in, then undone before the answer is run: the answers are
+    // about positions left, and change nothing.
+    waitForTheSolver();
+    click(found->pair);
+    waitForTheSolver();
+    game.undo();
+    view.posted.run();
+    EXPECT_EQ(view.solverNote, "");
+    click(found->pair);
+    answer();
+    EXPECT_EQ(view.solverNote, kLosingPair);
+    // Undo is the way back.
     ASSERT_TRUE(game.available().undo);
     game.undo();
     EXPECT_EQ(view.solverNote, "");
-    view.posted.waitAndRun(std::chrono::milliseconds(200));
-    EXPECT_EQ(view.solverNote, "");
-    // Back where the game could be won, the hint shows a pair that keeps it so.
-    view.framesShown.clear();
-    game.hint();
-    ASSERT_EQ(view.framesShown.size(), 1u);
-    view.runTimer(game);
-    ASSERT_EQ(view.framesShown.size(), 2u);
-    const TilePair hinted{view.framesShown[0].tile, view.framesShown[1].tile};
-    ASSERT_TRUE(game.isRemovablePair(hinted.first, hinted.second));
-    click(hinted);
-    EXPECT_EQ(verdictOf(game.board(), kDragon), Verdict::Winnable);
     view.posted.waitAndRun(std::chrono::milliseconds(200));
     EXPECT_EQ(view.solverNote, "");
 }
 
 TEST_F(SolverHelpTest, TheHintKeepsTheGameWinnableWhereTheClassicHintWouldLoseIt) {
     // A position whose classic hint (the highest first tile) loses the game.
-    turnOn(false, true);
-    int checked = 0;
-    for (uint32_t deal = 1; deal <= 40 && checked < 2; ++deal) {
-        Board board = freshDeal(kPyramid, deal);
-        const SolveResult line = solve(board, rulesOf(kPyramid));
-        if (line.verdict != Verdict::Winnable) continue;
-        for (const TilePair& next : line.moves) {
-            const auto classic = hintPair(board, rulesOf(kPyramid));
-            Board after = board;
-            take(after, kPyramid, classic->first, classic->second);
-            if (verdictOf(after, kPyramid) == Verdict::NotWinnable) {
-                setUp(kPyramid, board);
-                answer();
-                view.framesShown.clear();
-                game.hint();
-                view.runTimer(game);
-                ASSERT_EQ(view.framesShown.size(), 2u);
-                const TilePair hinted{view.framesShown[0].tile, view.framesShown[1].tile};
-                EXPECT_NE(hinted, *classic);
-                Board hintedAfter = board;
-                take(hintedAfter, kPyramid, hinted.first, hinted.second);
-                EXPECT_EQ(verdictOf(hintedAfter, kPyramid), Verdict::Winnable);
-                view.framesShown.clear();
-                ++checked;
-                break;
-            }
-            take(board, kPyramid, next.first, next.second);
-        }
-    }
-    EXPECT_EQ(checked, 2);
-}
-
-TEST_F(SolverHelpTest, AnswersAboutAPositionAlreadyLeftChangeNothing) {
-    const auto found = findLosingPair(kDragon, 1);
+    const auto found = alongALine(kPyramid, [](const Board& board) {
+        const auto classic = hintPair(board, rulesOf(kPyramid));
+        Board after = board;
+        takePair(after, rulesOf(kPyramid), classic->first, classic->second);
+        return verdictOf(after, kPyramid) == Verdict::NotWinnable ? classic : std::nullopt;
+    });
     ASSERT_TRUE(found);
     turnOn(false, true);
-    game.playDeal(found->deal);
+    setUp(kPyramid, found->board);
     answer();
-    for (const TilePair& pair : found->leadIn) click(pair);
-    // The losing pair, then Undo before the answer is in: the answer is about a position left.
-    click(found->losing);
-    game.undo();
-    view.posted.waitAndRun(std::chrono::milliseconds(300));
-    EXPECT_EQ(view.solverNote, "");
-    // Again, and a new deal instead.
-    click(found->losing);
-    game.playDeal(found->deal + 1);
-    view.posted.waitAndRun(std::chrono::milliseconds(300));
-    view.posted.run();
-    EXPECT_EQ(view.solverNote, "");
-    // A winnable-deal search overtaken by a restore: the restored game stays.
+    game.hint();
+    view.runTimer(game);
+    ASSERT_EQ(view.framesShown.size(), 2u);
+    const TilePair hinted{view.framesShown[0].tile, view.framesShown[1].tile};
+    EXPECT_NE(hinted, found->pair);
+    Board after = found->board;
+    takePair(after, rulesOf(kPyramid), hinted.first, hinted.second);
+    EXPECT_EQ(verdictOf(after, kPyramid), Verdict::Winnable);
+}
+
+// A winnable-deal search overtaken by a restore: the restored game stays.
+TEST_F(SolverHelpTest, ARestoreOvertakesTheSearchForADeal) {
     turnOn(true, true);
     game.newGameIn(kDragon);
     const Board restored = freshDeal(kPyramid, 5);
@@ -240,8 +201,7 @@ TEST_F(SolverHelpTest, AnswersAboutAPositionAlreadyLeftChangeNothing) {
 }
 
 TEST_F(SolverHelpTest, ADealThatWasNeverWinnableIsSaidSoOnce) {
-    uint32_t lost = 1;
-    while (verdictOf(freshDeal(kPyramid, lost), kPyramid) != Verdict::NotWinnable) ++lost;
+    const uint32_t lost = firstLostDeal(kPyramid);
     turnOn(false, true);
     game.chooseLayout(kPyramid);
     game.playDeal(lost);
@@ -259,8 +219,7 @@ TEST_F(SolverHelpTest, ADealThatWasNeverWinnableIsSaidSoOnce) {
 TEST_F(SolverHelpTest, ShuffleFindsAnArrangementThatCanBeWonOrSaysItShuffledAsUsual) {
     turnOn(true, false);
     // A lost Dragon deal shuffled into one that can be won, the same faces on the same tiles.
-    uint32_t lost = 1;
-    while (verdictOf(freshDeal(kDragon, lost), kDragon) != Verdict::NotWinnable) ++lost;
+    const uint32_t lost = firstLostDeal(kDragon);
     game.chooseLayout(kDragon);
     answer();
     game.playDeal(lost);
@@ -275,7 +234,8 @@ TEST_F(SolverHelpTest, ShuffleFindsAnArrangementThatCanBeWonOrSaysItShuffledAsUs
     EXPECT_FALSE(game.available().undo);
     // Four tiles of one face, three of them in one stack of Pyramid (105 on 78 on 27): however
     // the faces go, the middle one waits for the bottom one.
-    setUp(kPyramid, BoardBuilder(rulesOf(kPyramid)).keepOnly({{105, 0, true}, {78, 0, false}, {27, 0, false}, {0, 0, true}}));
+    setUp(kPyramid, BoardBuilder(rulesOf(kPyramid))
+                        .keepOnly({{105, 0, true}, {78, 0, false}, {27, 0, false}, {0, 0, true}}));
     game.shuffle();
     answer();
     EXPECT_EQ(view.solverNote, kNoWinnableShuffle);

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <random>
 
-#include "tests/solver/SolverTestSupport.h"
 #include "solver/FaceGroups.h"
 #include "solver/MoveSearch.h"
 #include "solver/PairingSearch.h"
 #include "solver/SearchLimits.h"
 #include "solver/SolverRules.h"
+#include "tests/solver/SolverTestSupport.h"
 
 // The solver against the plain search over every order of play, on boards small enough for it:
 // corners of the real layouts, all layers kept, with few faces dealt onto them; and the last
@@ -23,11 +23,14 @@ Board smallBoard(int16_t layoutNumber, std::mt19937& random) {
     const TilePlaces places = layout.places({44, 55, 1, 800});
     for (;;) {
         const std::size_t centre = random() % static_cast<std::size_t>(layout.tileCount());
-        const int reachX = 40 + static_cast<int>(random() % 80), reachY = 40 + static_cast<int>(random() % 60);
+        const int reachX = 40 + static_cast<int>(random() % 80),
+                  reachY = 40 + static_cast<int>(random() % 60);
         std::vector<int16_t> kept;
         for (int16_t t = 0; t < layout.tileCount(); ++t) {
             const TilePlace& p = places[static_cast<std::size_t>(t)];
-            if (std::abs(p.x - places[centre].x) <= reachX && std::abs(p.y - places[centre].y) <= reachY) kept.push_back(t);
+            if (std::abs(p.x - places[centre].x) <= reachX &&
+                std::abs(p.y - places[centre].y) <= reachY)
+                kept.push_back(t);
         }
         if (kept.size() % 2) kept.pop_back();
         if (kept.size() < 8 || kept.size() > 18) continue;
@@ -53,23 +56,18 @@ void expectSolverAgrees(const Board& board, int16_t layoutNumber, int& won, int&
     const Verdict expected = winnable ? Verdict::Winnable : Verdict::NotWinnable;
     const SolveResult result = solve(board, layout);
     ASSERT_EQ(result.verdict, expected);
-    if (winnable) {
-        ASSERT_TRUE(replayClears(board, layout, result.moves));
-    }
+    EXPECT_TRUE(!winnable || replayClears(board, layout, result.moves));
     const SolverRules rules(layout);
     FaceGroups groups;
     ASSERT_EQ(FaceGroups::gather(board, groups), FaceGroups::Shape::Pairs);
     std::vector<TilePair> moves;
     SearchLimits pairingLimits(SolveBudget{});
-    ASSERT_EQ(PairingSearch(board, rules, groups, pairingLimits).run(moves), expected) << "by pairings";
-    if (winnable) {
-        ASSERT_TRUE(replayClears(board, layout, moves));
-    }
+    ASSERT_EQ(PairingSearch(board, rules, groups, pairingLimits).run(moves), expected)
+        << "by pairings";
+    EXPECT_TRUE(!winnable || replayClears(board, layout, moves)) << "by pairings";
     SearchLimits moveLimits(SolveBudget{});
     ASSERT_EQ(MoveSearch(board, rules, moveLimits).run(UINT64_MAX, moves), expected) << "by moves";
-    if (winnable) {
-        ASSERT_TRUE(replayClears(board, layout, moves));
-    }
+    EXPECT_TRUE(!winnable || replayClears(board, layout, moves)) << "by moves";
     ++(winnable ? won : lost);
 }
 
@@ -78,7 +76,8 @@ class ExhaustiveTest : public ::testing::TestWithParam<int16_t> {};
 TEST_P(ExhaustiveTest, SmallCornersOfTheLayout) {
     std::mt19937 random(11);
     int won = 0, lost = 0;
-    for (int n = 0; n < 300; ++n) expectSolverAgrees(smallBoard(GetParam(), random), GetParam(), won, lost);
+    for (int n = 0; n < 300; ++n)
+        expectSolverAgrees(smallBoard(GetParam(), random), GetParam(), won, lost);
     // Both answers must be met for the comparison to mean anything; a corner of Rivers, open
     // all round, can always be cleared (its locks are the trap tests').
     EXPECT_GT(won, 20);

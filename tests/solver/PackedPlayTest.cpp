@@ -2,11 +2,11 @@
 
 #include <random>
 
-#include "tests/solver/SolverTestSupport.h"
 #include "solver/FaceGroups.h"
 #include "solver/OptimisticPlay.h"
 #include "solver/PackedPlay.h"
 #include "solver/SolverRules.h"
+#include "tests/solver/SolverTestSupport.h"
 
 // The looser game on bits against the same game played tile by tile: the same answer, the same
 // tiles stuck, and pairings seen that replay, on positions of random plays (some with flags set
@@ -26,10 +26,9 @@ TEST_P(PackedPlayTest, AgreesWithThePlayTileByTile) {
         const Board start = freshDeal(GetParam(), deal);
         FaceGroups groups;
         ASSERT_EQ(FaceGroups::gather(start, groups), FaceGroups::Shape::Pairs);
-        TileSet all;
-        for (int16_t t = 0; t < start.tileCount(); ++t) all.insert(t);
-        const PackedPlay packed(groups, rules, all);
-        Board board = playRandomly(start, layout, random, static_cast<int>(random() % start.tileCount()));
+        const PackedPlay packed(groups, rules, presentTiles(start));
+        Board board =
+            playRandomly(start, layout, random, static_cast<int>(random() % start.tileCount()));
         // Every third position set up by hand, with flags no game could leave: a blocked tile
         // marked free, or a free one marked blocked.
         if (deal % 3 == 0) {
@@ -38,21 +37,21 @@ TEST_P(PackedPlayTest, AgreesWithThePlayTileByTile) {
                 if (board[tile].present()) board.setFree(tile, !board[tile].free);
             }
         }
-        TileSet present;
-        for (int16_t t = 0; t < board.tileCount(); ++t)
-            if (board[t].present()) present.insert(t);
+        const TileSet present = presentTiles(board);
         const PackedPlay::Start from = packed.start(board, present);
         for (int trial = 0; trial < 20; ++trial) {
             std::array<uint8_t, kMaxGroups> allowed{};
             for (int g = 0; g < groups.count(); ++g) {
                 const uint8_t all3 = groups.allPairings(g);
                 // Mostly open, sometimes narrowed to one or two pairings.
-                uint8_t mask = random() % 3 ? all3 : static_cast<uint8_t>(all3 & (1u + random() % 7));
+                uint8_t mask =
+                    random() % 3 ? all3 : static_cast<uint8_t>(all3 & (1u + random() % 7));
                 allowed[static_cast<std::size_t>(g)] = mask ? mask : all3;
             }
             OptimisticTrace byBits, byTiles;
             const bool clearsByBits = packed.clears(from, allowed, byBits);
-            ASSERT_EQ(clearsByBits, optimisticallyClears(board, present, groups, allowed, rules, byTiles))
+            ASSERT_EQ(clearsByBits,
+                      optimisticallyClears(board, present, groups, allowed, rules, byTiles))
                 << "deal " << deal << " trial " << trial;
             EXPECT_EQ(byBits.stuck, byTiles.stuck);
             EXPECT_EQ(byBits.stuckFree, byTiles.stuckFree);
@@ -65,9 +64,11 @@ TEST_P(PackedPlayTest, AgreesWithThePlayTileByTile) {
                 uint8_t common = allowed[static_cast<std::size_t>(g)];
                 for (int s = 0; s < groups[g].size; ++s) {
                     const int16_t tile = groups[g].tiles[static_cast<std::size_t>(s)];
-                    if (present.contains(tile)) common &= byBits.pairingsSeen[static_cast<std::size_t>(tile)];
+                    if (present.contains(tile))
+                        common &= byBits.pairingsSeen[static_cast<std::size_t>(tile)];
                 }
-                seenOnly[static_cast<std::size_t>(g)] = common ? common : allowed[static_cast<std::size_t>(g)];
+                seenOnly[static_cast<std::size_t>(g)] =
+                    common ? common : allowed[static_cast<std::size_t>(g)];
             }
             OptimisticTrace again;
             EXPECT_TRUE(optimisticallyClears(board, present, groups, seenOnly, rules, again));

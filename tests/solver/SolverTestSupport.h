@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <random>
 #include <set>
@@ -10,15 +12,48 @@
 #include "play/LayoutTable.h"
 #include "play/PairSearch.h"
 #include "solver/Solver.h"
+#include "solver/TileSet.h"
 
 namespace varnel::testing {
 
-inline const Layout& rulesOf(int16_t layout) { return findLayout(layout)->rules; }
+inline const Layout& rulesOf(int16_t layout) {
+    return findLayout(layout)->rules;
+}
 
 inline Board freshDeal(int16_t layout, uint32_t number) {
     Board board = dealFaces(rulesOf(layout).tileCount(), number);
     rulesOf(layout).markStartFree(board);
     return board;
+}
+
+inline Verdict verdictOf(const Board& board, int16_t layout) {
+    return solve(board, rulesOf(layout)).verdict;
+}
+
+// The first deal number from `first` on that the solver proves lost.
+inline uint32_t firstLostDeal(int16_t layout, uint32_t first = 1) {
+    while (verdictOf(freshDeal(layout, first), layout) != Verdict::NotWinnable) ++first;
+    return first;
+}
+
+inline TileSet presentTiles(const Board& board) {
+    TileSet present;
+    for (int16_t t = 0; t < board.tileCount(); ++t)
+        if (board[t].present()) present.insert(t);
+    return present;
+}
+
+// Puts face `face` on each of the tiles, moving their faces to where it was.
+inline void gatherFace(Board& board, int8_t face, const std::array<int16_t, 3>& tiles) {
+    for (const int16_t tile : tiles) {
+        for (int16_t other = 0; other < board.tileCount(); ++other) {
+            if (board[other].face != face || other == tile) continue;
+            if (std::find(tiles.begin(), tiles.end(), other) != tiles.end()) continue;
+            board.setFace(other, board[tile].face);
+            board.setFace(tile, face);
+            break;
+        }
+    }
 }
 
 // Takes a pair as the game does.
@@ -54,7 +89,8 @@ class ExhaustiveSearch {
     bool winnable(const Board& board) {
         if (board.tilesLeft() == 0) return true;
         std::vector<int8_t> key;
-        for (const Tile& t : board.tiles()) key.push_back(static_cast<int8_t>(t.present() ? t.free : 2));
+        for (const Tile& t : board.tiles())
+            key.push_back(static_cast<int8_t>(t.present() ? t.free : 2));
         if (lost_.contains(key)) return false;
         for (const auto& [a, b] : pairsNow(board, layout_)) {
             Board next = board;

@@ -2,6 +2,7 @@
 #include <stdlib.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -11,13 +12,12 @@
 #include <vector>
 
 #include "app/savegame/SavedGame.h"
-#include "board/Deal.h"
-#include "play/LayoutTable.h"
-#include "play/PairSearch.h"
+#include "tests/solver/SolverTestSupport.h"
 
-// varnel-solve as its users run it: saved games of every layout answered with a line the game
-// itself accepts pair by pair, files that are no saved game refused with the reader's reason,
-// fresh deals counted, and the exit status of each case.
+// varnel-solve as its users run it: saved games answered with a line the game itself accepts
+// pair by pair, "not winnable" or "unknown", files that are no saved game refused with the
+// reader's reason, fresh deals counted, and the exit status of each case. Whether the answers
+// are right for every layout is for the solver's own tests.
 namespace varnel::testing {
 namespace {
 
@@ -52,7 +52,8 @@ class SolveCommandTest : public ::testing::Test {
     Outcome run(const std::vector<std::string>& arguments) const {
         std::string command = quoted(VARNEL_SOLVE);
         for (const std::string& argument : arguments) command += " " + quoted(argument);
-        command += " >" + quoted((folder_ / "out").string()) + " 2>" + quoted((folder_ / "err").string());
+        command +=
+            " >" + quoted((folder_ / "out").string()) + " 2>" + quoted((folder_ / "err").string());
         const int raw = std::system(command.c_str());
         Outcome result;
         result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -63,51 +64,33 @@ class SolveCommandTest : public ::testing::Test {
     std::string save(const std::string& name, int16_t layout, const Board& board) const {
         const fs::path path = folder_ / name;
         const std::vector<std::byte> bytes = encodeSavedGame(layout, board);
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                    static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
         return path.string();
     }
 
     fs::path folder_;
 };
 
-Board freshDeal(int16_t layout, uint32_t number) {
-    const Layout& rules = findLayout(layout)->rules;
-    Board board = dealFaces(rules.tileCount(), number);
-    rules.markStartFree(board);
-    return board;
-}
-
-void takePair(Board& board, const Layout& layout, int16_t a, int16_t b) {
-    board.remove(a);
-    board.remove(b);
-    layout.updateFree(board, a);
-    layout.updateFree(board, b);
-}
-
-// Plays the pairs of a "winnable" line on the game of the file, as a restore lays it out,
-// each checked by the game's own pair test; true when they clear the board.
-::testing::AssertionResult lineWinsTheFile(const std::string& line, const std::string& file) {
+// Whether a line "FILE: winnable: a b, c d, ..." clears the game of the file as a restore lays
+// it out, each pair checked by the game's own pair test.
+bool lineWinsTheFile(const std::string& line, const std::string& file) {
     const std::string head = file + ": winnable:";
-    if (line.rfind(head, 0) != 0) return ::testing::AssertionFailure() << "not a winning line: " << line;
     const ReadResult read = readSavedGame(file);
-    if (!read) return ::testing::AssertionFailure() << read.reason;
-    const Layout& layout = findLayout(read.game->layout())->rules;
+    if (line.rfind(head, 0) != 0 || !read) return false;
+    const Layout& layout = rulesOf(read.game->layout());
     Board board = read.game->board();
     layout.markStartFree(board);
     std::string pairs = line.substr(head.size());
-    for (char& c : pairs) c = c == ',' ? ' ' : c;
+    std::replace(pairs.begin(), pairs.end(), ',', ' ');
     std::istringstream numbers(pairs);
-    int a = 0, b = 0, taken = 0;
-    while (numbers >> a >> b) {
-        if (!board.contains(a) || !board.contains(b) ||
-            !isRemovablePair(board, layout, static_cast<int16_t>(a), static_cast<int16_t>(b)))
-            return ::testing::AssertionFailure() << "pair " << taken << " (" << a << " " << b << ") cannot be taken";
-        takePair(board, layout, static_cast<int16_t>(a), static_cast<int16_t>(b));
-        ++taken;
+    std::vector<TilePair> moves;
+    for (int16_t a = 0, b = 0; numbers >> a >> b;) {
+        if (!board.contains(a) || !board.contains(b)) return false;
+        moves.emplace_back(a, b);
     }
-    if (board.tilesLeft() != 0) return ::testing::AssertionFailure() << board.tilesLeft() << " tiles left";
-    return ::testing::AssertionSuccess();
+    return numbers.eof() && replayClears(board, layout, moves);
 }
 
 std::vector<std::string> lines(const std::string& text) {
@@ -117,68 +100,31 @@ std::vector<std::string> lines(const std::string& text) {
     return result;
 }
 
-TEST_F(SolveCommandTest, SavedGamesOfEveryLayoutGetALineTheGameAccepts) {
-    // Two saved in mid-game by the game itself, and a Rivers game some pairs in, written here.
+// One line for each file read, in order; a file that is no saved game gets the reader's reason
+// and a status of 1, and the rest are still answered.
+TEST_F(SolveCommandTest, EachSavedGameIsAnsweredOnALineOfItsOwn) {
+    // Two saved in mid-game by the game itself, and a Pyramid deal with three tiles of a face
+    // in the stack of 105 on 78 on 27, which can never all go.
     const std::string dragon = std::string(VARNEL_SAVEGAME_CORPUS) + "/valid-dragon-midgame.sav";
     const std::string pyramid = std::string(VARNEL_SAVEGAME_CORPUS) + "/valid-pyramid-midgame.sav";
-    Board rivers = freshDeal(kRivers, 7);
-    for (int pairs = 0; pairs < 10; ++pairs) {
-        const auto hint = hintPair(rivers, findLayout(kRivers)->rules);
-        ASSERT_TRUE(hint);
-        takePair(rivers, findLayout(kRivers)->rules, hint->first, hint->second);
-    }
-    const std::string riversFile = save("rivers mid-game.sav", kRivers, rivers);
-    const Outcome result = run({dragon, pyramid, riversFile});
-    EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.err, "");
+    Board lost = freshDeal(kPyramid, 3);
+    gatherFace(lost, lost[105].face, {105, 78, 27});
+    const std::string lostFile = save("lost game.sav", kPyramid, lost);
+    const std::string missing = (folder_ / "nothing.sav").string();
+    const Outcome result = run({dragon, lostFile, missing, pyramid});
+    EXPECT_EQ(result.status, 1);
     const auto answers = lines(result.out);
     ASSERT_EQ(answers.size(), 3u) << result.out;
-    EXPECT_TRUE(lineWinsTheFile(answers[0], dragon));
-    EXPECT_TRUE(lineWinsTheFile(answers[1], pyramid));
-    EXPECT_TRUE(lineWinsTheFile(answers[2], riversFile));
-}
-
-TEST_F(SolveCommandTest, LostAndUndecidedGamesAreSaidSo) {
-    // Pyramid: 105 lies on 78, which lies on 27; three tiles of a face there can never all go.
-    Board lost = freshDeal(kPyramid, 3);
-    const int8_t face = lost[105].face;
-    for (const int16_t tile : {78, 27}) {
-        for (int16_t other = 0; other < lost.tileCount(); ++other) {
-            if (lost[other].face != face || other == 105 || other == 78 || other == 27) continue;
-            lost.setFace(other, lost[tile].face);
-            lost.setFace(tile, face);
-            break;
-        }
-    }
-    const std::string lostFile = save("lost.sav", kPyramid, lost);
+    EXPECT_TRUE(lineWinsTheFile(answers[0], dragon)) << answers[0];
+    EXPECT_EQ(answers[1], lostFile + ": not winnable");
+    EXPECT_TRUE(lineWinsTheFile(answers[2], pyramid)) << answers[2];
+    EXPECT_EQ(result.err, "varnel-solve: could not read a saved game from " + missing + ": " +
+                              readSavedGame(missing).reason + ".\n");
     // A Dragon deal that takes the solver a good part of a second, given a thousandth of one.
-    const std::string hardFile = save("hard.sav", kDragon, freshDeal(kDragon, 3740));
-    const Outcome result = run({"--time", "0.001", lostFile, hardFile});
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.out, lostFile + ": not winnable\n" + hardFile + ": unknown\n");
-}
-
-TEST_F(SolveCommandTest, FilesThatAreNoSavedGameAreRefusedWithTheReadersReason) {
-    int refused = 0;
-    for (const auto& entry : fs::directory_iterator(VARNEL_SAVEGAME_CORPUS)) {
-        const std::string file = entry.path().string();
-        if (entry.path().filename().string().starts_with("valid-")) continue;
-        SCOPED_TRACE(file);
-        const ReadResult read = readSavedGame(file);
-        ASSERT_FALSE(read);
-        const Outcome result = run({file});
-        EXPECT_EQ(result.status, 1);
-        EXPECT_EQ(result.out, "");
-        EXPECT_EQ(result.err, "varnel-solve: could not read a saved game from " + file + ": " + read.reason + ".\n");
-        ++refused;
-    }
-    EXPECT_GE(refused, 20);
-    // A good file beside a missing one is still answered, and the status tells of the other.
-    const std::string good = std::string(VARNEL_SAVEGAME_CORPUS) + "/valid-pyramid-midgame.sav";
-    const Outcome mixed = run({(folder_ / "nothing.sav").string(), good});
-    EXPECT_EQ(mixed.status, 1);
-    EXPECT_TRUE(lineWinsTheFile(lines(mixed.out).at(0), good));
-    EXPECT_NE(mixed.err.find("there is no saved game yet"), std::string::npos) << mixed.err;
+    const std::string hard = save("hard.sav", kDragon, freshDeal(kDragon, 3740));
+    const Outcome undecided = run({"--time", "0.001", hard});
+    EXPECT_EQ(undecided.status, 0) << undecided.err;
+    EXPECT_EQ(undecided.out, hard + ": unknown\n");
 }
 
 TEST_F(SolveCommandTest, FreshDealsAreCountedAndTimed) {
@@ -187,15 +133,18 @@ TEST_F(SolveCommandTest, FreshDealsAreCountedAndTimed) {
     const auto answer = lines(result.out);
     ASSERT_EQ(answer.size(), 3u) << result.out;
     std::smatch counts;
-    ASSERT_TRUE(std::regex_match(answer[0], counts,
-                                 std::regex(R"(pyramid, deals 6 to 35: (\d+) winnable, (\d+) not winnable, (\d+) unknown)")))
+    ASSERT_TRUE(std::regex_match(
+        answer[0], counts,
+        std::regex(R"(pyramid, deals 6 to 35: (\d+) winnable, (\d+) not winnable, (\d+) unknown)")))
         << answer[0];
     EXPECT_EQ(std::stoi(counts[1]) + std::stoi(counts[2]) + std::stoi(counts[3]), 30);
-    const std::regex times(R"((processor )?time per deal: median [0-9.]+ ms, p99 [0-9.]+ ms, max [0-9.]+ ms)");
+    const std::regex times(
+        R"((processor )?time per deal: median [0-9.]+ ms, p99 [0-9.]+ ms, max [0-9.]+ ms)");
     EXPECT_TRUE(std::regex_match(answer[1], times)) << answer[1];
     EXPECT_TRUE(std::regex_match(answer[2], times)) << answer[2];
     // The same deals, the same counts.
-    EXPECT_EQ(lines(run({"--seed", "5", "--deals", "30", "--layout", "pyramid"}).out).at(0), answer[0]);
+    EXPECT_EQ(lines(run({"--seed", "5", "--deals", "30", "--layout", "pyramid"}).out).at(0),
+              answer[0]);
 }
 
 TEST_F(SolveCommandTest, WrongOptionsGiveTheUsageAndStatusTwo) {
