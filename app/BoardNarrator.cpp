@@ -82,7 +82,7 @@ void BoardNarrator::update() {
 }
 
 void BoardNarrator::hintShown(int16_t tile) {
-    const auto pair = hintPair(game_.board(), game_.layoutRow().rules);
+    const auto pair = game_.lastHint();
     const bool newHint = pair && pair->first == tile;
     follow(newHint);
     if (newHint) {

@@ -109,6 +109,8 @@ class Game {
     const SolverOptions& solverOptions() const { return solverOptions_; }
     // A deal, or an arrangement of a shuffle, is being looked for: the board waits meanwhile.
     bool waitingForSolver() const { return waiting_ != Waiting::Nothing; }
+    // The pair the last hint showed, its first tile framed first.
+    std::optional<std::pair<int16_t, int16_t>> lastHint() const { return lastHint_; }
     // The solver has nothing in hand for this game: all it was asked has been posted back.
     bool solverIdle() { return assist_.idle(); }
 
@@ -162,6 +164,7 @@ class Game {
     int16_t layout_ = kDragon;
     std::optional<uint32_t> dealNumber_;
     std::optional<int16_t> selected_;
+    std::optional<std::pair<int16_t, int16_t>> lastHint_;
     bool undoAvailable_ = false;
     bool stuck_ = false;  // tiles left and no pair: Hint, Shuffle, Undo and the board are off
     bool panelShown_ = false;

@@ -160,7 +160,10 @@ void Game::tellVerdict() {
         return;
     }
     if (knownNow_.verdict != Verdict::NotWinnable) return;
-    if (undoAvailable_ && knownBefore_.verdict == Verdict::Winnable) {
+    // Only a pair leaves the position before it known (Undo and a new board forget it), and
+    // after a pair that does not end the game, Undo is on: the note may say so even when the
+    // verdict is known before the game has turned Undo on.
+    if (knownBefore_.verdict == Verdict::Winnable) {
         lostTold_ = true;
         view_.showSolverNote(kLosingPairNote);
         return;

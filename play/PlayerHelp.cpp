@@ -13,6 +13,7 @@ void Game::hint() {
     if (!pair) pair = hintPair(board_, layoutRow().rules);
     if (!pair) return;  // nothing to show: no message, no beep
     const auto [first, second] = *pair;
+    lastHint_ = pair;
     ++hints_;
     sequence_.endIf(TimedSequence::Kind::Hint);
     deselect();

@@ -162,6 +162,11 @@ TEST_F(SolverHelpTest, TheLosingPairIsToldUntilUndoTakesItBack) {
     EXPECT_EQ(view.solverNote, "");
     view.posted.waitAndRun(std::chrono::milliseconds(200));
     EXPECT_EQ(view.solverNote, "");
+    // The first pair taken on a board just laid out is told the same way: Undo takes it back.
+    setUp(kDragon, found->board);
+    answer();
+    click(found->pair);
+    EXPECT_EQ(view.solverNote, kLosingPair);
 }
 
 TEST_F(SolverHelpTest, TheHintKeepsTheGameWinnableWhereTheClassicHintWouldLoseIt) {
