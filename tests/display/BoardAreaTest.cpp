@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QWidget>
 
 #include "board/Deal.h"
@@ -77,6 +78,39 @@ TEST(BoardArea, AtAFractionalRatioEachTileIsPaintedNearestItsPlace) {
         EXPECT_LE(std::abs(corner.y() - at.y * ratio), 0.5f) << "tile " << tile << " at " << at.y;
     }
     EXPECT_EQ(checked, 6);
+}
+
+// A frame taken away stays away, and a screen reader reaches only the labels the player sees:
+// neither a new size nor the end of a pause brings back what is hidden.
+TEST(BoardArea, WhatIsHiddenStaysHiddenThroughAResizeAndAPause) {
+    const LayoutRow& dragon = *findLayout(kDragon);
+    Board board = dealFaces(dragon.tileCount(), 5);
+    dragon.rules.markStartFree(board);
+    QWidget form;
+    form.resize(900, 700);
+    BoardArea area(&form, 1, SheetCache());
+    area.useLayout(dragon);
+    area.place(placementInArea(900, 700), 0, BoardArea::Drawing::Sharp);
+    area.redraw(board, 0);
+    form.show();
+    auto* frame = form.findChild<QWidget*>("selectionFrame");
+    area.showSelectionFrame(100);
+    ASSERT_TRUE(frame->isVisible());
+    area.hideFrame();
+    area.place(placementInArea(1000, 800), 0, BoardArea::Drawing::Sharp);
+    EXPECT_FALSE(frame->isVisible()) << "after a resize";
+    area.setPaused(true, board, 0);
+    area.setPaused(false, board, 0);
+    EXPECT_FALSE(frame->isVisible()) << "after a pause";
+
+    area.setCaptionText("Tiles Left:");
+    area.setTilesLeft(144);
+    area.setCaptionVisible(false);
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(form.findChild<QWidget*>("board"));
+    ASSERT_NE(reader, nullptr);
+    QStringList reached;
+    for (int i = 0; i < reader->childCount(); ++i) reached << reader->child(i)->object()->objectName();
+    EXPECT_EQ(reached, QStringList{"tilesLeft"}) << "the caption hidden by the winning blink and the paused note stay unheard";
 }
 
 }  // namespace
