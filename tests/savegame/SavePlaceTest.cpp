@@ -3,9 +3,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <fstream>
 #include <optional>
 
 #include "app/savegame/SavePlace.h"
+#include "app/savegame/SaveStamp.h"
 #include "tests/savegame/SaveTestSupport.h"
 
 namespace varnel::testing {
@@ -70,6 +72,28 @@ TEST(SavePlace, FirstSaveMakesTheDataFolderForThePlayerAlone) {
     writeBytes(temp / "in-the-way", {std::byte{1}});
     const std::string why = makeFolderFor(temp / "in-the-way" / "Varnel Solitaire" / "x");
     EXPECT_NE(why.find("could not be made (not a directory)"), std::string::npos) << why;
+}
+
+// Each save, by any copy, puts a new file in the saved game's place: that counts as replaced.
+// A saved game another copy deleted replaced nothing this copy could lose.
+TEST(SaveStampTest, OnlyAFileWrittenSinceCountsAsReplaced) {
+    TempFolder folder;
+    const fs::path saved = folder / "varnel.sav";
+    auto save = [&](const char* text) {
+        std::ofstream(folder / "varnel.sav.new") << text;
+        fs::rename(folder / "varnel.sav.new", saved);
+        return stampOf(saved);
+    };
+    const SaveStamp none = stampOf(saved);
+    EXPECT_FALSE(none.exists);
+    EXPECT_FALSE(replacedSince(none, stampOf(saved)));
+    const SaveStamp first = save("one");
+    EXPECT_TRUE(replacedSince(none, first));
+    EXPECT_FALSE(replacedSince(first, stampOf(saved)));
+    const SaveStamp second = save("two");
+    EXPECT_TRUE(replacedSince(first, second));
+    fs::remove(saved);
+    EXPECT_FALSE(replacedSince(second, stampOf(saved)));
 }
 
 }  // namespace
