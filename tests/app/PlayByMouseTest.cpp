@@ -122,27 +122,6 @@ TEST_F(PlayByMouse, AClickOnATilesFirstOrLastColumnTakesThatTile) {
     }
 }
 
-// The time played stands still while the window is minimised or one of its message boxes is
-// open, and runs again once the player is back.
-TEST_F(PlayByMouse, TheClockStandsStillWhileThePlayerIsAway) {
-    MainWindow& w = open();
-    takePair();
-    ASSERT_TRUE(game().clockRunning());
-    w.showMinimized();
-    EXPECT_FALSE(game().clockRunning());
-    w.showNormal();
-    EXPECT_TRUE(game().clockRunning());
-    bool runningWhileAsked = true;
-    onNextModal<QMessageBox>([&](QMessageBox* box) {
-        runningWhileAsked = game().clockRunning();
-        box->accept();
-    });
-    choose(w, "&Remaining");
-    EXPECT_FALSE(runningWhileAsked);
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(game().clockRunning());
-}
-
 // The board as the screen shows it: the window's picture as the platform keeps it, so that a
 // part of the board left unpainted keeps what was there before.
 QImage onScreen(QWidget* widget) {

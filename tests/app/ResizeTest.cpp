@@ -27,7 +27,8 @@ TEST_F(Resize, PlayGoesOnThroughASequenceOfSizes) {
     clickTile(selected);
     const Board before = game().board();
 
-    const QSize sizes[] = {{806, 640}, {1400, 420}, {480, 900}, {400, 300}, {1001, 767}, {640, 520}};
+    const QSize sizes[] = {{806, 640}, {1400, 420}, {480, 900},
+                           {400, 300}, {1001, 767}, {640, 520}};
     for (const QSize& size : sizes) {
         SCOPED_TRACE(::testing::Message() << size.width() << " x " << size.height());
         w.resize(size);
@@ -79,7 +80,8 @@ TEST_F(Resize, PlayGoesOnThroughASequenceOfSizes) {
 }
 
 // While the size changes the board is stretched from what is drawn, at once; once the size holds
-// still the tiles are drawn sharp at it, as a window that comes to that size in one step shows them.
+// still the tiles are drawn sharp at it, as a window that comes to that size in one step shows
+// them.
 TEST_F(Resize, TheBoardIsDrawnSharpOnceTheSizeHoldsStill) {
     MainWindow& w = open(QSize(1920, 1080));
     w.showNormal();

@@ -34,7 +34,8 @@ class SingleInstanceTest : public ::testing::Test {
     // The next line the copy writes; the test's own event loop runs meanwhile, so that a copy
     // of this process can answer it.
     static QByteArray nextLine(QProcess& copy) {
-        if (!QTest::qWaitFor([&] { return copy.canReadLine() || copy.state() == QProcess::NotRunning; }, 10000))
+        if (!QTest::qWaitFor(
+                [&] { return copy.canReadLine() || copy.state() == QProcess::NotRunning; }, 10000))
             return "(nothing)";
         return copy.readLine().trimmed();
     }

@@ -5,10 +5,12 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <vector>
 
 #include "app/MainWindow.h"
 #include "tests/support/ModalAnswerer.h"
@@ -47,12 +49,34 @@ inline QAction* layoutEntry(QMainWindow& window, int layout) {
     return menuEntry(window, QStringLiteral("&Layouts"), QString::fromLatin1(names[layout]));
 }
 
+// The first free pair of the board, if any.
+inline std::pair<int16_t, int16_t> freePair(const Game& game) {
+    const int16_t count = game.board().tileCount();
+    for (int16_t i = 0; i < count; ++i)
+        for (int16_t j = static_cast<int16_t>(i + 1); j < count; ++j)
+            if (game.isRemovablePair(i, j)) return {i, j};
+    return {-1, -1};
+}
+
 // Opens the main window as the program would, in a throwaway program folder (with a data folder
 // beside it, not made yet, for saves the program folder cannot take), on a screen of
 // the test's choosing, with beeps and the end of the program counted instead of carried out.
 class WindowTest : public ::testing::Test {
   protected:
     void SetUp() override { store().clear(); }
+
+    Environment testEnvironment() {
+        Environment environment;
+        environment.appPath = appPath.isEmpty() ? appDir.path() : appPath;
+        environment.dataPath = dataFolder();
+        environment.canWriteIn = canWriteIn;
+        environment.endProgram = [this] { ++exits; };
+        environment.beep = [this] { ++beeps; };
+        environment.timerScale = 0.01;
+        environment.musicOutput = MusicDevice::Output::Manual;
+        environment.seedSource = [n = 1u]() mutable { return n++; };
+        return environment;
+    }
 
     static QSettings& store() {
         static QSettings settings(QStringLiteral("Varnel Solitaire"),
@@ -70,17 +94,9 @@ class WindowTest : public ::testing::Test {
     }
 
     MainWindow& open(QSize screen = QSize(640, 480), float pixelRatio = 1) {
-        Environment environment;
+        Environment environment = testEnvironment();
         environment.pixelRatio = pixelRatio;
-        environment.appPath = appPath.isEmpty() ? appDir.path() : appPath;
-        environment.dataPath = dataFolder();
-        environment.canWriteIn = canWriteIn;
         environment.screenSize = [screen] { return screen; };
-        environment.endProgram = [this] { ++exits; };
-        environment.beep = [this] { ++beeps; };
-        environment.timerScale = 0.01;
-        environment.musicOutput = MusicDevice::Output::Manual;
-        environment.seedSource = [n = 1u]() mutable { return n++; };
         environment.timeSource = [this] { return now; };
         window.reset();  // one window at a time, as the program has
         window = std::make_unique<MainWindow>(environment);
@@ -130,15 +146,7 @@ class WindowTest : public ::testing::Test {
         clickTile(a);
         clickTile(b);
     }
-
-    // The first free pair of the board, if any.
-    std::pair<int16_t, int16_t> freePair() {
-        const int16_t count = game().board().tileCount();
-        for (int16_t i = 0; i < count; ++i)
-            for (int16_t j = static_cast<int16_t>(i + 1); j < count; ++j)
-                if (game().isRemovablePair(i, j)) return {i, j};
-        return {-1, -1};
-    }
+    std::pair<int16_t, int16_t> freePair() { return testing::freePair(game()); }
 
     // The board of the game in progress with only the given tiles left, faces as given, free
     // flags as dealt.
@@ -157,6 +165,22 @@ class WindowTest : public ::testing::Test {
     std::unique_ptr<MainWindow> window;
     int beeps = 0;
     int exits = 0;
+};
+
+// Game windows on the test's desktop of two screens, each shown where it lands. Several may share
+// the program folder, as two copies of the game share it.
+class DesktopTest : public WindowTest {
+  protected:
+    MainWindow& open() {
+        windows.push_back(std::make_unique<MainWindow>(testEnvironment()));
+        MainWindow& shown = *windows.back();
+        shown.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&shown));
+        return shown;
+    }
+    static QScreen* secondScreen() { return QGuiApplication::screens().value(1); }
+
+    std::vector<std::unique_ptr<MainWindow>> windows;
 };
 
 }  // namespace varnel::testing
