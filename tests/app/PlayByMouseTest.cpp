@@ -152,12 +152,10 @@ TEST_F(PlayByMouse, AFrameThatGoesLeavesNothingBehind) {
         ASSERT_FALSE(frame->isVisible());
         QApplication::processEvents();
         const QImage shown = onScreen(board()), alone = w.boardArea().picture();
-        int left = 0;
-        for (int y = was.top(); y <= was.bottom(); ++y)
-            for (int x = was.left(); x <= was.right(); ++x)
-                if (shown.valid(x, y) && shown.pixel(x, y) != alone.pixel(x, y)) ++left;
-        EXPECT_EQ(left, 0) << "pixels of the frame left in " << was.width() << " x "
-                           << was.height();
+        EXPECT_TRUE(pixelsWhere(was & shown.rect(),
+                                [&](QPoint p) { return shown.pixel(p) != alone.pixel(p); })
+                        .isEmpty())
+            << "pixels of the frame left in " << was.width() << " x " << was.height();
     }
 }
 

@@ -57,12 +57,24 @@ TEST_F(SingleInstanceTest, ASecondStartBringsTheFirstForwardAndEnds) {
         EXPECT_EQ(second.start(), Start::Forwarded);
     }
     EXPECT_EQ(nextLine(*first), "shown");
+    // Another configuration folder is another player, whose first copy this is.
+    SingleInstance other(place("another player"));
+    EXPECT_EQ(other.start(), Start::First);
+    EXPECT_NE(place("player").lockFile, place("another player").lockFile);
     stop(*first);
+}
 
-    // And the other way round: this copy is the first, and answers each later start.
-    SingleInstance mine(place("player"));
-    ASSERT_EQ(mine.start(), Start::First);
-    QSignalSpy shown(&mine, &SingleInstance::showRequested);
+// A copy killed outright leaves its lock file and socket behind; the next start is the first
+// all the same, and answers each later start in its turn.
+TEST_F(SingleInstanceTest, ACopyThatCrashedNeverBlocksTheNextStart) {
+    auto crashed = startCopy("player");
+    ASSERT_EQ(nextLine(*crashed), "first");
+    stop(*crashed);
+    ASSERT_TRUE(QFile::exists(place("player").lockFile));
+
+    SingleInstance next(place("player"));
+    EXPECT_EQ(next.start(std::chrono::seconds(3)), Start::First);
+    QSignalSpy shown(&next, &SingleInstance::showRequested);
     for (int start = 0; start < 2; ++start) {
         auto later = startCopy("player");
         EXPECT_EQ(nextLine(*later), "forwarded");
@@ -70,30 +82,6 @@ TEST_F(SingleInstanceTest, ASecondStartBringsTheFirstForwardAndEnds) {
         EXPECT_EQ(later->exitCode(), 0);
     }
     EXPECT_EQ(shown.count(), 2);
-}
-
-TEST_F(SingleInstanceTest, ACopyThatCrashedNeverBlocksTheNextStart) {
-    auto crashed = startCopy("player");
-    ASSERT_EQ(nextLine(*crashed), "first");
-    stop(*crashed);  // killed outright: its lock file and socket stay behind
-    ASSERT_TRUE(QFile::exists(place("player").lockFile));
-
-    SingleInstance next(place("player"));
-    EXPECT_EQ(next.start(std::chrono::seconds(3)), Start::First);
-    // It listens in its turn where the crashed copy did.
-    QSignalSpy shown(&next, &SingleInstance::showRequested);
-    auto later = startCopy("player");
-    EXPECT_EQ(nextLine(*later), "forwarded");
-    EXPECT_EQ(shown.count(), 1);
-}
-
-TEST_F(SingleInstanceTest, AnotherConfigurationFolderIsAnotherPlayer) {
-    auto first = startCopy("one player");
-    ASSERT_EQ(nextLine(*first), "first");
-    SingleInstance other(place("another player"));
-    EXPECT_EQ(other.start(), Start::First);
-    EXPECT_NE(place("one player").lockFile, place("another player").lockFile);
-    stop(*first);
 }
 
 TEST_F(SingleInstanceTest, TheGameStartedTwiceRunsOnce) {

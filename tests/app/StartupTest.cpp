@@ -45,12 +45,9 @@ TEST_F(Startup, StoredChoicesComeBackAndNonsenseReadsAsZero) {
         EXPECT_EQ(w.boardArea().picture().pixel(1, 1), c.backgroundShown);
         // The count's letters stand out from whatever colour lies behind them.
         const QImage shown = board()->grab(label("tilesLeft")->geometry()).toImage();
-        int contrast = 0;
-        for (int y = 0; y < shown.height(); ++y)
-            for (int x = 0; x < shown.width(); ++x)
-                contrast = std::max(contrast,
-                                    std::abs(qGray(shown.pixel(x, y)) - qGray(c.backgroundShown)));
-        EXPECT_GT(contrast, 100);
+        EXPECT_FALSE(pixelsWhere(shown.rect(), [&](QPoint p) {
+                         return std::abs(qGray(shown.pixel(p)) - qGray(c.backgroundShown)) > 100;
+                     }).isEmpty());
         if (c.layout) continue;
         EXPECT_EQ(w.windowTitle(),
                   "Varnel Solitaire v2.0 - Copyright (C) 2026 The Varnel Solitaire developers");
@@ -74,12 +71,8 @@ TEST_F(Startup, LayoutChoiceIsWrittenAndDealt) {
     EXPECT_EQ(count->pos(), QPoint(75, 15));
     // In Rivers the caption and the count stand side by side at one top, and so does their text.
     const QImage shown = board()->grab().toImage();
-    auto inkTop = [&shown](QRect area) {
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x)
-                if (shown.pixel(x, y) != qRgb(0, 0, 0)) return y;
-        return -1;
-    };
+    const auto ink = [&shown](QPoint p) { return shown.pixel(p) != qRgb(0, 0, 0); };
+    auto inkTop = [&](QRect area) { return pixelsWhere(area, ink).value(0).y(); };
     EXPECT_EQ(caption->y(), count->y());
     QRect captionBox = caption->geometry();
     captionBox.setRight(count->x() - 1);  // the count may reach into the caption's box

@@ -58,6 +58,16 @@ inline std::pair<int16_t, int16_t> freePair(const Game& game) {
     return {-1, -1};
 }
 
+// The points of the area, row by row, that pass the test: the pixels of a picture, say.
+template <typename Test>
+QList<QPoint> pixelsWhere(QRect area, Test test) {
+    QList<QPoint> found;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (test(QPoint(x, y))) found << QPoint(x, y);
+    return found;
+}
+
 // Opens the main window as the program would, in a throwaway program folder (with a data folder
 // beside it, not made yet, for saves the program folder cannot take), on a screen of
 // the test's choosing, with beeps and the end of the program counted instead of carried out.
