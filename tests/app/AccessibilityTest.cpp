@@ -2,14 +2,10 @@
 // by keyboard, announced once a move; the menus' keys as keys; nothing hidden in the tree.
 #include <QAccessible>
 #include <QFile>
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
 #include <QSignalSpy>
 
 #include "art/FaceNames.h"
 #include "display/BoardWidget.h"
-#include "display/PictureChooser.h"
 #include "layouts/DragonLayout.h"
 #include "tests/app/WindowFixture.h"
 #include "tests/support/BoardBuilder.h"
@@ -219,13 +215,7 @@ TEST_F(AccessibilityTest, FacesAreNamedForTheSetInUse) {
     QTemporaryDir pictures;
     ASSERT_TRUE(
         QFile::copy(VARNEL_ASSETS_DIR "/sheets/alphabet.bmp", pictures.filePath("mine.bmp")));
-    onNextModal<PictureChooser>([&](PictureChooser* chooser) {
-        chooser->setFolder(pictures.path());
-        auto* files = chooser->findChild<QListWidget*>("files");
-        files->setCurrentRow(0);
-        chooser->findChild<QPushButton*>("ok")->click();
-    });
-    choose(window, "&Tiles", "&Load Tileset");
+    loadTileset(window, pictures.path(), "mine.bmp");
     EXPECT_EQ(description(), "Face 2, free. 2 tiles left.");
 }
 

@@ -2,7 +2,6 @@
 #include <QFile>
 #include <QtEndian>
 
-#include "display/PictureChooser.h"
 #include "tests/app/WindowFixture.h"
 
 namespace varnel::testing {
@@ -28,22 +27,8 @@ class TileSets : public WindowTest {
         return window->boardArea().picture().pixel(top.x + 20, top.y + 20);
     }
 
-    // Opens Load Tileset, picks a file in the folder and presses OK (or double-clicks it).
     void chooseInLoadTileset(const QString& file, bool doubleClick = false) {
-        onNextModal<PictureChooser>([=, this](PictureChooser* chooser) {
-            chooser->setFolder(pictures.path());
-            auto* files = chooser->findChild<QListWidget*>("files");
-            const auto found = files->findItems(file, Qt::MatchExactly);
-            ASSERT_EQ(found.size(), 1) << file.toStdString();
-            files->setCurrentItem(found[0]);
-            if (doubleClick)
-                emit files->itemActivated(found[0]);
-            else
-                chooser->findChild<QPushButton*>("ok")->click();
-            // A file the loader refused leaves the chooser open; leave it as the player would.
-            if (chooser->isVisible()) chooser->findChild<QPushButton*>("cancel")->click();
-        });
-        choose(*window, "&Tiles", "&Load Tileset");
+        loadTileset(*window, pictures.path(), file, doubleClick);
     }
 
     QTemporaryDir pictures;

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -13,6 +15,7 @@
 #include <vector>
 
 #include "app/MainWindow.h"
+#include "display/PictureChooser.h"
 #include "tests/support/ModalAnswerer.h"
 
 namespace varnel::testing {
@@ -47,6 +50,25 @@ inline QAction* tileSetEntry(QMainWindow& window, int slot) {
 inline QAction* layoutEntry(QMainWindow& window, int layout) {
     static const char* const names[] = {"&Dragon Layout", "&Rivers Layout", "&Pyramid Layout"};
     return menuEntry(window, QStringLiteral("&Layouts"), QString::fromLatin1(names[layout]));
+}
+
+// Opens Load Tileset, picks the file in the folder and presses OK (or double-clicks it). A file
+// the loader refused leaves the chooser open; it is then left as the player would.
+inline void loadTileset(QMainWindow& window, const QString& folder, const QString& file,
+                        bool doubleClick = false) {
+    onNextModal<PictureChooser>([=](PictureChooser* chooser) {
+        chooser->setFolder(folder);
+        auto* files = chooser->findChild<QListWidget*>("files");
+        const auto found = files->findItems(file, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << file.toStdString();
+        files->setCurrentItem(found[0]);
+        if (doubleClick)
+            emit files->itemActivated(found[0]);
+        else
+            chooser->findChild<QPushButton*>("ok")->click();
+        if (chooser->isVisible()) chooser->findChild<QPushButton*>("cancel")->click();
+    });
+    choose(window, "&Tiles", "&Load Tileset");
 }
 
 // The first free pair of the board, if any.
