@@ -1,6 +1,4 @@
-// The game's dialogs as windows on the desktop: children of the game window that can never be
-// maximized, opening centred on the screen the game is on, and a help window that comes back
-// in front whenever it is asked for.
+// The game's dialogs as fixed windows centred on the game's screen; the help comes back in front.
 #include <QMessageBox>
 #include <functional>
 #include <tuple>
@@ -14,9 +12,8 @@
 namespace varnel::testing {
 namespace {
 
-// What every dialog of the game is, as its window: a fixed-size child of the game window with a
-// title, a close button where it may be closed, no minimize or maximize button, and its frame
-// centred on the game window's screen.
+// A fixed-size child of the game window, titled, closable where it may be closed, never minimized
+// or maximized, its frame centred on the game window's screen.
 void expectGameDialog(const QWidget* dialog, const QWidget* game, bool closeButton,
                       const char* which) {
     SCOPED_TRACE(which);

@@ -6,17 +6,13 @@
 #include "record/GameRecord.h"
 #include "tests/app/WindowFixture.h"
 
-// The record of games as the player meets it: games won and abandoned in the window show in
-// Statistics; the clock under the count stands still while the window is minimised or a box is
-// open.
 namespace varnel::testing {
 namespace {
 
 using RecordAndClock = WindowTest;
 
-// A won game and an abandoned one are kept in record.sqlite in the player's data folder, the time
-// in the whole seconds played, and show in Statistics; the best time, double-clicked while another
-// layout is in play, deals the won deal again in its own layout.
+// Games won and abandoned go to record.sqlite, in whole seconds, and show in Statistics, where a
+// best time double-clicked deals its deal again in its own layout.
 TEST_F(RecordAndClock, GamesAreKeptAndABestTimeDealsItsDealAgain) {
     MainWindow& w = open();
     ModalAnswerer answerer({QMessageBox::Yes});

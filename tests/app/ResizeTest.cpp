@@ -3,9 +3,8 @@
 #include "play/PairSearch.h"
 #include "tests/app/WindowFixture.h"
 
-// The board follows its window through any number of sizes while a game is in play: the board
-// lies whole inside the area below the menu bar, in its middle; the selection, a hint under way
-// and the tiles left survive; and a click lands on the tile under the pointer at every size.
+// Through any sizes the board stays centred, the game and its selection and hint go on, and a
+// click lands on the tile under the pointer.
 namespace varnel::testing {
 namespace {
 
@@ -74,9 +73,7 @@ TEST_F(Resize, PlayGoesOnThroughASequenceOfSizes) {
     EXPECT_EQ(game().selectedTile(), tile);
 }
 
-// While the size changes the board is stretched from what is drawn, at once; once the size holds
-// still the tiles are drawn sharp at it, as a window that comes to that size in one step shows
-// them.
+// Stretched at once while the size changes, the tiles are drawn sharp once it holds still.
 TEST_F(Resize, TheBoardIsDrawnSharpOnceTheSizeHoldsStill) {
     MainWindow& w = open(QSize(1920, 1080));
     w.showNormal();

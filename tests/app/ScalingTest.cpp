@@ -114,8 +114,7 @@ TEST_F(Scaling, FirstMaximizeScalesTheBoardOnceAroundTheSameDeal) {
     }
 }
 
-// The share of pixels of the ordinary board whose colour differs from the device pixel in the
-// middle of their two-by-two block on the high-density board.
+// The share of ordinary pixels unlike the middle of their two-by-two block on the dense board.
 double shareUnlike(const QImage& ordinary, const QImage& dense) {
     const QList<QPoint> unlike = pixelsWhere(ordinary.rect(), [&](QPoint p) {
         const QRgb a = ordinary.pixel(p), b = dense.pixel(2 * p + QPoint(1, 1));
@@ -126,10 +125,8 @@ double shareUnlike(const QImage& ordinary, const QImage& dense) {
     return double(unlike.size()) / (ordinary.width() * ordinary.height());
 }
 
-// Twice the pixels of an 800 x 600 screen in each direction: the window keeps its geometry in its
-// own pixels, the pictures behind the board are made at twice the size, and the board shows the
-// faces of the program's picture file in the places an ordinary screen shows them, before the
-// first maximize and after it.
+// At twice the pixels the board shows the ordinary board's faces and places, drawn at twice the
+// size, before the first maximize and after it.
 TEST_F(Scaling, HighDensityScreensShowTheOrdinaryBoardAtDevicePixels) {
     // Each cell a flat colour of its own: a sheet stretched to the wrong size shows other cells.
     writeCellsPicture();

@@ -1,5 +1,4 @@
-// One game per player: a second start brings the first copy forward and ends, a copy that
-// crashed never blocks the next start, and another configuration folder is another player.
+// One game per player: a second start brings the first copy forward and ends.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -64,8 +63,7 @@ TEST_F(SingleInstanceTest, ASecondStartBringsTheFirstForwardAndEnds) {
     stop(*first);
 }
 
-// A copy killed outright leaves its lock file and socket behind; the next start is the first
-// all the same, and answers each later start in its turn.
+// A copy killed outright leaves its lock and socket; the next start is the first all the same.
 TEST_F(SingleInstanceTest, ACopyThatCrashedNeverBlocksTheNextStart) {
     auto crashed = startCopy("player");
     ASSERT_EQ(nextLine(*crashed), "first");

@@ -11,8 +11,7 @@ namespace {
 
 using Startup = WindowTest;
 
-// The four stored choices, each read as a number; anything out of range reads as zero. On a
-// fresh machine (nothing stored) the defaults show, and nothing is written up to the end.
+// The stored choices come back, nonsense reads as zero, and a fresh start writes nothing.
 TEST_F(Startup, StoredChoicesComeBackAndNonsenseReadsAsZero) {
     const struct {
         const char *layout, *tileSet, *sound, *background;
@@ -121,8 +120,7 @@ TEST(SettingsFileCheck, OnlyAPlainFileOfASaneSizeIsRead) {
         EXPECT_EQ(checkSettingsFile(path), state) << path.toStdString();
 }
 
-// The game neither reads nor writes a settings file it could not have written: it starts with
-// the defaults, and the player's choices hold for the run without touching the file.
+// A settings file the game could not have written is neither read nor written.
 TEST_F(Startup, ASettingsFileTheGameDidNotWriteIsLeftAlone) {
     const QString path = Settings::filePath();
     ASSERT_EQ(path, store().fileName());

@@ -27,10 +27,6 @@ class TileSets : public WindowTest {
         return window->boardArea().picture().pixel(top.x + 20, top.y + 20);
     }
 
-    void chooseInLoadTileset(const QString& file, bool doubleClick = false) {
-        loadTileset(*window, pictures.path(), file, doubleClick);
-    }
-
     QTemporaryDir pictures;
 };
 
@@ -62,9 +58,8 @@ TEST_F(TileSets, ChoosingASetMovesTheCheckRedrawsAndRemembers) {
     EXPECT_EQ(topTileColour(), QColor(Qt::darkBlue).rgb());
 }
 
-// Pictures the player picks: bad ones get a message saying why and change nothing; a good one
-// becomes the fifth set, stretched on a scaled board to the sheet size, and no menu entry is
-// checked. The game itself never changes.
+// Bad pictures are refused with the reason; a good one becomes the fifth set, stretched to the
+// sheet size, with no entry checked. The game itself never changes.
 TEST_F(TileSets, LoadedPicturesChangeTheLookButNeverTheGame) {
     const QString path = writePicture("Mine.BMP", Qt::darkRed);
     QFile good(path);
@@ -110,7 +105,7 @@ TEST_F(TileSets, LoadedPicturesChangeTheLookButNeverTheGame) {
     for (const auto& [name, reason] : refused) {
         SCOPED_TRACE(name);
         ModalAnswerer answerer;
-        chooseInLoadTileset(name);
+        loadTileset(w, pictures.path(), name);
         ASSERT_EQ(answerer.seen.size(), 1u);
         EXPECT_EQ(answerer.seen[0].text, QStringLiteral("Could not load picture file, %1: %2.")
                                              .arg(pictures.filePath(name), reason));
@@ -118,7 +113,7 @@ TEST_F(TileSets, LoadedPicturesChangeTheLookButNeverTheGame) {
         EXPECT_EQ(w.boardArea().picture(), shown);
     }
 
-    chooseInLoadTileset("Mine.BMP", true);
+    loadTileset(w, pictures.path(), "Mine.BMP", true);
     EXPECT_EQ(game().board(), played);
     EXPECT_FALSE(menuEntry(w, "&Undo")->isEnabled());
     for (int i = 0; i < 5; ++i) EXPECT_FALSE(tileSetEntry(w, i)->isChecked());

@@ -90,9 +90,8 @@ QList<QPoint> pixelsWhere(QRect area, Test test) {
     return found;
 }
 
-// Opens the main window as the program would, in a throwaway program folder (with a data folder
-// beside it, not made yet, for saves the program folder cannot take), on a screen of
-// the test's choosing, with beeps and the end of the program counted instead of carried out.
+// The main window in a throwaway program folder (its data folder not made yet), on the test's
+// screen, with beeps and the end of the program counted instead of carried out.
 class WindowTest : public ::testing::Test {
   protected:
     void SetUp() override { store().clear(); }
@@ -199,8 +198,7 @@ class WindowTest : public ::testing::Test {
     int exits = 0;
 };
 
-// Game windows on the test's desktop of two screens, each shown where it lands. Several may share
-// the program folder, as two copies of the game share it.
+// Game windows on the test's two screens, sharing one program folder as two copies do.
 class DesktopTest : public WindowTest {
   protected:
     MainWindow& open() {

@@ -133,8 +133,7 @@ TEST_F(StatisticsWindowTest, ShowsEachLayoutsFigures) {
     EXPECT_EQ(window->page(kPyramid)->figure("Best time"), "\u2014");
 }
 
-// A best time is dated by the player's own day: noon in London is two in the morning of the
-// next day on Kiritimati, fourteen hours ahead.
+// A best time is dated by the player's day: noon UTC is the next day fourteen hours ahead.
 TEST_F(StatisticsWindowTest, BestTimesAreDatedByThePlayersDay) {
     const QByteArray zone = qgetenv("TZ");
     qputenv("TZ", "<+14>-14");
@@ -150,8 +149,7 @@ TEST_F(StatisticsWindowTest, BestTimesAreDatedByThePlayersDay) {
     EXPECT_EQ(date, "2024-06-02");
 }
 
-// Open, the window follows the record at once; closed, it shows the games kept meanwhile when
-// it opens again.
+// Open, the window follows the record; opened again, it shows the games kept meanwhile.
 TEST_F(StatisticsWindowTest, FollowsTheRecord) {
     window->present(kRivers);
     EXPECT_EQ(window->findChild<QTabWidget*>()->currentIndex(), kRivers);
@@ -164,8 +162,7 @@ TEST_F(StatisticsWindowTest, FollowsTheRecord) {
     EXPECT_EQ(window->page(kRivers)->figure("Best time"), "1:20");
 }
 
-// Too many games to number each, the chart numbers the first and then every few: the leftmost
-// number under the axis stands under the first game's mark.
+// Among too many games to number each, the first is numbered, under its mark.
 TEST(TimesChartNumbers, TheFirstGameIsNumbered) {
     TimesChart chart;
     std::vector<TimePoint> times;
