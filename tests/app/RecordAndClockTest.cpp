@@ -59,7 +59,7 @@ TEST_F(RecordAndClock, GamesAreKeptAndABestTimeDealsItsDealAgain) {
 TEST_F(RecordAndClock, TheClockStandsStillWhileMinimisedOrBehindABox) {
     MainWindow& w = open();
     choose(w, "C&ustomize", "Show &Time");
-    QLabel* time = label("timePlayed");
+    QLabel* time = named<QLabel>("timePlayed");
     ASSERT_TRUE(time->isVisible());
     clickTile(freePair().first);  // the first tile chosen starts the clock
     now += 5000;
@@ -77,7 +77,7 @@ TEST_F(RecordAndClock, TheClockStandsStillWhileMinimisedOrBehindABox) {
     now += 1000;  // the player back, it runs again
     QTest::qWait(300);
     EXPECT_EQ(time->text(), " 0:06");
-    EXPECT_EQ(label("timePlayed")->pos().y(), label("tilesLeft")->pos().y() + 20)
+    EXPECT_EQ(time->pos().y(), named<QLabel>("tilesLeft")->pos().y() + 20)
         << "just under the count";
 }
 

@@ -23,7 +23,7 @@ class Scaling : public WindowTest {
 
     void expectScaled(const Expected& e) {
         EXPECT_EQ(board()->geometry(), e.board);
-        EXPECT_EQ(label("tilesLeft")->pos(), e.score);
+        EXPECT_EQ(named<QLabel>("tilesLeft")->pos(), e.score);
         EXPECT_EQ(frame().borderWidth(), e.frameBorder);
         EXPECT_EQ(frame().outline().size(), e.drawnTile);
         EXPECT_EQ(surfaces().board().sheet.size(), e.sheet);

@@ -139,10 +139,7 @@ class WindowTest : public ::testing::Test {
     Game& game() { return window->game(); }
     const BoardGeometry& geometry() { return window->boardArea().geometry(); }
     QWidget* board() { return window->boardArea().boardWidget(); }
-    QLabel* label(const char* name) {
-        return window->findChild<QLabel*>(QString::fromLatin1(name));
-    }
-    QString tilesLeft() { return label("tilesLeft")->text(); }
+    QString tilesLeft() { return named<QLabel>("tilesLeft")->text(); }
     template <typename Widget>
     Widget* named(const char* name) {
         return window->findChild<Widget*>(QString::fromLatin1(name));
