@@ -30,7 +30,7 @@ class TileSets : public WindowTest {
     QTemporaryDir pictures;
 };
 
-TEST_F(TileSets, ChoosingASetMovesTheCheckRedrawsAndRemembers) {
+TEST_F(TileSets, ChosenSetsAndBackgroundsRedrawAndAreRemembered) {
     MainWindow& w = open();
     const QImage first = w.boardArea().picture();
     tileSetEntry(w, 2)->trigger();
@@ -55,6 +55,36 @@ TEST_F(TileSets, ChoosingASetMovesTheCheckRedrawsAndRemembers) {
     tileSetEntry(w, 4)->trigger();
     EXPECT_EQ(storedSetting("TileSet").toString(), " 4");
     EXPECT_EQ(topTileColour(), QColor(Qt::darkBlue).rgb());
+
+    // A chosen colour is kept as the classic setting, red in the low byte.
+    tileSetEntry(w, 0)->trigger();  // a drawn set, whose cut corners show the background
+    const QColor straw(255, 240, 96);
+    onNextModal<QColorDialog>([straw](QColorDialog* dialog) {
+        dialog->setCurrentColor(straw);
+        dialog->accept();
+    });
+    choose(w, "C&ustomize", "&Background Color");
+    EXPECT_EQ(storedSetting("BackGround").toString(), " 6353151");
+    EXPECT_EQ(QColorDialog::customColor(0), QColor(Qt::black)) << "custom colours start black";
+    EXPECT_EQ(w.centralWidget()->palette().color(QPalette::Window), straw);
+    const TilePlace corner = geometry().place(13);  // the far end of the top row: nothing beneath
+    EXPECT_EQ(w.boardArea().picture().pixel(corner.x, corner.y), straw.rgb())
+        << "the cut corner of a tile shows the new colour";
+
+    storeSetting("BackGround", "  4210688 ");
+    onNextModal<QColorDialog>([](QColorDialog* dialog) {
+        dialog->setCurrentColor(Qt::red);
+        QColorDialog::setCustomColor(3, Qt::red);  // the player adds a custom colour
+        dialog->reject();
+    });
+    choose(w, "C&ustomize", "&Background Color");
+    EXPECT_EQ(storedSetting("BackGround").toString(), "  4210688 ") << "cancel writes nothing";
+    EXPECT_EQ(w.centralWidget()->palette().color(QPalette::Window), straw);
+
+    // Custom colours last for the run and are written nowhere, not even when the window goes.
+    window.reset();
+    EXPECT_EQ(QColorDialog::customColor(3), QColor(Qt::red));
+    EXPECT_FALSE(QFile::exists(qEnvironmentVariable("XDG_CONFIG_HOME") + "/QtProject.conf"));
 }
 
 // Bad pictures are refused with the reason; a good one becomes the fifth set, stretched to the
@@ -120,38 +150,6 @@ TEST_F(TileSets, LoadedPicturesChangeTheLookButNeverTheGame) {
     EXPECT_FALSE(storedSetting("TileSet").isValid()) << "a chosen picture is not remembered";
     EXPECT_EQ(topTileColour(), QColor(Qt::darkRed).rgb());
     EXPECT_EQ(w.boardArea().surfaces().board().sheet.size(), QSize(634, 352));
-}
-
-// A chosen colour is kept as the classic setting, red in the low byte.
-TEST_F(TileSets, ChosenBackgroundIsRememberedAndShowsInTheCorners) {
-    MainWindow& w = open();
-    const QColor straw(255, 240, 96);
-    onNextModal<QColorDialog>([straw](QColorDialog* dialog) {
-        dialog->setCurrentColor(straw);
-        dialog->accept();
-    });
-    choose(w, "C&ustomize", "&Background Color");
-    EXPECT_EQ(storedSetting("BackGround").toString(), " 6353151");
-    EXPECT_EQ(QColorDialog::customColor(0), QColor(Qt::black)) << "custom colours start black";
-    EXPECT_EQ(w.centralWidget()->palette().color(QPalette::Window), straw);
-    const TilePlace corner = geometry().place(13);  // the far end of the top row: nothing beneath
-    EXPECT_EQ(w.boardArea().picture().pixel(corner.x, corner.y), straw.rgb())
-        << "the cut corner of a tile shows the new colour";
-
-    storeSetting("BackGround", "  4210688 ");
-    onNextModal<QColorDialog>([](QColorDialog* dialog) {
-        dialog->setCurrentColor(Qt::red);
-        QColorDialog::setCustomColor(3, Qt::red);  // the player adds a custom colour
-        dialog->reject();
-    });
-    choose(w, "C&ustomize", "&Background Color");
-    EXPECT_EQ(storedSetting("BackGround").toString(), "  4210688 ") << "cancel writes nothing";
-    EXPECT_EQ(w.centralWidget()->palette().color(QPalette::Window), straw);
-
-    // Custom colours last for the run and are written nowhere, not even when the window goes.
-    window.reset();
-    EXPECT_EQ(QColorDialog::customColor(3), QColor(Qt::red));
-    EXPECT_FALSE(QFile::exists(qEnvironmentVariable("XDG_CONFIG_HOME") + "/QtProject.conf"));
 }
 
 }  // namespace

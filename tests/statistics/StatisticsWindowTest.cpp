@@ -78,7 +78,7 @@ class StatisticsWindowTest : public ::testing::Test {
     StatisticsWindow* window;  // deleted with the main window
 };
 
-TEST_F(StatisticsWindowTest, ShowsEachLayoutsFigures) {
+TEST_F(StatisticsWindowTest, ShowsEachLayoutsFiguresAndAsksForABestTimesDeal) {
     window->present(kDragon);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
     EXPECT_FALSE(window->isModal());
@@ -101,7 +101,7 @@ TEST_F(StatisticsWindowTest, ShowsEachLayoutsFigures) {
     for (const QLabel* label : window->findChildren<QLabel*>())
         if (label->isVisible()) expectWhole(label);
 
-    const QTreeWidget* best = dragon->bestTimesList();
+    QTreeWidget* best = dragon->bestTimesList();
     ASSERT_EQ(best->topLevelItemCount(), 3);
     const QStringList rows[] = {{"3:00", "13", "2024-06-01"},
                                 {"5:00", "11", "2024-06-01"},
@@ -127,6 +127,19 @@ TEST_F(StatisticsWindowTest, ShowsEachLayoutsFigures) {
               pixelsOf(drawn(false), TimesChart::wonColour()) + 20);
     EXPECT_GT(pixelsOf(picture, TimesChart::lostColour()),
               pixelsOf(drawn(true), TimesChart::lostColour()) + 20);
+
+    // A deal without a number cannot be played again; Return on a best time asks for its deal as
+    // a double-click does (which the window tests follow to the board).
+    QSignalSpy asked(window, &StatisticsWindow::playDealRequested);
+    const QPoint unnumbered = best->visualItemRect(best->topLevelItem(2)).center();
+    QTest::mouseClick(best->viewport(), Qt::LeftButton, {}, unnumbered);
+    QTest::mouseDClick(best->viewport(), Qt::LeftButton, {}, unnumbered);
+    EXPECT_EQ(asked.size(), 0);
+    best->setCurrentItem(best->topLevelItem(0));
+    QTest::keyClick(best, Qt::Key_Return);
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_EQ(asked[0][0].toInt(), kDragon);
+    EXPECT_EQ(asked[0][1].value<quint32>(), 13u);
 
     EXPECT_EQ(window->page(kRivers)->figure("Win rate"), "100%");
     EXPECT_EQ(window->page(kPyramid)->figure("Win rate"), "\u2014");
@@ -233,24 +246,6 @@ TEST_F(StatisticsWindowTest, ResetAsksFirstThenForgets) {
     GameRecord again;  // nothing is left in the file either
     again.open(dir.path());
     EXPECT_TRUE(again.games().empty());
-}
-
-// A deal without a number cannot be played again; Return on a best time asks for its deal as a
-// double-click does (which the window tests follow to the board).
-TEST_F(StatisticsWindowTest, ABestTimeWithADealNumberAsksForIt) {
-    window->present(kDragon);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-    QSignalSpy asked(window, &StatisticsWindow::playDealRequested);
-    QTreeWidget* best = window->page(kDragon)->bestTimesList();
-    const QPoint unnumbered = best->visualItemRect(best->topLevelItem(2)).center();
-    QTest::mouseClick(best->viewport(), Qt::LeftButton, {}, unnumbered);
-    QTest::mouseDClick(best->viewport(), Qt::LeftButton, {}, unnumbered);
-    EXPECT_EQ(asked.size(), 0);
-    best->setCurrentItem(best->topLevelItem(0));
-    QTest::keyClick(best, Qt::Key_Return);
-    ASSERT_EQ(asked.size(), 1);
-    EXPECT_EQ(asked[0][0].toInt(), kDragon);
-    EXPECT_EQ(asked[0][1].value<quint32>(), 13u);
 }
 
 // A record set aside is told in one whole line; the games of the run still show.
