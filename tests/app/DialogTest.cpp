@@ -72,21 +72,12 @@ class DialogTest : public DesktopTest {
     }
 };
 
-TEST_F(DialogTest, EveryDialogIsAFixedChildOfTheGameOnItsScreen) {
+// Every dialog follows the game to the smaller screen beside the primary one; the help, asked
+// for again, comes in front of the game there with the keyboard, at the player's size.
+TEST_F(DialogTest, EveryDialogIsAFixedChildOfTheGameOnItsScreenAndHelpComesInFront) {
     MainWindow& game = open();
     ASSERT_EQ(game.screen(), QGuiApplication::primaryScreen());
     expectEveryDialogAtHome(game);
-
-    // The game moved to the smaller screen beside the primary one: every dialog follows it.
-    QScreen* second = secondScreen();
-    ASSERT_NE(second, nullptr) << "the tests run on two screens";
-    game.move(second->geometry().topLeft() + QPoint(100, 80));
-    QTRY_COMPARE(game.screen(), second);
-    expectEveryDialogAtHome(game);
-}
-
-TEST_F(DialogTest, HelpComesBackToTheFrontWhenAskedForAgain) {
-    MainWindow& game = open();
     QTemporaryDir pages;
     const QString index = pages.filePath("index.html");
     // Opens centred on the game's screen, as near as the frame the window system adds allows.
@@ -100,17 +91,16 @@ TEST_F(DialogTest, HelpComesBackToTheFrontWhenAskedForAgain) {
     ASSERT_NE(help, nullptr);
     QTRY_COMPARE(QApplication::activeWindow(), help);
     EXPECT_LE(offCentre(help, game.screen()), 0);
-
-    // The player resizes it, then plays on in the game, which comes over it; asked for again, the
-    // help appears in front of the game with the keyboard, at the player's size, centred on the
-    // screen the game has moved to meanwhile.
+    // The player resizes it, then plays on in the game, which comes over it and moves.
     help->resize(500, 400);
     QApplication::setActiveWindow(&game);
     QTRY_COMPARE(QApplication::activeWindow(), &game);
+
     QScreen* second = secondScreen();
-    ASSERT_NE(second, nullptr);
-    game.move(second->geometry().topLeft() + QPoint(40, 40));
+    ASSERT_NE(second, nullptr) << "the tests run on two screens";
+    game.move(second->geometry().topLeft() + QPoint(100, 80));
     QTRY_COMPARE(game.screen(), second);
+    expectEveryDialogAtHome(game);
     showHelpContents(index, &game);
     help = currentHelpWindow();
     ASSERT_NE(help, nullptr);

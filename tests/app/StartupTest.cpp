@@ -12,7 +12,7 @@ namespace {
 using Startup = WindowTest;
 
 // The stored choices come back, nonsense reads as zero, and a fresh start writes nothing.
-TEST_F(Startup, StoredChoicesComeBackAndNonsenseReadsAsZero) {
+TEST_F(Startup, StoredChoicesComeBackNonsenseReadsAsZeroAndALayoutIsWrittenAtOnce) {
     const struct {
         const char *layout, *tileSet, *sound, *background;
         int16_t tileCount, setShown;
@@ -54,13 +54,11 @@ TEST_F(Startup, StoredChoicesComeBackAndNonsenseReadsAsZero) {
         EXPECT_EQ(exits, 1);
         EXPECT_TRUE(store().allKeys().isEmpty());
     }
-}
 
-TEST_F(Startup, LayoutChoiceIsWrittenAndDealt) {
-    storeSetting("BackGround", " 0");
-    MainWindow& w = open();
+    // A layout chosen is on the disk at once, and dealt, on the last case's black background.
+    MainWindow& w = *window;
     layoutEntry(w, kRivers)->trigger();
-    QFile file(Settings::filePath());  // on the disk the moment it is chosen
+    QFile file(Settings::filePath());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().contains("Layout=\" 1\"\n"));
     QLabel* count = named<QLabel>("tilesLeft");
