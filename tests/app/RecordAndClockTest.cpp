@@ -11,10 +11,33 @@ namespace {
 
 using RecordAndClock = WindowTest;
 
-// Games won and abandoned go to record.sqlite, in whole seconds, and show in Statistics, where a
-// best time double-clicked deals its deal again in its own layout.
-TEST_F(RecordAndClock, GamesAreKeptAndABestTimeDealsItsDealAgain) {
+// The clock holds while the player is away; games won and abandoned go to record.sqlite, in whole
+// seconds, and show in Statistics, where a best time double-clicked deals its deal again.
+TEST_F(RecordAndClock, TheClockHoldsAndGamesAreKeptAndABestTimeDealsItsDealAgain) {
     MainWindow& w = open();
+    // The time played stands still while the window is minimised or a box is open.
+    choose(w, "C&ustomize", "Show &Time");
+    QLabel* time = named<QLabel>("timePlayed");
+    ASSERT_TRUE(time->isVisible());
+    clickTile(freePair().first);  // the first tile chosen starts the clock
+    now += 5000;
+    QTest::qWait(300);
+    EXPECT_EQ(time->text(), " 0:05");
+    w.showMinimized();
+    now += 60000;
+    w.showMaximized();
+    onNextModal<QDialog>([this](QDialog* about) {
+        now += 30000;
+        about->reject();
+    });
+    choose(w, "&Help", "&About Varnel...");
+    QTest::qWait(300);
+    now += 1000;  // the player back, it runs again
+    QTest::qWait(300);
+    EXPECT_EQ(time->text(), " 0:06");
+    EXPECT_EQ(time->pos().y(), named<QLabel>("tilesLeft")->pos().y() + 20)
+        << "just under the count";
+
     ModalAnswerer answerer({QMessageBox::Yes});
     // Two pairs of Dragon left: 2 and 13 share a face, 14 and 21 another, all four free.
     ASSERT_TRUE(game().restoreGame(kDragon, leaving({{2, 9}, {13, 9}, {14, 8}, {21, 8}}), 4242));
@@ -53,32 +76,6 @@ TEST_F(RecordAndClock, GamesAreKeptAndABestTimeDealsItsDealAgain) {
     EXPECT_TRUE(layoutEntry(w, kDragon)->isChecked());
     EXPECT_EQ(game().dealNumber(), 4242u);
     EXPECT_EQ(tilesLeft(), " 144");
-}
-
-// The time played stands still while the window is minimised or a box is open.
-TEST_F(RecordAndClock, TheClockStandsStillWhileMinimisedOrBehindABox) {
-    MainWindow& w = open();
-    choose(w, "C&ustomize", "Show &Time");
-    QLabel* time = named<QLabel>("timePlayed");
-    ASSERT_TRUE(time->isVisible());
-    clickTile(freePair().first);  // the first tile chosen starts the clock
-    now += 5000;
-    QTest::qWait(300);
-    EXPECT_EQ(time->text(), " 0:05");
-    w.showMinimized();
-    now += 60000;
-    w.showMaximized();
-    onNextModal<QDialog>([this](QDialog* about) {
-        now += 30000;
-        about->reject();
-    });
-    choose(w, "&Help", "&About Varnel...");
-    QTest::qWait(300);
-    now += 1000;  // the player back, it runs again
-    QTest::qWait(300);
-    EXPECT_EQ(time->text(), " 0:06");
-    EXPECT_EQ(time->pos().y(), named<QLabel>("tilesLeft")->pos().y() + 20)
-        << "just under the count";
 }
 
 }  // namespace
