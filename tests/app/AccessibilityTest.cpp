@@ -2,18 +2,13 @@
 // by keyboard, announced once a move; the menus' keys as keys; nothing hidden in the tree.
 #include <QAccessible>
 #include <QFile>
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
 #include <QSignalSpy>
 
 #include "art/FaceNames.h"
 #include "display/BoardWidget.h"
-#include "display/PictureChooser.h"
 #include "layouts/DragonLayout.h"
-#include "tests/app/DesktopFixture.h"
+#include "tests/app/WindowFixture.h"
 #include "tests/support/BoardBuilder.h"
-#include "tests/support/ModalAnswerer.h"
 
 namespace varnel::testing {
 namespace {
@@ -23,15 +18,21 @@ constexpr int8_t kBamboo3 = 11, kRedDragon = 31, kGreenDragon = 32;
 
 class AccessibilityTest : public DesktopTest {
   protected:
-    MainWindow& openActive() {
+    // The game window with the keyboard, showing only the given tiles of the Dragon (or a deal).
+    MainWindow& openActive(std::initializer_list<PlacedTile> tiles = {}) {
         MainWindow& window = open();
         QApplication::setActiveWindow(&window);
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
         board = window.findChild<BoardWidget*>("board");
-        EXPECT_NE(board, nullptr);
+        const Board position = BoardBuilder(dragonLayout()).keepOnly(tiles);
+        if (tiles.size() != 0) {
+            EXPECT_TRUE(window.game().takeUpPosition(kDragon, position));
+        }
         return window;
     }
-    QAccessibleInterface* boardInterface() const { return QAccessible::queryAccessibleInterface(board); }
+    QAccessibleInterface* boardInterface() const {
+        return QAccessible::queryAccessibleInterface(board);
+    }
     QString description() const { return boardInterface()->text(QAccessible::Description); }
 
     // A key as the player presses it, to whatever has the keyboard; the event loop turns before
@@ -51,72 +52,111 @@ class AccessibilityTest : public DesktopTest {
     }
 
     // Every widget a screen reader can reach from the window.
-    static void collect(QAccessibleInterface* at, QList<QObject*>& reached) {
-        if (!at) return;
-        reached << at->object();
-        for (int i = 0; i < at->childCount(); ++i) collect(at->child(i), reached);
+    static QList<QObject*> reached(QAccessibleInterface* at) {
+        QList<QObject*> found{at->object()};
+        for (int i = 0; i < at->childCount(); ++i) found << reached(at->child(i));
+        return found;
+    }
+    static QList<QObject*> reached(QWidget* window) {
+        return reached(QAccessible::queryAccessibleInterface(window));
     }
 
     BoardWidget* board = nullptr;
     int presses = 0;
 };
 
-TEST_F(AccessibilityTest, TheBoardIsANamedCanvasWithTheKeyboard) {
+// The board is a named canvas with the keyboard whose faces are named for the set in use and
+// whose win is told; Exit's key is read as a key, not as its name.
+TEST_F(AccessibilityTest, TheBoardIsANamedCanvasItsFacesNamedForTheSetInUse) {
     MainWindow& window = openActive();
     QAccessibleInterface* shown = boardInterface();
     ASSERT_NE(shown, nullptr);
     EXPECT_EQ(shown->role(), QAccessible::Canvas);
     EXPECT_EQ(shown->text(QAccessible::Name), "Board");
     EXPECT_TRUE(shown->state().focusable);
-    EXPECT_EQ(QApplication::focusWidget(), board) << "the keys the player presses land on the board";
+    EXPECT_EQ(QApplication::focusWidget(), board)
+        << "the keys the player presses land on the board";
     EXPECT_EQ(description(), "New Dragon board. 144 tiles left.");
 
     // The tiles left are read with the board; the frames, the unused label and the hidden end
     // panel are not there at all.
-    QList<QObject*> reached;
-    collect(QAccessible::queryAccessibleInterface(&window), reached);
-    EXPECT_TRUE(reached.contains(board));
-    EXPECT_TRUE(reached.contains(window.findChild<QLabel*>("tilesLeft")));
-    EXPECT_TRUE(reached.contains(window.findChild<QLabel*>("tilesLeftCaption")));
+    const QList<QObject*> all = reached(&window);
+    EXPECT_TRUE(all.contains(board));
+    EXPECT_TRUE(all.contains(window.findChild<QLabel*>("tilesLeft")));
+    EXPECT_TRUE(all.contains(window.findChild<QLabel*>("tilesLeftCaption")));
     for (const char* unseen : {"matchPanel", "selectionFrame", "keyboardCursor", "spareLabel"})
-        EXPECT_FALSE(reached.contains(window.findChild<QWidget*>(unseen))) << unseen;
-}
+        EXPECT_FALSE(all.contains(window.findChild<QWidget*>(unseen))) << unseen;
 
-TEST_F(AccessibilityTest, ExitsKeyIsAKeyNotPartOfItsName) {
-    MainWindow& window = openActive();
-    QAction* exitEntry = entry(window, "&Game", "E&xit");
+    QAction* exitEntry = menuEntry(window, "&Game", "E&xit");
     ASSERT_NE(exitEntry, nullptr);
     EXPECT_EQ(exitEntry->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
-    QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(entry(window, "&Game")->menu());
-    ASSERT_NE(menu, nullptr);
+    QAccessibleInterface* menu =
+        QAccessible::queryAccessibleInterface(menuEntry(window, "&Game")->menu());
     QAccessibleInterface* item = nullptr;
     for (int i = 0; i < menu->childCount(); ++i)
         if (menu->child(i)->object() == exitEntry) item = menu->child(i);
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->text(QAccessible::Name), "Exit");
-    EXPECT_EQ(item->text(QAccessible::Accelerator), QKeySequence(Qt::ALT | Qt::Key_F4).toString(QKeySequence::NativeText));
-
+    EXPECT_EQ(item->text(QAccessible::Accelerator),
+              QKeySequence(Qt::ALT | Qt::Key_F4).toString(QKeySequence::NativeText));
     // Without a window manager to take it, the key ends the game as Exit does.
     QTest::keyClick(&window, Qt::Key_F4, Qt::AltModifier);
     EXPECT_EQ(exits, 1);
+
+    // Faces go by the names of the set in use (the fifth is the program's file, as shipped).
+    ASSERT_TRUE(QFile::copy(VARNEL_ASSETS_DIR "/varnel.bmp", appDir.filePath("varnel.bmp")));
+    const Board two = BoardBuilder(dragonLayout()).keepOnly({{2, 1, true}, {5, 1, true}});
+    ASSERT_TRUE(window.game().takeUpPosition(kDragon, two));
+    QCoreApplication::processEvents();
+    press(Qt::Key_Left);
+    QCoreApplication::processEvents();
+    const char* const names[] = {"Dots 2", "Letter B", "Tulip", "Eye of Horus", "Spider"};
+    for (int set = 0; set < 5; ++set) {
+        tileSetEntry(window, set)->trigger();
+        EXPECT_EQ(description(), QStringLiteral("%1, free. 2 tiles left.").arg(names[set]));
+    }
+
+    // A picture of the player's own: its faces go by their place on the sheet.
+    QTemporaryDir pictures;
+    ASSERT_TRUE(
+        QFile::copy(VARNEL_ASSETS_DIR "/sheets/alphabet.bmp", pictures.filePath("mine.bmp")));
+    loadTileset(window, pictures.path(), "mine.bmp");
+    EXPECT_EQ(description(), "Face 2, free. 2 tiles left.");
+    // The last pair taken is told as the win.
+    ModalAnswerer answers({QMessageBox::No});  // the question after a win is the window tests'
+    press(Qt::Key_Space);
+    cursorTo(window, window.game().cursorTile() == 2 ? 5 : 2);
+    press(Qt::Key_Space);
+    EXPECT_EQ(description(), "Pair taken: Face 2. No tiles left: you won.");
 }
 
 TEST_F(AccessibilityTest, TheDescriptionFollowsEachKeyUntilTheGameIsStuck) {
     // The top row of the ground layer keeps six tiles: a pair of Bamboo 3 at its free ends, and
     // between them Red and Green Dragons that no removal lets pair.
-    MainWindow& window = openActive();
-    Board position = BoardBuilder(dragonLayout())
-                         .keepOnly({{2, kBamboo3, true},
-                                    {3, kRedDragon, false},
-                                    {4, kGreenDragon, false},
-                                    {5, kRedDragon, false},
-                                    {6, kGreenDragon, false},
-                                    {7, kBamboo3, true}});
-    ASSERT_TRUE(window.game().takeUpPosition(kDragon, position));
+    MainWindow& window = openActive({{2, kBamboo3, true},
+                                     {3, kRedDragon, false},
+                                     {4, kGreenDragon, false},
+                                     {5, kRedDragon, false},
+                                     {6, kGreenDragon, false},
+                                     {7, kBamboo3, true}});
     QSignalSpy announced(board, &BoardWidget::descriptionAnnounced);
     QCoreApplication::processEvents();
     EXPECT_EQ(description(), "New Dragon board. 6 tiles left.");
     EXPECT_EQ(announced.count(), 1);
+
+    // A hint names its pair, said once while its frames come and go; asked again, it is news.
+    press(Qt::Key_H);
+    const QString hint = description();
+    EXPECT_TRUE(hint.startsWith("Hint: Bamboo 3, top")) << hint.toStdString();
+    EXPECT_TRUE(hint.contains(", and Bamboo 3, top")) << hint.toStdString();
+    EXPECT_TRUE(hint.endsWith(". 6 tiles left.")) << hint.toStdString();
+    QTest::qWait(100);
+    EXPECT_EQ(description(), hint);
+    EXPECT_EQ(announced.count(), 2);
+    EXPECT_TRUE(window.findChild<QWidget*>("selectionFrame")->isHidden()) << "the hint is over";
+    press(Qt::Key_H);
+    QTest::qWait(100);
+    EXPECT_EQ(announced.count(), 3);
 
     // Each key of a step below is announced once, the last of them in exactly these words.
     auto step = [&](auto act, const QString& words) {
@@ -134,108 +174,33 @@ TEST_F(AccessibilityTest, TheDescriptionFollowsEachKeyUntilTheGameIsStuck) {
     ASSERT_TRUE(first == 2 || first == 7);
     const int16_t other = first == 2 ? 7 : 2;
     const int16_t inside = first == 2 ? 3 : 6;
-    step([&] { cursorTo(window, inside); },
-         QStringLiteral("%1, blocked. 6 tiles left.").arg(inside == 3 ? "Red Dragon" : "Green Dragon"));
+    step([&] { cursorTo(window, inside); }, QStringLiteral("%1, blocked. 6 tiles left.")
+                                                .arg(inside == 3 ? "Red Dragon" : "Green Dragon"));
     step([&] { cursorTo(window, first); }, "Bamboo 3, free. 6 tiles left.");
     step([&] { press(Qt::Key_Space); }, "Bamboo 3, free, selected. 6 tiles left.");
-    step([&] { cursorTo(window, other); }, "Bamboo 3, free. Selected: Bamboo 3, free. 6 tiles left.");
+    step([&] { cursorTo(window, other); },
+         "Bamboo 3, free. Selected: Bamboo 3, free. 6 tiles left.");
     step([&] { press(Qt::Key_Escape); }, "Bamboo 3, free. 6 tiles left.");
     step([&] { press(Qt::Key_Space); }, "Bamboo 3, free, selected. 6 tiles left.");
     // The pair goes; the cursor is over an empty place, and the Dragons left cannot pair.
-    step([&] { cursorTo(window, first); }, "Bamboo 3, free. Selected: Bamboo 3, free. 6 tiles left.");
-    step([&] { press(Qt::Key_Space); },
-         "Pair taken: Bamboo 3. 4 tiles left. No matching tiles remain: New Game, Shuffle or Quit.");
-    EXPECT_TRUE(window.findChild<QWidget*>("matchPanel")->isVisible());
-    QList<QObject*> reached;
-    collect(QAccessible::queryAccessibleInterface(&window), reached);
-    EXPECT_TRUE(reached.contains(window.findChild<QWidget*>("matchPanel"))) << "shown, it is in the tree";
+    step([&] { cursorTo(window, first); },
+         "Bamboo 3, free. Selected: Bamboo 3, free. 6 tiles left.");
+    step(
+        [&] { press(Qt::Key_Space); },
+        "Pair taken: Bamboo 3. 4 tiles left. No matching tiles remain: New Game, Shuffle or Quit.");
+    auto* panel = window.findChild<QWidget*>("matchPanel");
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_TRUE(reached(&window).contains(panel)) << "shown, it is in the tree";
     // The panel's New Game deals afresh, and the cursor goes to the middle of the new board.
     const qsizetype before = announced.count();
-    window.findChild<QWidget*>("matchPanel")->findChild<QPushButton*>("new")->click();
+    panel->findChild<QPushButton*>("new")->click();
     const Tile& under = window.game().board()[window.game().cursorTile()];
     EXPECT_EQ(description(), QStringLiteral("New Dragon board. %1, free. 144 tiles left.")
                                  .arg(art::faceName(0, under.face)));
     QCoreApplication::processEvents();
     EXPECT_EQ(announced.count(), before + 1);
-    EXPECT_FALSE(window.findChild<QWidget*>("matchPanel")->isVisible());
-    reached.clear();
-    collect(QAccessible::queryAccessibleInterface(&window), reached);
-    EXPECT_FALSE(reached.contains(window.findChild<QWidget*>("matchPanel")));
-}
-
-TEST_F(AccessibilityTest, AHintNamesItsPairAndTheEndIsAnnounced) {
-    MainWindow& window = openActive();
-    Board position = BoardBuilder(dragonLayout())
-                         .keepOnly({{2, kBamboo3, true},
-                                    {3, kRedDragon, false},
-                                    {4, kRedDragon, false},
-                                    {5, kBamboo3, true}});
-    ASSERT_TRUE(window.game().takeUpPosition(kDragon, position));
-    QCoreApplication::processEvents();
-    QSignalSpy announced(board, &BoardWidget::descriptionAnnounced);
-
-    press(Qt::Key_H);
-    const QString hint = description();
-    EXPECT_EQ(announced.count(), 1);
-    EXPECT_TRUE(hint.startsWith("Hint: Bamboo 3, top")) << hint.toStdString();
-    EXPECT_TRUE(hint.contains(", and Bamboo 3, top")) << hint.toStdString();
-    EXPECT_TRUE(hint.endsWith(". 4 tiles left.")) << hint.toStdString();
-    // The hint's frames come and go; the words stay until the player moves on, said once.
-    QTest::qWait(100);
-    EXPECT_EQ(description(), hint);
-    EXPECT_EQ(announced.count(), 1);
-    EXPECT_TRUE(window.findChild<QWidget*>("selectionFrame")->isHidden()) << "the hint is over";
-    // Asked again, the same hint is news again.
-    press(Qt::Key_H);
-    QTest::qWait(100);
-    EXPECT_EQ(announced.count(), 2);
-
-    ModalAnswerer answers({QMessageBox::No});
-    cursorTo(window, 5);
-    press(Qt::Key_Space);
-    cursorTo(window, 2);
-    press(Qt::Key_Space);
-    EXPECT_EQ(description(), "Pair taken: Bamboo 3. 2 tiles left.");
-    cursorTo(window, 3);
-    EXPECT_EQ(description(), "Red Dragon, free. 2 tiles left.");
-    press(Qt::Key_Space);
-    cursorTo(window, 4);
-    press(Qt::Key_Space);
-    EXPECT_EQ(description(), "Pair taken: Red Dragon. No tiles left: you won.");
-    // After the winning blink the game asks to play again; No ends it.
-    QTRY_COMPARE(answers.seen.size(), std::size_t{1});
-    EXPECT_TRUE(answers.seen[0].text.endsWith("\nYou Won! Do you want to play again?"));
-    EXPECT_EQ(exits, 1);
-}
-
-TEST_F(AccessibilityTest, FacesAreNamedForTheSetInUse) {
-    // The fifth set is the program's picture file, as shipped.
-    ASSERT_TRUE(QFile::copy(VARNEL_ASSETS_DIR "/varnel.bmp", appDir.filePath("varnel.bmp")));
-    MainWindow& window = openActive();
-    Board position = BoardBuilder(dragonLayout()).keepOnly({{2, 1, true}, {5, 1, true}});
-    ASSERT_TRUE(window.game().takeUpPosition(kDragon, position));
-    QCoreApplication::processEvents();
-    press(Qt::Key_Left);
-    QCoreApplication::processEvents();
-    const char* const entries[] = {"&Traditional", "&Alphabet", "&Flower Power", "&Egyptian",
-                                   "&Creepy Crawlers"};
-    const char* const names[] = {"Dots 2", "Letter B", "Tulip", "Eye of Horus", "Spider"};
-    for (int set = 0; set < 5; ++set) {
-        choose(window, "&Tiles", entries[set]);
-        EXPECT_EQ(description(), QStringLiteral("%1, free. 2 tiles left.").arg(names[set]));
-    }
-
-    // A picture of the player's own: its faces go by their place on the sheet.
-    QTemporaryDir pictures;
-    ASSERT_TRUE(QFile::copy(VARNEL_ASSETS_DIR "/sheets/alphabet.bmp", pictures.filePath("mine.bmp")));
-    onNextModal<PictureChooser>([&](PictureChooser* chooser) {
-        chooser->setFolder(pictures.path());
-        auto* files = chooser->findChild<QListWidget*>("files");
-        files->setCurrentRow(0);
-        chooser->findChild<QPushButton*>("ok")->click();
-    });
-    choose(window, "&Tiles", "&Load Tileset");
-    EXPECT_EQ(description(), "Face 2, free. 2 tiles left.");
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_FALSE(reached(&window).contains(panel));
 }
 
 }  // namespace

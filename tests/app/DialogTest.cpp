@@ -1,24 +1,21 @@
-// The game's dialogs as windows on the desktop: children of the game window that can never be
-// maximized, opening centred on the screen the game is on, and a help window that comes back
-// in front whenever it is asked for.
-#include <QColorDialog>
+// The game's dialogs as fixed windows centred on the game's screen; the help comes back in front.
 #include <QMessageBox>
-#include <QPushButton>
+#include <functional>
+#include <tuple>
 
 #include "app/PlatformChoice.h"
 #include "app/help/HelpWindow.h"
 #include "display/MessageBox.h"
 #include "display/PictureChooser.h"
-#include "tests/app/DesktopFixture.h"
-#include "tests/support/ModalAnswerer.h"
+#include "tests/app/WindowFixture.h"
 
 namespace varnel::testing {
 namespace {
 
-// What every dialog of the game is, as its window: a fixed-size child of the game window with a
-// title, a close button where it may be closed, no minimize or maximize button, and its frame
-// centred on the game window's screen.
-void expectGameDialog(const QWidget* dialog, const QWidget* game, bool closeButton, const char* which) {
+// A fixed-size child of the game window, titled, closable where it may be closed, never minimized
+// or maximized, its frame centred on the game window's screen.
+void expectGameDialog(const QWidget* dialog, const QWidget* game, bool closeButton,
+                      const char* which) {
     SCOPED_TRACE(which);
     EXPECT_EQ(dialog->parentWidget(), game);
     const Qt::WindowFlags flags = dialog->windowFlags();
@@ -39,109 +36,71 @@ void expectGameDialog(const QWidget* dialog, const QWidget* game, bool closeButt
 
 class DialogTest : public DesktopTest {
   protected:
-    // Opens each dialog of the game as the player would and looks at it while it is open.
+    // Opens each dialog of the game as the player would and looks at it while it is open; a
+    // question that must be answered has no close button. Some window managers maximize a window
+    // on a double click of its title, whatever it asks: the dialog goes back to its size.
     void expectEveryDialogAtHome(MainWindow& game) {
-        onNextModal<QDialog>([&](QDialog* about) {
-            expectGameDialog(about, &game, true, "about");
-            about->reject();
-        });
-        choose(game, "&Help", "&About Varnel...");
-
-        onNextModal<QMessageBox>([&](QMessageBox* message) {
-            expectGameDialog(message, &game, true, "message");
-            message->button(QMessageBox::Ok)->click();
-        });
-        choose(game, "&Remaining");
-
-        // A question that must be answered has no close button either.
-        onNextModal<QMessageBox>([&](QMessageBox* question) {
-            expectGameDialog(question, &game, false, "question");
-            question->button(QMessageBox::No)->click();
-        });
-        showMessageBox(&game, QMessageBox::Question, "Continue", "Do you want to play again?",
-                       QMessageBox::Yes | QMessageBox::No);
-
-        onNextModal<PictureChooser>([&](PictureChooser* chooser) {
-            expectGameDialog(chooser, &game, true, "load file");
-            EXPECT_EQ(chooser->size(), QSize(335, 198));
-            chooser->reject();
-        });
-        choose(game, "&Tiles", "&Load Tileset");
-
-        onNextModal<QColorDialog>([&](QColorDialog* colours) {
-            expectGameDialog(colours, &game, true, "colour");
-            colours->reject();
-        });
-        choose(game, "C&ustomize", "&Background Color");
+        const std::tuple<const char*, std::function<void()>, bool> dialogs[] = {
+            {"about", [&] { choose(game, "&Help", "&About Varnel..."); }, true},
+            {"message", [&] { choose(game, "&Remaining"); }, true},
+            {"question",
+             [&] {
+                 showMessageBox(&game, QMessageBox::Question, "Continue",
+                                "Do you want to play again?", QMessageBox::Yes | QMessageBox::No);
+             },
+             false},
+            {"load file", [&] { choose(game, "&Tiles", "&Load Tileset"); }, true},
+            {"colour", [&] { choose(game, "C&ustomize", "&Background Color"); }, true},
+        };
+        for (const auto& [which, openIt, closeButton] : dialogs) {
+            onNextModal<QDialog>([&](QDialog* dialog) {
+                expectGameDialog(dialog, &game, closeButton, which);
+                if (qobject_cast<PictureChooser*>(dialog)) {
+                    EXPECT_EQ(dialog->size(), QSize(335, 198));
+                }
+                const QSize fixed = dialog->size();
+                dialog->setWindowState(Qt::WindowMaximized);
+                QTest::qWait(50);
+                EXPECT_FALSE(dialog->isMaximized()) << which;
+                dialog->resize(fixed * 2);
+                QTest::qWait(50);
+                EXPECT_EQ(dialog->size(), fixed) << which;
+                dialog->done(0);
+            });
+            openIt();
+        }
     }
 };
 
-TEST_F(DialogTest, EveryDialogIsAFixedChildOfTheGameOnItsScreen) {
+// Every dialog follows the game to the smaller screen beside the primary one; the help, asked
+// for again, comes in front of the game there with the keyboard, at the player's size.
+TEST_F(DialogTest, EveryDialogIsAFixedChildOfTheGameOnItsScreenAndHelpComesInFront) {
     MainWindow& game = open();
     ASSERT_EQ(game.screen(), QGuiApplication::primaryScreen());
     expectEveryDialogAtHome(game);
-
-    // The game moved to the smaller screen beside the primary one: every dialog follows it.
-    QScreen* second = secondScreen();
-    ASSERT_NE(second, nullptr) << "the tests run on two screens";
-    game.move(second->geometry().topLeft() + QPoint(100, 80));
-    QTRY_COMPARE(game.screen(), second);
-    expectEveryDialogAtHome(game);
-}
-
-TEST_F(DialogTest, ADialogMaximizedAnywayGoesBackToItsSize) {
-    // Some window managers maximize a window on a double click of its title, whatever it asks.
-    MainWindow& game = open();
-    QSize fixed, afterMaximize, afterResize;
-    bool stillMaximized = true;
-    onNextModal<QDialog>([&](QDialog* about) {
-        fixed = about->size();
-        about->setWindowState(Qt::WindowMaximized);
-        QTest::qWait(50);
-        afterMaximize = about->size();
-        stillMaximized = about->isMaximized();
-        about->resize(fixed * 2);
-        QTest::qWait(50);
-        afterResize = about->size();
-        about->reject();
-    });
-    choose(game, "&Help", "&About Varnel...");
-    EXPECT_FALSE(stillMaximized);
-    EXPECT_EQ(afterMaximize, fixed);
-    EXPECT_EQ(afterResize, fixed);
-}
-
-TEST_F(DialogTest, HelpComesBackToTheFrontWhenAskedForAgain) {
-    MainWindow& game = open();
     QTemporaryDir pages;
     const QString index = pages.filePath("index.html");
     // Opens centred on the game's screen, as near as the frame the window system adds allows.
     auto offCentre = [](const QWidget* window, const QScreen* screen) {
         const int frame = window->frameGeometry().width() - window->width();
-        return (window->frameGeometry().center() - screen->geometry().center()).manhattanLength() - frame;
+        return (window->frameGeometry().center() - screen->geometry().center()).manhattanLength() -
+               frame;
     };
     showHelpContents(index, &game);
     HelpWindow* help = currentHelpWindow();
     ASSERT_NE(help, nullptr);
-    EXPECT_EQ(help->parentWidget(), nullptr) << "a window of its own, never blocking the game";
-    EXPECT_EQ(help->windowModality(), Qt::NonModal);
     QTRY_COMPARE(QApplication::activeWindow(), help);
     EXPECT_LE(offCentre(help, game.screen()), 0);
-
-    // In front already: asked for again, it stays the same window and goes to the contents.
-    showHelpContents(index, &game);
-    EXPECT_EQ(currentHelpWindow(), help);
-
-    // The player resizes it, then plays on in the game, which comes over it; asked for again, the
-    // help appears in front of the game with the keyboard, at the player's size, centred on the
-    // screen the game has moved to meanwhile.
+    // The player resizes it, then plays on in the game, which comes over it and moves.
     help->resize(500, 400);
     QApplication::setActiveWindow(&game);
     QTRY_COMPARE(QApplication::activeWindow(), &game);
+
     QScreen* second = secondScreen();
-    ASSERT_NE(second, nullptr);
-    game.move(second->geometry().topLeft() + QPoint(40, 40));
+    ASSERT_NE(second, nullptr) << "the tests run on two screens";
+    game.move(second->geometry().topLeft() + QPoint(100, 80));
     QTRY_COMPARE(game.screen(), second);
+    expectEveryDialogAtHome(game);
     showHelpContents(index, &game);
     help = currentHelpWindow();
     ASSERT_NE(help, nullptr);
@@ -162,9 +121,11 @@ TEST_F(DialogTest, HelpComesBackToTheFrontWhenAskedForAgain) {
 TEST(PlatformChoiceTest, InAWaylandSessionTheGameRunsOnX11UnlessThePlayerChose) {
     // What the session says: the player's choice, the session type, Wayland's and X's displays.
     EXPECT_EQ(platformFor({"", "wayland", "wayland-0", ":0"}), "xcb;wayland");
-    EXPECT_EQ(platformFor({"", "", "wayland-0", ":0"}), "xcb;wayland") << "a compositor without a session type";
+    EXPECT_EQ(platformFor({"", "", "wayland-0", ":0"}), "xcb;wayland")
+        << "a compositor without a session type";
     EXPECT_EQ(platformFor({"", "wayland", "", ":1"}), "xcb;wayland");
-    EXPECT_EQ(platformFor({"wayland", "wayland", "wayland-0", ":0"}), "") << "the player's choice stands";
+    EXPECT_EQ(platformFor({"wayland", "wayland", "wayland-0", ":0"}), "")
+        << "the player's choice stands";
     EXPECT_EQ(platformFor({"offscreen", "wayland", "wayland-0", ":0"}), "");
     EXPECT_EQ(platformFor({"", "wayland", "wayland-0", ""}), "") << "no XWayland to run on";
     EXPECT_EQ(platformFor({"", "x11", "", ":0"}), "");

@@ -1,7 +1,6 @@
-// A copy of the game without its window, for the single-instance tests: started with a runtime
-// folder and a configuration folder, it says on its output how its start went ("first",
-// "forwarded" or "not-answered"), and, when first, "shown" each time a later copy asks it to come
-// forward. A first copy runs until it is killed.
+// A copy of the game without its window, given a runtime and a configuration folder: it says how
+// its start went ("first", "forwarded" or "not-answered") and, when first, "shown" each time a
+// later copy asks it forward, until it is killed.
 #include <QCoreApplication>
 #include <cstdio>
 

@@ -1,7 +1,6 @@
 #include <QDir>
 #include <QFile>
 
-#include "display/PictureChooser.h"
 #include "tests/app/WindowFixture.h"
 
 namespace varnel::testing {
@@ -27,14 +26,7 @@ TEST_F(MessageBoxes, LongPathsAndOddNamesAreShownWholeAndAsSpelt) {
     choose(w, "&Game", "S&ave Game");
     choose(w, "&Game", "&Restore Game");
     EXPECT_TRUE(menuEntry(w, "&Undo")->isEnabled()) << "a refused restore keeps the undo";
-    onNextModal<PictureChooser>([&](PictureChooser* chooser) {
-        chooser->setFolder(appPath);
-        auto* files = chooser->findChild<QListWidget*>("files");
-        files->setCurrentItem(files->findItems(oddName, Qt::MatchExactly).value(0));
-        chooser->findChild<QPushButton*>("ok")->click();
-        chooser->findChild<QPushButton*>("cancel")->click();
-    });
-    choose(w, "&Tiles", "&Load Tileset");
+    loadTileset(w, appPath, oddName);
     choose(w, "&Remaining");  // a short message: the box must still show its caption whole
 
     ASSERT_EQ(answerer.seen.size(), 4u);

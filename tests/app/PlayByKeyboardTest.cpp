@@ -12,6 +12,13 @@ class PlayByKeyboard : public WindowTest {
     void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(board(), static_cast<Qt::Key>(key), modifiers);
     }
+    // A key as the keyboard delivers it: to the open menu, else to the widget with the focus.
+    static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* target = QApplication::activePopupWidget();
+        if (!target) target = QApplication::focusWidget();
+        if (!target) target = QApplication::activeWindow();
+        QTest::keyClick(target, key, modifiers);
+    }
 
     // Leads the cursor to the tile with the arrow keys, the nearer way first, and presses on it.
     void pressOn(int16_t tile) {
@@ -28,9 +35,8 @@ class PlayByKeyboard : public WindowTest {
     }
 };
 
-// Rivers pairs the tiles of each row two by two: every pair lies side by side, joined whatever
-// else is on the board, and the whole game is played with the arrows, Space and Enter. The
-// cursor is a frame of its own; a mouse click hides it and Escape lets a selection go.
+// A Rivers board of side-by-side pairs played out with the arrows, Space and Enter; a mouse click
+// hides the cursor and Escape lets a selection go.
 TEST_F(PlayByKeyboard, AWholeRiversGameIsWonFromTheKeyboard) {
     storeSetting("Layout", " 1");
     open();
@@ -53,25 +59,19 @@ TEST_F(PlayByKeyboard, AWholeRiversGameIsWonFromTheKeyboard) {
         pressOn(static_cast<int16_t>(first + 1));
         ASSERT_FALSE(game().board()[static_cast<int16_t>(first + 1)].present()) << "pair " << first;
     }
-    EXPECT_FALSE(game().available().board) << "the caption blinks first";
-    ModalAnswerer answerer({QMessageBox::Yes});
+    ModalAnswerer answerer({QMessageBox::Yes});  // the game's end is play's GameEnd tests'
     ASSERT_TRUE(QTest::qWaitFor([&] { return answerer.seen.size() == 1; }));
-    EXPECT_EQ(answerer.seen[0].icon, QMessageBox::Question);
-    EXPECT_EQ(answerer.seen[0].buttons, QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(tilesLeft(), " 84") << "Yes deals a new game";
-    EXPECT_EQ(exits, 0);
 }
 
-// The shortcuts run their menu entries. While the hint shows, the board takes no clicks, even
-// after a new tile set has redrawn it; the three help entries open the help at its contents,
-// and About shows the program.
-TEST_F(PlayByKeyboard, ShortcutsFollowTheMenus) {
+// The shortcuts and the menus' letters run their entries; the help entries open the contents,
+// About the icon.
+TEST_F(PlayByKeyboard, ShortcutsAndMenuLettersFollowTheMenus) {
     MainWindow& w = open();
-    w.activateWindow();
+    QApplication::setActiveWindow(&w);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     const Board dealt = game().board();
     takePair();
-    ASSERT_TRUE(menuEntry(w, "&Undo")->isEnabled());
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(game().board(), dealt);
 
@@ -108,6 +108,44 @@ TEST_F(PlayByKeyboard, ShortcutsFollowTheMenus) {
     });
     choose(w, "&Help", "&About Varnel...");
     EXPECT_EQ(icon, QSize(64, 64));
+
+    // The selected tile's partner taken, the menus' letters: Customize and Undo share U.
+    clickTile(freePair().second);
+    QApplication::setActiveWindow(&w);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QAction* undo = menuEntry(w, "&Undo");
+    const QMenu* customize = menuEntry(w, "C&ustomize")->menu();
+    ASSERT_TRUE(undo->isEnabled());
+    QMenuBar* bar = w.menuBar();
+    // The presses go round the two entries and never undo by themselves.
+    for (int round = 0; round < 2; ++round) {
+        press(Qt::Key_U, Qt::AltModifier);
+        EXPECT_EQ(QApplication::activePopupWidget(), customize) << round;
+        press(Qt::Key_U, Qt::AltModifier);
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << round;
+        EXPECT_EQ(bar->activeAction(), undo) << round;
+        EXPECT_EQ(tilesLeft(), " 142") << round;
+    }
+    press(Qt::Key_Escape);
+    EXPECT_EQ(bar->activeAction(), nullptr);
+    EXPECT_EQ(tilesLeft(), " 142");
+
+    press(Qt::Key_U, Qt::AltModifier);
+    press(Qt::Key_U, Qt::AltModifier);
+    press(Qt::Key_Return);
+    EXPECT_EQ(tilesLeft(), " 144") << "Enter runs the highlighted Undo";
+    EXPECT_FALSE(undo->isEnabled());
+
+    // With Undo unavailable the letter is Customize's alone and opens it at once; a letter of
+    // one entry only runs its command at once.
+    press(Qt::Key_U, Qt::AltModifier);
+    EXPECT_EQ(QApplication::activePopupWidget(), customize);
+    press(Qt::Key_Escape);
+    press(Qt::Key_Escape);
+    ModalAnswerer answerer;
+    press(Qt::Key_R, Qt::AltModifier);
+    ASSERT_EQ(answerer.seen.size(), 1u);
+    EXPECT_TRUE(answerer.seen[0].text.endsWith(" Matches Remain"));
 }
 
 }  // namespace

@@ -5,8 +5,7 @@ namespace {
 
 using SavedGamePlace = WindowTest;
 
-// Installed for everyone, the game saves in the player's data folder, made by the first save,
-// and the restore finds the save there, with its layout, whatever is being played meanwhile.
+// Installed for everyone, the game saves in the player's data folder and restores from there.
 TEST_F(SavedGamePlace, RestoreBringsBackTheSavedLayoutAndBoard) {
     canWriteIn = [](const std::filesystem::path&) { return false; };  // a folder owned by root
     MainWindow& w = open();

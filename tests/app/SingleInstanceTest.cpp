@@ -1,5 +1,4 @@
-// One game per player: a second start brings the first copy forward and ends, a copy that
-// crashed never blocks the next start, and another configuration folder is another player.
+// One game per player: a second start brings the first copy forward and ends, crash or not.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -34,7 +33,8 @@ class SingleInstanceTest : public ::testing::Test {
     // The next line the copy writes; the test's own event loop runs meanwhile, so that a copy
     // of this process can answer it.
     static QByteArray nextLine(QProcess& copy) {
-        if (!QTest::qWaitFor([&] { return copy.canReadLine() || copy.state() == QProcess::NotRunning; }, 10000))
+        if (!QTest::qWaitFor(
+                [&] { return copy.canReadLine() || copy.state() == QProcess::NotRunning; }, 10000))
             return "(nothing)";
         return copy.readLine().trimmed();
     }
@@ -47,7 +47,7 @@ class SingleInstanceTest : public ::testing::Test {
     QTemporaryDir configs;
 };
 
-TEST_F(SingleInstanceTest, ASecondStartBringsTheFirstForwardAndEnds) {
+TEST_F(SingleInstanceTest, ASecondStartBringsTheFirstForwardEvenAfterACrash) {
     // The first copy runs elsewhere; this one is the second.
     auto first = startCopy("player");
     ASSERT_EQ(nextLine(*first), "first");
@@ -56,12 +56,18 @@ TEST_F(SingleInstanceTest, ASecondStartBringsTheFirstForwardAndEnds) {
         EXPECT_EQ(second.start(), Start::Forwarded);
     }
     EXPECT_EQ(nextLine(*first), "shown");
-    stop(*first);
+    // Another configuration folder is another player, whose first copy this is.
+    SingleInstance other(place("another player"));
+    EXPECT_EQ(other.start(), Start::First);
+    EXPECT_NE(place("player").lockFile, place("another player").lockFile);
 
-    // And the other way round: this copy is the first, and answers each later start.
-    SingleInstance mine(place("player"));
-    ASSERT_EQ(mine.start(), Start::First);
-    QSignalSpy shown(&mine, &SingleInstance::showRequested);
+    // Killed outright, the first copy leaves its lock and socket; the next start is the first all
+    // the same, and answers each later start in its turn.
+    stop(*first);
+    ASSERT_TRUE(QFile::exists(place("player").lockFile));
+    SingleInstance next(place("player"));
+    EXPECT_EQ(next.start(std::chrono::seconds(3)), Start::First);
+    QSignalSpy shown(&next, &SingleInstance::showRequested);
     for (int start = 0; start < 2; ++start) {
         auto later = startCopy("player");
         EXPECT_EQ(nextLine(*later), "forwarded");
@@ -69,30 +75,6 @@ TEST_F(SingleInstanceTest, ASecondStartBringsTheFirstForwardAndEnds) {
         EXPECT_EQ(later->exitCode(), 0);
     }
     EXPECT_EQ(shown.count(), 2);
-}
-
-TEST_F(SingleInstanceTest, ACopyThatCrashedNeverBlocksTheNextStart) {
-    auto crashed = startCopy("player");
-    ASSERT_EQ(nextLine(*crashed), "first");
-    stop(*crashed);  // killed outright: its lock file and socket stay behind
-    ASSERT_TRUE(QFile::exists(place("player").lockFile));
-
-    SingleInstance next(place("player"));
-    EXPECT_EQ(next.start(std::chrono::seconds(3)), Start::First);
-    // It listens in its turn where the crashed copy did.
-    QSignalSpy shown(&next, &SingleInstance::showRequested);
-    auto later = startCopy("player");
-    EXPECT_EQ(nextLine(*later), "forwarded");
-    EXPECT_EQ(shown.count(), 1);
-}
-
-TEST_F(SingleInstanceTest, AnotherConfigurationFolderIsAnotherPlayer) {
-    auto first = startCopy("one player");
-    ASSERT_EQ(nextLine(*first), "first");
-    SingleInstance other(place("another player"));
-    EXPECT_EQ(other.start(), Start::First);
-    EXPECT_NE(place("one player").lockFile, place("another player").lockFile);
-    stop(*first);
 }
 
 TEST_F(SingleInstanceTest, TheGameStartedTwiceRunsOnce) {

@@ -3,14 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <vector>
 
 #include "app/MainWindow.h"
+#include "display/PictureChooser.h"
 #include "tests/support/ModalAnswerer.h"
 
 namespace varnel::testing {
@@ -47,12 +52,62 @@ inline QAction* layoutEntry(QMainWindow& window, int layout) {
     return menuEntry(window, QStringLiteral("&Layouts"), QString::fromLatin1(names[layout]));
 }
 
-// Opens the main window as the program would, in a throwaway program folder (with a data folder
-// beside it, not made yet, for saves the program folder cannot take), on a screen of
-// the test's choosing, with beeps and the end of the program counted instead of carried out.
+// Opens Load Tileset, picks the file in the folder and presses OK (or double-clicks it). A file
+// the loader refused leaves the chooser open; it is then left as the player would.
+inline void loadTileset(QMainWindow& window, const QString& folder, const QString& file,
+                        bool doubleClick = false) {
+    onNextModal<PictureChooser>([=](PictureChooser* chooser) {
+        chooser->setFolder(folder);
+        auto* files = chooser->findChild<QListWidget*>("files");
+        const auto found = files->findItems(file, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << file.toStdString();
+        files->setCurrentItem(found[0]);
+        if (doubleClick)
+            emit files->itemActivated(found[0]);
+        else
+            chooser->findChild<QPushButton*>("ok")->click();
+        if (chooser->isVisible()) chooser->findChild<QPushButton*>("cancel")->click();
+    });
+    choose(window, "&Tiles", "&Load Tileset");
+}
+
+// The first free pair of the board, if any.
+inline std::pair<int16_t, int16_t> freePair(const Game& game) {
+    const int16_t count = game.board().tileCount();
+    for (int16_t i = 0; i < count; ++i)
+        for (int16_t j = static_cast<int16_t>(i + 1); j < count; ++j)
+            if (game.isRemovablePair(i, j)) return {i, j};
+    return {-1, -1};
+}
+
+// The points of the area, row by row, that pass the test: the pixels of a picture, say.
+template <typename Test>
+QList<QPoint> pixelsWhere(QRect area, Test test) {
+    QList<QPoint> found;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (test(QPoint(x, y))) found << QPoint(x, y);
+    return found;
+}
+
+// The main window in a throwaway program folder (its data folder not made yet), on the test's
+// screen, with beeps and the end of the program counted instead of carried out.
 class WindowTest : public ::testing::Test {
   protected:
     void SetUp() override { store().clear(); }
+
+    Environment testEnvironment() {
+        Environment environment;
+        environment.appPath = appPath.isEmpty() ? appDir.path() : appPath;
+        environment.dataPath = dataFolder();
+        environment.canWriteIn = canWriteIn;
+        environment.endProgram = [this] { ++exits; };
+        environment.beep = [this] { ++beeps; };
+        environment.timerScale = 0.01;
+        environment.musicOutput = MusicDevice::Output::Manual;
+        environment.seedSource = [n = 1u]() mutable { return n++; };
+        return environment;
+    }
 
     static QSettings& store() {
         static QSettings settings(QStringLiteral("Varnel Solitaire"),
@@ -70,17 +125,9 @@ class WindowTest : public ::testing::Test {
     }
 
     MainWindow& open(QSize screen = QSize(640, 480), float pixelRatio = 1) {
-        Environment environment;
+        Environment environment = testEnvironment();
         environment.pixelRatio = pixelRatio;
-        environment.appPath = appPath.isEmpty() ? appDir.path() : appPath;
-        environment.dataPath = dataFolder();
-        environment.canWriteIn = canWriteIn;
         environment.screenSize = [screen] { return screen; };
-        environment.endProgram = [this] { ++exits; };
-        environment.beep = [this] { ++beeps; };
-        environment.timerScale = 0.01;
-        environment.musicOutput = MusicDevice::Output::Manual;
-        environment.seedSource = [n = 1u]() mutable { return n++; };
         environment.timeSource = [this] { return now; };
         window.reset();  // one window at a time, as the program has
         window = std::make_unique<MainWindow>(environment);
@@ -92,10 +139,7 @@ class WindowTest : public ::testing::Test {
     Game& game() { return window->game(); }
     const BoardGeometry& geometry() { return window->boardArea().geometry(); }
     QWidget* board() { return window->boardArea().boardWidget(); }
-    QLabel* label(const char* name) {
-        return window->findChild<QLabel*>(QString::fromLatin1(name));
-    }
-    QString tilesLeft() { return label("tilesLeft")->text(); }
+    QString tilesLeft() { return named<QLabel>("tilesLeft")->text(); }
     template <typename Widget>
     Widget* named(const char* name) {
         return window->findChild<Widget*>(QString::fromLatin1(name));
@@ -130,15 +174,7 @@ class WindowTest : public ::testing::Test {
         clickTile(a);
         clickTile(b);
     }
-
-    // The first free pair of the board, if any.
-    std::pair<int16_t, int16_t> freePair() {
-        const int16_t count = game().board().tileCount();
-        for (int16_t i = 0; i < count; ++i)
-            for (int16_t j = static_cast<int16_t>(i + 1); j < count; ++j)
-                if (game().isRemovablePair(i, j)) return {i, j};
-        return {-1, -1};
-    }
+    std::pair<int16_t, int16_t> freePair() { return testing::freePair(game()); }
 
     // The board of the game in progress with only the given tiles left, faces as given, free
     // flags as dealt.
@@ -157,6 +193,21 @@ class WindowTest : public ::testing::Test {
     std::unique_ptr<MainWindow> window;
     int beeps = 0;
     int exits = 0;
+};
+
+// Game windows on the test's two screens, sharing one program folder as two copies do.
+class DesktopTest : public WindowTest {
+  protected:
+    MainWindow& open() {
+        windows.push_back(std::make_unique<MainWindow>(testEnvironment()));
+        MainWindow& shown = *windows.back();
+        shown.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&shown));
+        return shown;
+    }
+    static QScreen* secondScreen() { return QGuiApplication::screens().value(1); }
+
+    std::vector<std::unique_ptr<MainWindow>> windows;
 };
 
 }  // namespace varnel::testing

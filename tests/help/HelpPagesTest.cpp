@@ -17,8 +17,7 @@ namespace {
 
 const QDir helpFolder(QStringLiteral(VARNEL_ASSETS_DIR "/help"));
 
-// A page as written: its title and what it links to; and as shown, laid out at the help
-// window's size: the places in it the window can scroll to.
+// A page's title and links as written, and its anchors as laid out at the help window's size.
 struct Page {
     QString error;
     QString title;
@@ -26,8 +25,7 @@ struct Page {
     QSet<QString> anchors;
 };
 
-// The pages are kept well-formed, so a strict XML reader finds unclosed tags, stray
-// ampersands and entities a browser would quietly guess at.
+// A strict XML reader finds unclosed tags and stray ampersands a browser would guess at.
 void readAsWritten(const QString& name, Page& page) {
     QFile file(helpFolder.filePath(name));
     if (!file.open(QIODevice::ReadOnly)) page.error = QStringLiteral("cannot be opened");

@@ -44,15 +44,19 @@ TEST_F(HelpWindowTest, EveryCallShowsTheOneFreeStandingWindowAtTheContents) {
     ASSERT_NE(window, nullptr);
     const QUrl contents = window->browser()->source();
 
-    // The player wanders off to another page, then closes the window; each call brings the
-    // same window back at the contents, read again from the disk.
+    // The player wanders off to another page; each call brings the same window back at the
+    // contents, read again from the disk.
     window->browser()->setSource(QUrl(QStringLiteral("other.html")));
     ASSERT_NE(window->browser()->source(), contents);
     showHelpContents(helpFile);
     window = currentHelpWindow();
     EXPECT_EQ(window->browser()->source(), contents);
-    window->close();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));  // in front: the same window
     writePage("help/index.html", "Changed");
+    showHelpContents(helpFile);
+    EXPECT_EQ(currentHelpWindow(), window);
+    EXPECT_EQ(window->browser()->documentTitle(), "Changed");
+    currentHelpWindow()->close();
     showHelpContents(helpFile);
 
     // A closed window comes back as a new one, in front, at the contents.
@@ -71,6 +75,7 @@ TEST_F(HelpWindowTest, EveryCallShowsTheOneFreeStandingWindowAtTheContents) {
     // The pages gone: a note in the window says where they were expected, with no way back to
     // pages that went with them, and no message box waits for the player.
     window->browser()->setSource(QUrl(QStringLiteral("other.html")));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));  // in front: the same window
     ASSERT_TRUE(QDir(app.filePath("help")).removeRecursively());
     showHelpContents(helpFile);
     window = currentHelpWindow();

@@ -42,17 +42,19 @@ void expectWhole(const QLabel* label) {
     }
 }
 
+// Whether the pixel of the picture is close to the colour.
+bool near(const QImage& picture, int x, int y, QColor colour) {
+    const QColor pixel = picture.pixelColor(x, y);
+    return std::abs(pixel.red() - colour.red()) + std::abs(pixel.green() - colour.green()) +
+               std::abs(pixel.blue() - colour.blue()) <
+           30;
+}
+
 // How many pixels of the picture are close to the colour.
 int pixelsOf(const QImage& picture, QColor colour) {
     int count = 0;
     for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x) {
-            const QColor pixel = picture.pixelColor(x, y);
-            count += std::abs(pixel.red() - colour.red()) +
-                         std::abs(pixel.green() - colour.green()) +
-                         std::abs(pixel.blue() - colour.blue()) <
-                     30;
-        }
+        for (int x = 0; x < picture.width(); ++x) count += near(picture, x, y, colour);
     return count;
 }
 
@@ -76,10 +78,9 @@ class StatisticsWindowTest : public ::testing::Test {
     StatisticsWindow* window;  // deleted with the main window
 };
 
-TEST_F(StatisticsWindowTest, ShowsEachLayoutsFigures) {
+TEST_F(StatisticsWindowTest, ShowsEachLayoutsFiguresAndAsksForABestTimesDeal) {
     window->present(kDragon);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-    EXPECT_EQ(window->windowTitle(), "Statistics");
     EXPECT_FALSE(window->isModal());
     EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_FALSE(window->findChild<QLabel*>("RecordNotice")->isVisible());
@@ -100,7 +101,7 @@ TEST_F(StatisticsWindowTest, ShowsEachLayoutsFigures) {
     for (const QLabel* label : window->findChildren<QLabel*>())
         if (label->isVisible()) expectWhole(label);
 
-    const QTreeWidget* best = dragon->bestTimesList();
+    QTreeWidget* best = dragon->bestTimesList();
     ASSERT_EQ(best->topLevelItemCount(), 3);
     const QStringList rows[] = {{"3:00", "13", "2024-06-01"},
                                 {"5:00", "11", "2024-06-01"},
@@ -127,44 +128,49 @@ TEST_F(StatisticsWindowTest, ShowsEachLayoutsFigures) {
     EXPECT_GT(pixelsOf(picture, TimesChart::lostColour()),
               pixelsOf(drawn(true), TimesChart::lostColour()) + 20);
 
+    // A deal without a number cannot be played again; Return on a best time asks for its deal as
+    // a double-click does (which the window tests follow to the board).
+    QSignalSpy asked(window, &StatisticsWindow::playDealRequested);
+    const QPoint unnumbered = best->visualItemRect(best->topLevelItem(2)).center();
+    QTest::mouseClick(best->viewport(), Qt::LeftButton, {}, unnumbered);
+    QTest::mouseDClick(best->viewport(), Qt::LeftButton, {}, unnumbered);
+    EXPECT_EQ(asked.size(), 0);
+    best->setCurrentItem(best->topLevelItem(0));
+    QTest::keyClick(best, Qt::Key_Return);
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_EQ(asked[0][0].toInt(), kDragon);
+    EXPECT_EQ(asked[0][1].value<quint32>(), 13u);
+
     EXPECT_EQ(window->page(kRivers)->figure("Win rate"), "100%");
     EXPECT_EQ(window->page(kPyramid)->figure("Win rate"), "\u2014");
     EXPECT_EQ(window->page(kPyramid)->figure("Best time"), "\u2014");
 }
 
-// A best time is dated by the player's own day: noon in London is two in the morning of the
-// next day on Kiritimati, fourteen hours ahead.
-TEST_F(StatisticsWindowTest, BestTimesAreDatedByThePlayersDay) {
-    const QByteArray zone = qgetenv("TZ");
-    qputenv("TZ", "<+14>-14");
-    tzset();
-    record.add(played(kPyramid, W, 500, 9));
-    window->present(kPyramid);
-    const QString date = window->page(kPyramid)->bestTimesList()->topLevelItem(0)->text(2);
-    if (zone.isNull())
-        qunsetenv("TZ");
-    else
-        qputenv("TZ", zone);
-    tzset();
-    EXPECT_EQ(date, "2024-06-02");
-}
-
-// Open, the window follows the record at once; closed, it shows the games kept meanwhile when
-// it opens again.
-TEST_F(StatisticsWindowTest, FollowsTheRecord) {
+// Open, the window follows the record; opened again, it shows the games kept meanwhile, dated by
+// the player's day: noon UTC is the next day fourteen hours ahead.
+TEST_F(StatisticsWindowTest, FollowsTheRecordAndDatesByThePlayersDay) {
     window->present(kRivers);
     EXPECT_EQ(window->findChild<QTabWidget*>()->currentIndex(), kRivers);
     record.add(played(kRivers, W, 90, 8));
     EXPECT_EQ(window->page(kRivers)->figure("Current winning streak"), "2");
     EXPECT_EQ(window->page(kRivers)->figure("Best time"), "1:30");
     window->close();
+    const QByteArray zone = qgetenv("TZ");
+    qputenv("TZ", "<+14>-14");
+    tzset();
     record.add(played(kRivers, W, 80, 9));
     window->present(kRivers);
+    const QString date = window->page(kRivers)->bestTimesList()->topLevelItem(0)->text(2);
+    if (zone.isNull())
+        qunsetenv("TZ");
+    else
+        qputenv("TZ", zone);
+    tzset();
     EXPECT_EQ(window->page(kRivers)->figure("Best time"), "1:20");
+    EXPECT_EQ(date, "2024-06-02");
 }
 
-// Too many games to number each, the chart numbers the first and then every few: the leftmost
-// number under the axis stands under the first game's mark.
+// Among too many games to number each, the first is numbered, under its mark.
 TEST(TimesChartNumbers, TheFirstGameIsNumbered) {
     TimesChart chart;
     std::vector<TimePoint> times;
@@ -189,20 +195,14 @@ TEST(TimesChartNumbers, TheFirstGameIsNumbered) {
         run = ink(x, axis) ? run + 1 : 0;
         if (run > longest) longest = run, axisLeft = x - run + 1;
     }
-    auto near = [&](int x, int y, QColor colour) {
-        const QColor pixel = picture.pixelColor(x, y);
-        return std::abs(pixel.red() - colour.red()) + std::abs(pixel.green() - colour.green()) +
-                   std::abs(pixel.blue() - colour.blue()) <
-               30;
-    };
     int firstNumber = picture.width(), firstMark = picture.width();
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x) {
             if (y > axis + 1 && y < axis + chart.fontMetrics().height() && x > axisLeft &&
                 ink(x, y))
                 firstNumber = std::min(firstNumber, x);
-            if (y < axis &&
-                (near(x, y, TimesChart::wonColour()) || near(x, y, TimesChart::lostColour())))
+            if (y < axis && (near(picture, x, y, TimesChart::wonColour()) ||
+                             near(picture, x, y, TimesChart::lostColour())))
                 firstMark = std::min(firstMark, x);
         }
     EXPECT_LT(std::abs(firstNumber - firstMark), chart.fontMetrics().height());
@@ -243,40 +243,21 @@ TEST_F(StatisticsWindowTest, ResetAsksFirstThenForgets) {
     EXPECT_TRUE(again.games().empty());
 }
 
-// A deal without a number cannot be played again; Return on a best time asks for its deal as a
-// double-click does (which the window tests follow to the board).
-TEST_F(StatisticsWindowTest, ABestTimeWithADealNumberAsksForIt) {
-    window->present(kDragon);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-    QSignalSpy asked(window, &StatisticsWindow::playDealRequested);
-    QTreeWidget* best = window->page(kDragon)->bestTimesList();
-    const QPoint unnumbered = best->visualItemRect(best->topLevelItem(2)).center();
-    QTest::mouseClick(best->viewport(), Qt::LeftButton, {}, unnumbered);
-    QTest::mouseDClick(best->viewport(), Qt::LeftButton, {}, unnumbered);
-    EXPECT_EQ(asked.size(), 0);
-    best->setCurrentItem(best->topLevelItem(0));
-    QTest::keyClick(best, Qt::Key_Return);
-    ASSERT_EQ(asked.size(), 1);
-    EXPECT_EQ(asked[0][0].toInt(), kDragon);
-    EXPECT_EQ(asked[0][1].value<quint32>(), 13u);
-}
-
-TEST(StatisticsWindowNotice, TellsWhyTheRecordWasSetAside) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(QDir(dir.path()).mkdir("record.sqlite"));
-    GameRecord record;
-    record.open(dir.path());
-    record.add(played(kPyramid, W, 400, 3));
-    QMainWindow main;
-    main.show();
-    auto* window = new StatisticsWindow(record, &main);
-    window->present(kPyramid);
-    const QLabel* notice = window->findChild<QLabel*>("RecordNotice");
+// A record set aside is told in one whole line; the games of the run still show.
+TEST_F(StatisticsWindowTest, TellsWhyTheRecordWasSetAside) {
+    QTemporaryDir other;
+    ASSERT_TRUE(QDir(other.path()).mkdir("record.sqlite"));
+    GameRecord aside;
+    aside.open(other.path());
+    aside.add(played(kPyramid, W, 400, 3));
+    auto* shown = new StatisticsWindow(aside, &main);
+    shown->present(kPyramid);
+    const QLabel* notice = shown->findChild<QLabel*>("RecordNotice");
     EXPECT_TRUE(notice->isVisible());
     EXPECT_TRUE(notice->text().startsWith("The record of games could not be read: "));
     EXPECT_TRUE(notice->text().contains("is a folder, not a file"));
     expectWhole(notice);
-    EXPECT_EQ(window->page(kPyramid)->figure("Games won"), "1");
+    EXPECT_EQ(shown->page(kPyramid)->figure("Games won"), "1");
 }
 
 }  // namespace
