@@ -49,7 +49,7 @@ std::optional<AlongALine> alongALine(
         std::vector<TilePair> leadIn;
         for (const TilePair& next : line.moves) {
             if (const auto pair = pick(board)) return AlongALine{deal, leadIn, board, *pair};
-            takePair(board, rulesOf(layout), next.first, next.second);
+            rulesOf(layout).takePair(board, next.first, next.second);
             leadIn.push_back(next);
         }
     }
@@ -59,9 +59,9 @@ std::optional<AlongALine> alongALine(
 // A pair of Dragon that loses the game, taken where another pair is left to play.
 std::optional<AlongALine> findLosingPair() {
     return alongALine(kDragon, [](const Board& board) -> std::optional<TilePair> {
-        for (const auto& [a, b] : pairsNow(board, rulesOf(kDragon))) {
+        for (const auto& [a, b] : removablePairs(board, rulesOf(kDragon))) {
             Board after = board;
-            takePair(after, rulesOf(kDragon), a, b);
+            rulesOf(kDragon).takePair(after, a, b);
             if (countPairs(after, rulesOf(kDragon)) > 0 &&
                 verdictOf(after, kDragon) == Verdict::NotWinnable)
                 return TilePair{a, b};
@@ -165,9 +165,9 @@ TEST_F(SolverHelpTest, TheLosingPairIsToldUntilUndoTakesItBack) {
     // On a board just laid out, after the look at every next pair, each pair is told at once
     // for what it is: the losing ones with Undo's way back, the others not at all.
     int losing = 0;
-    for (const auto& [a, b] : pairsNow(found->board, rulesOf(kDragon))) {
+    for (const auto& [a, b] : removablePairs(found->board, rulesOf(kDragon))) {
         Board after = found->board;
-        takePair(after, rulesOf(kDragon), a, b);
+        rulesOf(kDragon).takePair(after, a, b);
         const bool loses = countPairs(after, rulesOf(kDragon)) > 0 && verdictOf(after, kDragon) == Verdict::NotWinnable;
         losing += loses;
         setUp(kDragon, found->board);
@@ -188,7 +188,7 @@ TEST_F(SolverHelpTest, TheHintKeepsTheGameWinnableWhereTheClassicHintWouldLoseIt
     const auto found = alongALine(kPyramid, [](const Board& board) {
         const auto classic = hintPair(board, rulesOf(kPyramid));
         Board after = board;
-        takePair(after, rulesOf(kPyramid), classic->first, classic->second);
+        rulesOf(kPyramid).takePair(after, classic->first, classic->second);
         return verdictOf(after, kPyramid) == Verdict::NotWinnable ? classic : std::nullopt;
     });
     ASSERT_TRUE(found);
@@ -201,7 +201,7 @@ TEST_F(SolverHelpTest, TheHintKeepsTheGameWinnableWhereTheClassicHintWouldLoseIt
     const TilePair hinted{view.framesShown[0].tile, view.framesShown[1].tile};
     EXPECT_NE(hinted, found->pair);
     Board after = found->board;
-    takePair(after, rulesOf(kPyramid), hinted.first, hinted.second);
+    rulesOf(kPyramid).takePair(after, hinted.first, hinted.second);
     EXPECT_EQ(verdictOf(after, kPyramid), Verdict::Winnable);
 }
 

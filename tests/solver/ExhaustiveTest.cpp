@@ -96,7 +96,7 @@ TEST_P(ExhaustiveTest, LastTilesOfRandomPlay) {
         Board board = freshDeal(GetParam(), deal);
         for (const auto& [a, b] : solve(board, layout).moves) {
             if (board.tilesLeft() <= 24) break;
-            takePair(board, layout, a, b);
+            layout.takePair(board, a, b);
         }
         board = playRandomly(board, layout, random, 16);
         if (board.tilesLeft() > 24) continue;  // stuck early: too big for the plain search

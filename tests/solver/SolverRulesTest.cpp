@@ -32,8 +32,8 @@ TEST_P(SolverRulesTest, FreeFlagsFollowTheTilesGoneAndTheHeldTilesStayBlocked) {
         findHeldTiles(start, presentTiles(start), rules, held);
         Board board = start;
         std::vector<int16_t> gone;
-        for (auto pairs = pairsNow(board, layout); !pairs.empty();
-             pairs = pairsNow(board, layout)) {
+        for (auto pairs = removablePairs(board, layout); !pairs.empty();
+             pairs = removablePairs(board, layout)) {
             const auto [a, b] = pairs[random() % pairs.size()];
             board.remove(a);
             board.remove(b);

@@ -56,27 +56,11 @@ inline void gatherFace(Board& board, int8_t face, const std::array<int16_t, 3>& 
     }
 }
 
-// Takes a pair as the game does.
-inline void takePair(Board& board, const Layout& layout, int16_t a, int16_t b) {
-    board.remove(a);
-    board.remove(b);
-    layout.updateFree(board, a);
-    layout.updateFree(board, b);
-}
-
-inline std::vector<TilePair> pairsNow(const Board& board, const Layout& layout) {
-    std::vector<TilePair> pairs;
-    for (int16_t a = 0; a < board.tileCount(); ++a)
-        for (int16_t b = static_cast<int16_t>(a + 1); b < board.tileCount(); ++b)
-            if (isRemovablePair(board, layout, a, b)) pairs.emplace_back(a, b);
-    return pairs;
-}
-
 // Whether the moves, each checked by the game's own pair test, clear the board.
 inline bool replayClears(Board board, const Layout& layout, const std::vector<TilePair>& moves) {
     for (const auto& [a, b] : moves) {
         if (!isRemovablePair(board, layout, a, b)) return false;
-        takePair(board, layout, a, b);
+        layout.takePair(board, a, b);
     }
     return board.tilesLeft() == 0;
 }
@@ -92,9 +76,9 @@ class ExhaustiveSearch {
         for (const Tile& t : board.tiles())
             key.push_back(static_cast<int8_t>(t.present() ? t.free : 2));
         if (lost_.contains(key)) return false;
-        for (const auto& [a, b] : pairsNow(board, layout_)) {
+        for (const auto& [a, b] : removablePairs(board, layout_)) {
             Board next = board;
-            takePair(next, layout_, a, b);
+            layout_.takePair(next, a, b);
             if (winnable(next)) return true;
         }
         lost_.insert(key);
@@ -109,10 +93,10 @@ class ExhaustiveSearch {
 // Plays random pairs from the board until `tilesLeft` or fewer are left, or nothing goes.
 inline Board playRandomly(Board board, const Layout& layout, std::mt19937& random, int tilesLeft) {
     while (board.tilesLeft() > tilesLeft) {
-        const auto pairs = pairsNow(board, layout);
+        const auto pairs = removablePairs(board, layout);
         if (pairs.empty()) break;
         const auto& [a, b] = pairs[random() % pairs.size()];
-        takePair(board, layout, a, b);
+        layout.takePair(board, a, b);
     }
     return board;
 }
