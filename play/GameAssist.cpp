@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <utility>
 
 #include "board/Deal.h"
 #include "play/Game.h"
@@ -18,6 +19,11 @@ const char kLostNote[] = "Lost: this game can no longer be won.";
 const char kNeverWinnableNote[] = "This game cannot be won, whatever is played.";
 const char kNoWinnableShuffleNote[] =
     "No arrangement of the tiles left could be proven winnable; they were shuffled as usual.";
+
+// The same two tiles, in either order.
+bool samePair(const TilePair& pair, int16_t a, int16_t b) {
+    return std::minmax(pair.first, pair.second) == std::minmax(a, b);
+}
 
 }  // namespace
 
@@ -89,8 +95,7 @@ void Game::shuffleWinnable(bool fromPanel) {
 
 void Game::positionChanged(Change change, int16_t first, int16_t second) {
     ++serial_;
-    const std::vector<std::pair<TilePair, Known>> lookedAhead = std::move(lookedAhead_);
-    lookedAhead_.clear();
+    const auto lookedAhead = std::exchange(lookedAhead_, {});
     switch (change) {
         case Change::Fresh:
             knownNow_ = knownBefore_ = Known();
@@ -102,9 +107,8 @@ void Game::positionChanged(Change change, int16_t first, int16_t second) {
             // Taking a pair never blocks another, so a winning line that holds the pair taken
             // still wins without it.
             std::vector<TilePair> line = knownBefore_.line;
-            const auto taken = std::find_if(line.begin(), line.end(), [&](const TilePair& pair) {
-                return (pair.first == first && pair.second == second) || (pair.first == second && pair.second == first);
-            });
+            const auto taken =
+                std::find_if(line.begin(), line.end(), [&](const TilePair& pair) { return samePair(pair, first, second); });
             if (knownBefore_.verdict == Verdict::Winnable && taken != line.end()) {
                 line.erase(taken);
                 knownNow_ = {Verdict::Winnable, std::move(line)};
@@ -112,9 +116,8 @@ void Game::positionChanged(Change change, int16_t first, int16_t second) {
                 // A pair that won from here would have won from there too.
                 knownNow_ = {Verdict::NotWinnable, {}};
             } else {
-                const TilePair pair{std::min(first, second), std::max(first, second)};
                 for (const auto& [ahead, known] : lookedAhead)
-                    if (ahead == pair && known.verdict != Verdict::Unknown) knownNow_ = known;
+                    if (samePair(ahead, first, second)) knownNow_ = known;
             }
             break;
         }
@@ -178,15 +181,16 @@ void Game::tellVerdict() {
 void Game::lookAhead() {
     std::vector<TilePair> pairs;
     for (const TilePair& pair : removablePairs(board_, layoutRow().rules)) {
-        const bool onTheLine = std::any_of(knownNow_.line.begin(), knownNow_.line.end(), [&](const TilePair& p) {
-            return std::min(p.first, p.second) == pair.first && std::max(p.first, p.second) == pair.second;
-        });
+        const bool onTheLine = std::any_of(knownNow_.line.begin(), knownNow_.line.end(),
+                                           [&](const TilePair& p) { return samePair(p, pair.first, pair.second); });
         if (!onTheLine) pairs.push_back(pair);
     }
     if (pairs.empty()) return;
     assist_.lookAhead(serial_, board_, std::move(pairs), layoutRow().rules,
                       [this](uint64_t answered, TilePair pair, const SolveResult& after) {
-                          if (answered == serial_) lookedAhead_.push_back({pair, {after.verdict, after.moves}});
+                          // A pair the solver could not decide is checked on its own if taken.
+                          if (answered == serial_ && after.verdict != Verdict::Unknown)
+                              lookedAhead_.push_back({pair, {after.verdict, after.moves}});
                       });
 }
 
