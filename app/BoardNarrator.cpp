@@ -57,12 +57,13 @@ void BoardNarrator::follow(bool newHint) {
     }
     if (boardChanged) {
         // Freed tiles alone are no news: the tiles under the cursor and selected say so.
-        const std::vector<int16_t> taken = goneFrom(seen_, board);
-        const std::vector<int16_t> back = goneFrom(board, seen_);
-        const bool sameBoard = seen_.tileCount() == board.tileCount();
-        if (sameBoard && taken.size() == 2 && back.empty())
+        // Boards of two layouts have different tile counts: only one layout's are compared.
+        const bool sameLayout = seen_.tileCount() == board.tileCount();
+        const std::vector<int16_t> taken = sameLayout ? goneFrom(seen_, board) : std::vector<int16_t>();
+        const std::vector<int16_t> back = sameLayout ? goneFrom(board, seen_) : std::vector<int16_t>();
+        if (taken.size() == 2 && back.empty())
             happened_ = QStringLiteral("Pair taken: %1.").arg(faceOf(seen_[taken[0]].face));
-        else if (sameBoard && back.size() == 2 && taken.empty())
+        else if (back.size() == 2 && taken.empty())
             happened_ = QStringLiteral("Pair put back: %1.").arg(faceOf(board[back[0]].face));
         else if (samePlaces(seen_, board) && !sameFaces(seen_, board))
             happened_ = QStringLiteral("Tiles shuffled.");
