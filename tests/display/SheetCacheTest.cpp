@@ -70,8 +70,6 @@ TEST_F(SheetCacheTest, AKeptSheetComesBackOnlyWhileAllItWasDrawnWithStays) {
 
     const std::pair<const char*, std::function<void(art::SheetGrid&)>> grids[] = {
         {"a column moved", [](art::SheetGrid& g) { g.columnLeft[8] += 1; }},
-        {"a row moved", [](art::SheetGrid& g) { g.rowTop[3] += 1; }},
-        {"thicker lines", [](art::SheetGrid& g) { g.shape.line += 1; }},
         {"a deeper side", [](art::SheetGrid& g) { g.shape.depth += 1; }},
         {"another scale, same cells", [](art::SheetGrid& g) { g.scale = 2.01f; }},
     };

@@ -69,11 +69,7 @@ struct HostileCase {
 };
 
 const HostileCase kCases[] = {
-    {"FolderInItsPlace", [](auto, auto file) { QDir().mkpath(file + "/inside"); },
-     "is a folder, not a file"},
     {"Fifo", [](auto, auto file) { makeFifo(file); }, "is not a regular file"},
-    {"FifoForItsJournal", overRecord([](auto, auto file) { makeFifo(file + "-journal"); }),
-     "record.sqlite-journal\u201D is not a regular file"},
     // A record another tool left in write-ahead mode, whose shared-memory file SQLite would open.
     {"FifoForItsSharedMemory", overRecord([](auto, auto file) {
          OtherConnection(file).run({"PRAGMA journal_mode = WAL"});
@@ -104,18 +100,9 @@ const HostileCase kCases[] = {
          QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
      }),
      "record.sqlite\u201D is read-only", After::FileGamesShown},
-    {"ReadOnlyFolder",
-     overRecord([](auto folder, auto) { ::chmod(QFile::encodeName(folder).constData(), 0555); }),
-     "cannot be written: the folder", After::FileGamesShown},
     {"ReadOnlyFolderWithoutARecord",
      [](auto folder, auto) { ::chmod(QFile::encodeName(folder).constData(), 0555); },
      "could not be started: the folder"},
-    {"DataFolderIsAFile",
-     [](auto folder, auto) {
-         QDir(folder).removeRecursively();
-         QFile(folder).open(QIODevice::WriteOnly);
-     },
-     "is not a folder"},
     {"NotADatabaseWithAJournal",
      [](auto, auto file) {
          QFile garbage(file), journal(file + "-journal");
@@ -124,8 +111,6 @@ const HostileCase kCases[] = {
          journal.write("the last transaction, never finished");
      },
      "it is not an SQLite database", After::MovedAside},
-    {"BrokenRootPages", [](auto folder, auto) { breakPages(folder, 2, 3); },
-     "damaged (its pages failed SQLite's check)", After::MovedAside},
     {"BrokenLastPageOfGames", [](auto folder, auto) { breakPages(folder, 6, 1); },
      "damaged (its pages failed SQLite's check)", After::Salvaged},
 };
