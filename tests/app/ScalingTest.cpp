@@ -51,10 +51,6 @@ TEST_F(Scaling, FirstMaximizeScalesTheBoardOnceAroundTheSameDeal) {
          QSize(396, 220), QPoint(1, -4), QPoint(0, -5)},
         {QSize(800, 600), QRect(20, 10, 761, 521), QPoint(20, 130), 9, QSize(55, 69),
          QSize(495, 275), QPoint(3, -3), QPoint(3, -3)},
-        {QSize(1024, 768), QRect(26, 13, 974, 667), QPoint(26, 166), 11, QSize(70, 88),
-         QSize(634, 352), QPoint(1, -4), QPoint(0, -5)},
-        {QSize(1280, 1024), QRect(32, 16, 1218, 834), QPoint(32, 208), 14, QSize(88, 110),
-         QSize(792, 440), QPoint(1, -4), QPoint(0, -5)},
         {QSize(1920, 1080), QRect(276, 18, 1370, 938), QPoint(36, 234), 16, QSize(99, 124),
          QSize(891, 495), QPoint(1, -4), QPoint(0, -5)},
     };

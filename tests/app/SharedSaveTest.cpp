@@ -47,8 +47,6 @@ TEST_F(SharedSaveTest, ACopyAsksBeforeSavingOverOrRestoringTheOtherCopysGame) {
     // B would write over the game A saved while B was running: it asks, and No keeps A's.
     const auto asked = run(b, "S&ave Game", QMessageBox::No);
     ASSERT_EQ(asked.size(), 1u);
-    EXPECT_EQ(asked[0].icon, QMessageBox::Question);
-    EXPECT_EQ(asked[0].buttons, QMessageBox::Yes | QMessageBox::No);
     EXPECT_TRUE(asked[0].text.contains("another copy"));
     EXPECT_TRUE(asked[0].wholeText);
     EXPECT_EQ(savedBytes(), gameOfA);

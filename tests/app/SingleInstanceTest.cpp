@@ -1,7 +1,6 @@
 // One game per player: a second start brings the first copy forward and ends, crash or not.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QSignalSpy>
@@ -75,37 +74,6 @@ TEST_F(SingleInstanceTest, ASecondStartBringsTheFirstForwardEvenAfterACrash) {
         EXPECT_EQ(later->exitCode(), 0);
     }
     EXPECT_EQ(shown.count(), 2);
-}
-
-TEST_F(SingleInstanceTest, TheGameStartedTwiceRunsOnce) {
-    // The program itself, twice, for one player: the second start ends at once, the first plays on.
-    QTemporaryDir home;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_RUNTIME_DIR", runtime.path());
-    environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
-    environment.insert("XDG_DATA_HOME", home.filePath("data"));
-    environment.insert("XDG_CACHE_HOME", home.filePath("cache"));
-    QDir(runtime.path()).mkpath(".");
-    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    auto game = [&] {
-        auto copy = std::make_unique<QProcess>();
-        copy->setProcessEnvironment(environment);
-        copy->setProgram(QStringLiteral(VARNEL_PROGRAM));
-        copy->start();
-        EXPECT_TRUE(copy->waitForStarted());
-        return copy;
-    };
-    auto first = game();
-    const SingleInstance::Place shared =
-        SingleInstance::placeFor(runtime.path(), home.filePath("config"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(shared.socket); }, 20000));
-
-    auto second = game();
-    EXPECT_TRUE(second->waitForFinished(15000));
-    EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(second->exitCode(), 0);
-    EXPECT_EQ(first->state(), QProcess::Running);
-    stop(*first);
 }
 
 }  // namespace
