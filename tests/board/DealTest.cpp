@@ -49,31 +49,22 @@ TEST(Deal, NumberedDealsArePinned) {
     const struct {
         int16_t count;
         uint32_t number;
-        const char* faces;
+        const char *first, *last;  // the faces of the first and the last twenty tiles
     } pinned[] = {
-        {144, 1,
-         "1PJW7DJREDWBM2MFNP19H2OEOU9Y36GL6S2XTLDQHKB1O5HNZTQ3ZQGIF32Z04858VL6Y8MMUVGBW5R4O7UT8FRJ"
-         "RKSEVFSHB375IPX0AKJVTILX9DAACZIW4YCEC6XCQN7N40P9UGASYK10"},
-        {144, 999'999'999,
-         "A39JS6ORZTMAT58Z6K36ZIQQM80KUGLJK7NPX73NMYOS58BRLD96M2UWSPZFCP5DVJ0B15U1A1CEBYQ3YGE420DC"
-         "48C9PE7HT9E2FWTWUXDL2XFR1SLG0NIRVOFHNJ4XKYHQVIO74WGAIHVB"},
-        {84, 1,
-         "1J7DDBE2H9F1E2J963G62DKBH15HGIF3K8203458G68KB5F4J78EJFHBI3570ADCAI9AEC4C6CI740K9AG10"},
-        {84, 999'999'999,
-         "93A6JIJ5863A6KG08KJ7K37K5HD8B26F9I5DC501G1E1AB3C402B4E8D972C9CE2F1EJ0DIFGH4FIHH47AGB"},
-        {120, 1,
-         "1JP7DJEDBRM2FM91HN2EOO963GL6P2SDLHBK1H5ONTQ3GIFQ3208458LQ68MMGBT5T4R7FO8JKSERFHIB375R0KA"
-         "JPILDA9CASIT4CEC6CQN7N409PGASK10"},
-        {120, 999'999'999,
-         "A39J6ORSMA5Q86K36IQMK80JGNKL7P73NMTO5L8BMD629RSPFJC5DPT051B1E1ACB3QPG420EC48C9D7EH92SEFT"
-         "LS2DR1LFN0GIONHFJ4RKQHOI74IGAHTB"},
+        {144, 1, "1PJW7DJREDWBM2MFNP19", "C6XCQN7N40P9UGASYK10"},
+        {144, 999'999'999, "A39JS6ORZTMAT58Z6K36", "NJ4XKYHQVIO74WGAIHVB"},
+        {84, 1, "1J7DDBE2H9F1E2J963G6", "AI9AEC4C6CI740K9AG10"},
+        {84, 999'999'999, "93A6JIJ5863A6KG08KJ7", "F1EJ0DIFGH4FIHH47AGB"},
+        {120, 1, "1JP7DJEDBRM2FM91HN2E", "4CEC6CQN7N409PGASK10"},
+        {120, 999'999'999, "A39J6ORSMA5Q86K36IQM", "ONHFJ4RKQHOI74IGAHTB"},
     };
     const std::string digits = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
     for (const auto& p : pinned) {
         const Board board = dealFaces(p.count, p.number);
         std::string faces;
         for (const Tile& tile : board.tiles()) faces += digits[static_cast<size_t>(tile.face)];
-        EXPECT_EQ(faces, p.faces) << p.count << " tiles, deal " << p.number;
+        EXPECT_EQ(faces.substr(0, 20), p.first) << p.count << " tiles, deal " << p.number;
+        EXPECT_EQ(faces.substr(faces.size() - 20), p.last) << p.count << " tiles, deal " << p.number;
     }
     // New deal numbers are drawn as 32-bit words over 2^32: the first for seed 1 is the standard
     // Mersenne twister's.

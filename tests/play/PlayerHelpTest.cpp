@@ -109,18 +109,10 @@ TEST_F(PlayTest, CommandsInTheWrongStateAreRefused) {
         std::vector<Step> arrange;
         Step command;
     } cases[] = {
-        {"undo right after a new game", kDragon, {}, undo},
         {"undo after New Game", kDragon, {onePairTaken, [this] { game.newGame(); }}, undo},
-        {"undo after a change of layout",
-         kDragon,
-         {onePairTaken, [this] { game.chooseLayout(kRivers); }},
-         undo},
-        {"undo after a numbered deal", kDragon, {onePairTaken, [this] { game.playDeal(5); }}, undo},
         {"undo after a shuffle", kDragon, {onePairTaken, shuffle}, undo},
         {"undo of the game put away by a restore", kDragon, {onePairTaken, restore}, undo},
-        {"shuffle in Rivers", kRivers, {}, shuffle},
         {"shuffle on a stuck board", kDragon, {stuck}, shuffle},
-        {"a click while the hint shows", kDragon, {hint}, [this] { game.clickTile(2); }},
         {"Space while the hint shows",
          kDragon,
          {[this] { game.moveCursor(CursorDirection::Left); }, hint},

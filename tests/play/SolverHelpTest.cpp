@@ -205,20 +205,6 @@ TEST_F(SolverHelpTest, TheHintKeepsTheGameWinnableWhereTheClassicHintWouldLoseIt
     EXPECT_EQ(verdictOf(after, kPyramid), Verdict::Winnable);
 }
 
-// A winnable-deal search overtaken by a restore: the restored game stays.
-TEST_F(SolverHelpTest, ARestoreOvertakesTheSearchForADeal) {
-    turnOn(true, true);
-    game.newGameIn(kDragon);
-    const Board restored = freshDeal(kPyramid, 5);
-    ASSERT_TRUE(game.restoreGame(kPyramid, restored));
-    EXPECT_FALSE(game.waitingForSolver());
-    view.posted.waitAndRun(std::chrono::milliseconds(500));
-    view.posted.run();
-    EXPECT_EQ(game.layout(), kPyramid);
-    EXPECT_EQ(game.board(), restored);
-    EXPECT_TRUE(game.available().board);
-}
-
 TEST_F(SolverHelpTest, ADealThatWasNeverWinnableIsSaidSoOnce) {
     const uint32_t lost = firstLostDeal(kPyramid);
     turnOn(false, true);

@@ -45,17 +45,6 @@ TEST(BudgetTest, AnySpentBudgetAnswersUnknown) {
     EXPECT_EQ(solve(freshDeal(kDragon, 1), layout, cancel).verdict, Verdict::Unknown);
 }
 
-TEST(BudgetTest, CancelFromAnotherThreadStopsTheSearch) {
-    std::atomic<bool> cancelled{false};
-    SolveBudget budget;
-    budget.cancel = &cancelled;
-    auto running = std::async(std::launch::async, [&] { return solve(freshDeal(kDragon, kHardDeal), rulesOf(kDragon), budget); });
-    std::this_thread::sleep_for(50ms);
-    cancelled = true;
-    ASSERT_EQ(running.wait_for(5s), std::future_status::ready);
-    EXPECT_EQ(running.get().verdict, Verdict::Unknown);
-}
-
 class Reports {
   public:
     BackgroundSolver::Report sink() {
