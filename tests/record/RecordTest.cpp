@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QElapsedTimer>
 
 #include "tests/record/RecordTestSupport.h"
 
@@ -84,47 +83,12 @@ TEST_F(Record, MigratesTheFirstVersionKeepingEveryGame) {
         {1, std::nullopt, 1600000400, 90, 5, GameEnding::Abandoned, 2, 1},
         {2, 4294967295u, 1600000900, 4000, 31, GameEnding::Stuck, 0, 0, 3}};
 
-    // Where it may not be written, it is read as it is and left alone.
-    QFile::setPermissions(file, QFile::ReadOwner);
-    const QByteArray before = bytesOf(file);
-    GameRecord readOnly;
-    readOnly.open(folder);
-    EXPECT_EQ(readOnly.games(), expected);
-    EXPECT_EQ(bytesOf(file), before);
-
-    QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
-    GameRecord record;
-    record.open(folder);
-    EXPECT_TRUE(record.notice().isEmpty()) << record.notice().toStdString();
-    EXPECT_EQ(record.games(), expected);
+    EXPECT_EQ(gamesIn(folder), expected);
     EXPECT_EQ(OtherConnection(file).run({"PRAGMA user_version"}).toInt(), 2);
     // The settings of the games played since are kept.
     expected.push_back({1, 5, 1700000000, 77, 9, GameEnding::Won, 0, 0, 0, true, true});
-    record.add(expected.back());
+    writeRecord(folder, {expected.back()});
     EXPECT_EQ(gamesIn(folder), expected);
-}
-
-TEST_F(Record, AFileLockedInTheMiddleOfARunSetsTheRecordAsideAtOnce) {
-    writeRecord(folder, {sampleGame(0, 100)});
-    GameRecord record;
-    record.open(folder);
-    {
-        OtherConnection other(file);
-        other.run({"BEGIN EXCLUSIVE"});
-        QElapsedTimer clock;
-        clock.start();
-        EXPECT_TRUE(record.add(sampleGame(1, 200)));
-        // A short wait for another copy of the game writing its row, never the driver's 5 s.
-        EXPECT_LT(clock.elapsed(), 2000);
-        other.run({"ROLLBACK"});
-    }
-    EXPECT_FALSE(record.isKept());
-    EXPECT_TRUE(
-        record.notice().startsWith("The record of games could not be written: it is locked"))
-        << record.notice().toStdString();
-    record.add(sampleGame(2, 300));
-    EXPECT_EQ(record.games().size(), 3u);
-    EXPECT_EQ(gamesIn(folder), std::vector<PlayedGame>{sampleGame(0, 100)});
 }
 
 }  // namespace

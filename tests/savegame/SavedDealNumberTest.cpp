@@ -13,11 +13,9 @@ namespace fs = std::filesystem;
 
 class SavedDealNumberTest : public ::testing::Test {
   protected:
-    void writeNote(const std::string& text) { std::ofstream(dealNumberPathFor(save)) << text; }
-
     TempFolder folder;
     fs::path save = folder / kSavedGameFileName;
-    Board dragon = dealFaces(144, 7), rivers = dealFaces(84, 7);
+    Board dragon = dealFaces(144, 7);
 };
 
 TEST_F(SavedDealNumberTest, ComesBackWithItsOwnGameOnly) {
@@ -25,7 +23,7 @@ TEST_F(SavedDealNumberTest, ComesBackWithItsOwnGameOnly) {
     ASSERT_EQ(keepDealNumber(save, kDragon, dragon, 123456789), "");
     EXPECT_EQ(keptDealNumber(save, kDragon, dragon), 123456789u);
     // Another game in the file (saved by an older version, which leaves the note as it was).
-    EXPECT_EQ(keptDealNumber(save, kRivers, rivers), std::nullopt);
+    EXPECT_EQ(keptDealNumber(save, kRivers, dealFaces(84, 7)), std::nullopt);
     Board played = dragon;
     played.remove(0);
     played.remove(1);
@@ -38,7 +36,7 @@ TEST_F(SavedDealNumberTest, ComesBackWithItsOwnGameOnly) {
 TEST_F(SavedDealNumberTest, ANoteThatIsNotOneIsIgnored) {
     for (const std::string& text : {std::string("deal 12"), std::string("deal x game 1"),
                                     std::string("deal 0 game 0"), std::string(100000, '7')}) {
-        writeNote(text);
+        std::ofstream(dealNumberPathFor(save)) << text;
         EXPECT_EQ(keptDealNumber(save, kDragon, dragon), std::nullopt) << text.substr(0, 20);
     }
     fs::remove(dealNumberPathFor(save));

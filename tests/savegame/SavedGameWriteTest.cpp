@@ -59,11 +59,6 @@ class SaveOver : public ::testing::TestWithParam<TempFile> {
         EXPECT_EQ(readBytes(path_), oldSave_);
         EXPECT_EQ(folder_.names(), names);
     }
-    // Saves a Rivers game to path (342 bytes, so the old file's tail shows).
-    void saveRivers(const fs::path& path) {
-        const SaveResult result = write(path, midGame(kRivers, 2));
-        EXPECT_TRUE(result) << result.reason;
-    }
 
     TempFolder folder_;
     fs::path path_ = folder_ / kSavedGameFileName;
@@ -132,7 +127,8 @@ TEST_P(SaveOver, AShorterGameKeepsTheLongerFilesTailOnlyAndItsPermissionsAndLink
     fs::create_symlink("middle", path_);
     fs::permissions(path_, fs::perms(0640));
     fs::resize_file(path_, 2LL << 30);  // 2 GB, past any 32-bit size, nearly all of it a hole
-    saveRivers(path_);
+    // A Rivers game is 342 bytes, so the old file's tail shows.
+    ASSERT_EQ(write(path_, midGame(kRivers, 2)).reason, "");
     std::vector<std::byte> riversOverDragon = oldSave_;
     std::ranges::copy(encode(midGame(kRivers, 2)), riversOverDragon.begin());
     ASSERT_EQ(fs::file_size(path_), oldSave_.size());
@@ -150,7 +146,7 @@ TEST_P(SaveOver, AShorterGameKeepsTheLongerFilesTailOnlyAndItsPermissionsAndLink
 
     // A link to a file not yet there makes that file.
     fs::remove(folder_ / "kept" / "game");
-    saveRivers(path_);
+    ASSERT_EQ(write(path_, midGame(kRivers, 2)).reason, "");
     EXPECT_EQ(readBytes(folder_ / "kept" / "game"), encode(midGame(kRivers, 2)));
     EXPECT_TRUE(fs::is_symlink(path_));
 }
@@ -181,7 +177,7 @@ TEST_P(SaveOver, StaleTemporaryFilesOfEarlierSavesGo) {
     fs::create_symlink(".varnel.sav.77.0.tmp", folder_ / ".varnel.sav.6.6.tmp");
     age(".varnel.sav.5.5.tmp", old), age(".varnel.sav.6.6.tmp", old);
 
-    saveRivers(path_);
+    ASSERT_EQ(write(path_, midGame(kRivers, 2)).reason, "");
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(folder_.names(), expected);
 }

@@ -23,26 +23,24 @@ constexpr uint32_t kHardDeal = 278;
 // Out of nodes, neither search takes what it did not finish for lost: a deal of each kind of
 // rule that needs more than the budget is Unknown, whether it can be won or not.
 TEST(BudgetTest, AnySpentBudgetAnswersUnknown) {
-    const Board board = freshDeal(kDragon, kHardDeal);
-    const Layout& layout = rulesOf(kDragon);
-    SolveBudget nodes;
-    nodes.maxNodes = 50;
     uint32_t longRivers = 1;
     while (solve(freshDeal(kRivers, longRivers), rulesOf(kRivers)).nodes <= 50) ++longRivers;
-    for (const auto& [deal, dealLayout] : {std::pair{kHardDeal, kDragon}, std::pair{longRivers, kRivers}}) {
-        const Board dealt = freshDeal(dealLayout, deal);
-        const SolveResult byNodes = solve(dealt, rulesOf(dealLayout), nodes);
-        EXPECT_EQ(byNodes.verdict, Verdict::Unknown) << "layout " << dealLayout;
+    for (const auto& [deal, layout] :
+         {std::pair{kHardDeal, kDragon}, std::pair{longRivers, kRivers}}) {
+        const SolveResult byNodes =
+            solve(freshDeal(layout, deal), rulesOf(layout), {.maxNodes = 50});
+        EXPECT_EQ(byNodes.verdict, Verdict::Unknown) << "layout " << layout;
         EXPECT_LE(byNodes.nodes, 51u);
         EXPECT_TRUE(byNodes.moves.empty());
     }
-    SolveBudget time;
-    time.maxTime = 20ms;
-    EXPECT_EQ(solve(board, layout, time).verdict, Verdict::Unknown);
-    std::atomic<bool> cancelled{true};
-    SolveBudget cancel;
-    cancel.cancel = &cancelled;
-    EXPECT_EQ(solve(freshDeal(kDragon, 1), layout, cancel).verdict, Verdict::Unknown);
+    // Out of time on the hard deal; cancelled before it starts on an easy one.
+    const std::atomic<bool> cancelled{true};
+    const std::pair<uint32_t, SolveBudget> others[] = {{kHardDeal, {.maxTime = 20ms}},
+                                                       {1, {.cancel = &cancelled}}};
+    for (const auto& [deal, budget] : others) {
+        EXPECT_EQ(solve(freshDeal(kDragon, deal), rulesOf(kDragon), budget).verdict,
+                  Verdict::Unknown);
+    }
 }
 
 class Reports {
@@ -79,9 +77,8 @@ TEST(BackgroundSolverTest, ANewPositionReplacesTheOneBeingSolved) {
     EXPECT_EQ(reports.all(), (std::map<uint64_t, Verdict>{{easy, Verdict::Winnable}}));
     EXPECT_GT(easy, hard);
     // A budget is kept as given.
-    SolveBudget small;
-    small.maxNodes = 10;
-    const uint64_t limited = worker.solve(freshDeal(kDragon, kHardDeal), rulesOf(kDragon), small);
+    const uint64_t limited =
+        worker.solve(freshDeal(kDragon, kHardDeal), rulesOf(kDragon), {.maxNodes = 10});
     ASSERT_TRUE(reports.waitFor(limited));
     EXPECT_EQ(reports.all()[limited], Verdict::Unknown);
 }
@@ -102,8 +99,7 @@ TEST(BackgroundSolverTest, CancelAndShutDownDropTheSearch) {
 TEST(WinnableShuffleTest, ALostBoardIsDealtAgainUntilItCanBeWon) {
     const Board lost = freshDeal(kDragon, kHardDeal);
     Random random(1);
-    SolveBudget budget;
-    budget.maxTime = 1s;
+    const SolveBudget budget{.maxTime = 1s};
     const ShuffleOutcome outcome = shuffleUntilWinnable(lost, rulesOf(kDragon), random, 20, budget);
     ASSERT_TRUE(outcome.board.has_value());
     EXPECT_GE(outcome.tries, 1);

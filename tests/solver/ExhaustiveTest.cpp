@@ -53,22 +53,22 @@ Board smallBoard(int16_t layoutNumber, std::mt19937& random) {
 void expectSolverAgrees(const Board& board, int16_t layoutNumber, int& won, int& lost) {
     const Layout& layout = rulesOf(layoutNumber);
     const bool winnable = ExhaustiveSearch(layout).winnable(board);
-    const Verdict expected = winnable ? Verdict::Winnable : Verdict::NotWinnable;
+    ++(winnable ? won : lost);
+    const auto expectAnswer = [&](Verdict verdict, const std::vector<TilePair>& moves,
+                                  const char* by) {
+        EXPECT_EQ(verdict, winnable ? Verdict::Winnable : Verdict::NotWinnable) << by;
+        EXPECT_TRUE(!winnable || replayClears(board, layout, moves)) << by;
+    };
     const SolveResult result = solve(board, layout);
-    ASSERT_EQ(result.verdict, expected);
-    EXPECT_TRUE(!winnable || replayClears(board, layout, result.moves));
+    expectAnswer(result.verdict, result.moves, "by solve()");
     const SolverRules rules(layout);
     FaceGroups groups;
     ASSERT_EQ(FaceGroups::gather(board, groups), FaceGroups::Shape::Pairs);
     std::vector<TilePair> moves;
-    SearchLimits pairingLimits(SolveBudget{});
-    ASSERT_EQ(PairingSearch(board, rules, groups, pairingLimits).run(moves), expected)
-        << "by pairings";
-    EXPECT_TRUE(!winnable || replayClears(board, layout, moves)) << "by pairings";
-    SearchLimits moveLimits(SolveBudget{});
-    ASSERT_EQ(MoveSearch(board, rules, moveLimits).run(UINT64_MAX, moves), expected) << "by moves";
-    EXPECT_TRUE(!winnable || replayClears(board, layout, moves)) << "by moves";
-    ++(winnable ? won : lost);
+    SearchLimits pairingLimits(SolveBudget{}), moveLimits(SolveBudget{});
+    expectAnswer(PairingSearch(board, rules, groups, pairingLimits).run(moves), moves,
+                 "by pairings");
+    expectAnswer(MoveSearch(board, rules, moveLimits).run(UINT64_MAX, moves), moves, "by moves");
 }
 
 class ExhaustiveTest : public ::testing::TestWithParam<int16_t> {};

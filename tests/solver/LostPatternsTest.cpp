@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <initializer_list>
+#include <utility>
+
 #include "solver/LostPatterns.h"
 
 // The bits behind the patterns of lost games: three bits a group, 21 groups a word, so the
@@ -7,68 +11,48 @@
 namespace varnel {
 namespace {
 
+// Every pairing allowed, but in the groups given, which allow only the pairings given.
+PairingBits allBut(std::initializer_list<std::pair<int, uint8_t>> groups) {
+    PairingBits bits = PairingBits::all();
+    for (const auto& [group, pairings] : groups) bits.set(group, pairings);
+    return bits;
+}
+
 TEST(LostPatternsTest, TheOneGroupBeyondABoundIsFoundInAnyWord) {
-    const PairingBits bound = PairingBits::all();
-    PairingBits within = PairingBits::all();
-    within.set(3, 0b010);
-    EXPECT_EQ(within.onlyGroupBeyond(bound), -1);
-    EXPECT_TRUE(within.within(bound));
+    const PairingBits within = allBut({{3, 0b010}});
+    EXPECT_EQ(within.onlyGroupBeyond(PairingBits::all()), -1);
+    EXPECT_TRUE(within.within(PairingBits::all()));
     for (const int group : {0, 20, 21, 41, 42, 71}) {
-        PairingBits tight = PairingBits::all();
-        tight.set(group, 0b001);
-        PairingBits wide = tight;
-        wide.set(group, 0b101);
+        const PairingBits tight = allBut({{group, 0b001}}), wide = allBut({{group, 0b101}});
         EXPECT_EQ(wide.onlyGroupBeyond(tight), group);
         EXPECT_FALSE(wide.within(tight));
-        EXPECT_EQ(tight.get(group), 0b001);
-        // Its neighbours are untouched by the set.
-        if (group > 0) {
-            EXPECT_EQ(tight.get(group - 1), 0b111);
-        }
-        if (group < kMaxGroups - 1) {
-            EXPECT_EQ(tight.get(group + 1), 0b111);
-        }
+        // The set takes its own group and leaves its neighbours alone.
+        for (int near = std::max(group - 1, 0); near <= std::min(group + 1, kMaxGroups - 1); ++near)
+            EXPECT_EQ(tight.get(near), near == group ? 0b001 : 0b111) << near;
     }
-    PairingBits two = PairingBits::all();
-    two.set(20, 0);
-    two.set(21, 0);
-    EXPECT_EQ(PairingBits::all().onlyGroupBeyond(two), -2);
-    two.set(21, 0b111);
-    two.set(19, 0b011);
-    EXPECT_EQ(PairingBits::all().onlyGroupBeyond(two), -2);
+    // Two groups beyond, either side of a word's end or within one word.
+    EXPECT_EQ(PairingBits::all().onlyGroupBeyond(allBut({{20, 0}, {21, 0}})), -2);
+    EXPECT_EQ(PairingBits::all().onlyGroupBeyond(allBut({{19, 0b011}, {20, 0}})), -2);
 }
 
 TEST(LostPatternsTest, ResolvingOnAGroupJoinsItsPairingsAndNarrowsTheRest) {
-    LostPattern lost;
+    LostPattern lost{.allowed = allBut({{5, 0b001}, {7, 0b011}})};
     lost.tiles.insert(3);
-    lost.allowed.set(5, 0b001);
-    lost.allowed.set(7, 0b011);
-    LostPattern reason;
+    LostPattern reason{.allowed = allBut({{5, 0b010}, {7, 0b110}, {30, 0b100}})};
     reason.tiles.insert(90);
-    reason.allowed.set(5, 0b010);
-    reason.allowed.set(7, 0b110);
-    reason.allowed.set(30, 0b100);
     lost.resolve(5, reason);
-    EXPECT_EQ(lost.allowed.get(5), 0b011);
-    EXPECT_EQ(lost.allowed.get(7), 0b010);
-    EXPECT_EQ(lost.allowed.get(30), 0b100);
-    EXPECT_EQ(lost.allowed.get(6), 0b111);
+    const PairingBits joined = allBut({{5, 0b011}, {7, 0b010}, {30, 0b100}});
+    for (int group = 0; group < kMaxGroups; ++group)
+        EXPECT_EQ(lost.allowed.get(group), joined.get(group)) << group;
     EXPECT_TRUE(lost.tiles.contains(3) && lost.tiles.contains(90));
     // It holds where both tiles are there and every group keeps within it.
     TileSet present;
-    present.insert(3);
-    present.insert(90);
-    present.insert(100);
-    PairingBits position = PairingBits::all();
-    position.set(5, 0b001);
-    position.set(7, 0b010);
-    position.set(30, 0b100);
-    EXPECT_TRUE(lost.holdsIn(present, position));
-    position.set(7, 0b011);
-    EXPECT_FALSE(lost.holdsIn(present, position));
-    position.set(7, 0b010);
+    for (const int16_t tile : {3, 90, 100}) present.insert(tile);
+    const PairingBits inside = allBut({{5, 0b001}, {7, 0b010}, {30, 0b100}});
+    EXPECT_TRUE(lost.holdsIn(present, inside));
+    EXPECT_FALSE(lost.holdsIn(present, allBut({{5, 0b001}, {7, 0b011}, {30, 0b100}})));
     present.erase(90);
-    EXPECT_FALSE(lost.holdsIn(present, position));
+    EXPECT_FALSE(lost.holdsIn(present, inside));
 }
 
 }  // namespace
