@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "record/Figures.h"
 
 namespace varnel {
@@ -20,10 +22,9 @@ TEST(Figures, StreaksRunOverWinsAndBreakOnStuckAndAbandonedGames) {
         played(kDragon, W), played(kDragon, W), played(kRivers, A), played(kDragon, W),
         played(kRivers, W), played(kDragon, A)};
     const LayoutFigures dragon = figuresOf(games, kDragon);
-    EXPECT_EQ(dragon.played, 7);
-    EXPECT_EQ(dragon.won, 5);
-    EXPECT_EQ(dragon.longestStreak, 3);
-    EXPECT_EQ(dragon.currentStreak, 0);
+    // Played, won, the longest streak and the current one.
+    EXPECT_EQ(std::tuple(dragon.played, dragon.won, dragon.longestStreak, dragon.currentStreak),
+              std::tuple(7, 5, 3, 0));
     const LayoutFigures rivers = figuresOf(games, kRivers);
     EXPECT_DOUBLE_EQ(*rivers.winRate(), 1 / 3.0);
     EXPECT_EQ(rivers.currentStreak, 1);
