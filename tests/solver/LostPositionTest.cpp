@@ -26,15 +26,13 @@ TEST_P(WinningLineTest, TheGameTakesEveryPairOfTheLineAndIsWon) {
         RecordingView view;
         Game game(view);
         ASSERT_TRUE(game.takeUpPosition(GetParam(), board));
+        // Every click is taken: no pair is refused and none left on the board.
         for (const auto& [a, b] : result.moves) {
-            const int16_t before = game.board().tilesLeft();
             game.clickTile(a);
             game.clickTile(b);
-            ASSERT_EQ(game.board().tilesLeft(), before - 2)
-                << "deal " << deal << " pair " << a << "-" << b;
         }
-        EXPECT_EQ(game.board().tilesLeft(), 0);
-        EXPECT_EQ(view.refusals, 0);
+        EXPECT_EQ(game.board().tilesLeft(), 0) << "deal " << deal;
+        EXPECT_EQ(view.refusals, 0) << "deal " << deal;
     }
     EXPECT_GE(won, 10);
 }
