@@ -25,8 +25,11 @@ struct Page {
     QSet<QString> anchors;
 };
 
-// A strict XML reader finds unclosed tags and stray ampersands a browser would guess at.
-void readAsWritten(const QString& name, Page& page) {
+// The page as written, read by a strict XML reader that finds the unclosed tags and stray
+// ampersands a browser would guess at; then as shown, where no word in a table may be broken
+// across lines.
+Page read(const QString& name) {
+    Page page;
     QFile file(helpFolder.filePath(name));
     if (!file.open(QIODevice::ReadOnly)) page.error = QStringLiteral("cannot be opened");
     QXmlStreamReader xml(&file);
@@ -39,10 +42,7 @@ void readAsWritten(const QString& name, Page& page) {
     }
     if (xml.hasError())
         page.error = QStringLiteral("line %1: %2").arg(xml.lineNumber()).arg(xml.errorString());
-}
 
-// Collects the page's anchors and checks that no word in a table is broken across lines.
-void readAsShown(const QString& name, Page& page) {
     QTextBrowser browser;
     browser.setSource(QUrl::fromLocalFile(helpFolder.absoluteFilePath(name)));
     browser.resize(640, 540);
@@ -60,14 +60,13 @@ void readAsShown(const QString& name, Page& page) {
                 << name.toStdString() << ": word broken in \"" << text.toStdString() << "\"";
         }
     }
+    return page;
 }
 
 TEST(HelpPagesTest, EveryPageIsWellFormedReachableAndLaidOutAndEveryLinkResolves) {
     QMap<QString, Page> pages;
-    for (const QString& name : helpFolder.entryList({QStringLiteral("*.html")}, QDir::Files)) {
-        readAsWritten(name, pages[name]);
-        readAsShown(name, pages[name]);
-    }
+    for (const QString& name : helpFolder.entryList({QStringLiteral("*.html")}, QDir::Files))
+        pages[name] = read(name);
     ASSERT_TRUE(pages.contains("index.html"));
     for (auto it = pages.cbegin(); it != pages.cend(); ++it) {
         EXPECT_TRUE(it->error.isEmpty())
