@@ -24,28 +24,23 @@ TEST(AboutBoxTest, ShowsTheProgramCentredOnTheScreenUntilReturnToGame) {
     auto* button = box.findChild<QPushButton*>("returnToGame");
     ASSERT_NE(button, nullptr);
 
-    QPoint shownAt, centred;
-    QWidget* modal = nullptr;
-    QImage shot;
     QTimer::singleShot(0, &box, [&] {
-        shownAt = box.pos();
         const QRect area = QGuiApplication::primaryScreen()->geometry();
         const QSize size = box.frameGeometry().size();
-        centred = {area.x() + (area.width() - size.width()) / 2,
-                   area.y() + (area.height() - size.height()) / 2};
-        modal = QApplication::activeModalWidget();
-        shot = box.grab().toImage();
+        const QPoint centred(area.x() + (area.width() - size.width()) / 2,
+                             area.y() + (area.height() - size.height()) / 2);
+        EXPECT_EQ(box.pos(), centred);
+        EXPECT_NE(centred, game.geometry().center() - box.rect().center());
+        EXPECT_EQ(QApplication::activeModalWidget(), &box);
+        // The corners lie in the margin, away from every control.
+        const QImage shot = box.grab().toImage();
+        EXPECT_EQ(shot.pixelColor(2, 2), QColor(0, 192, 192));
+        EXPECT_EQ(shot.pixelColor(shot.width() - 3, shot.height() - 3), QColor(0, 192, 192));
         button->click();
         // Should the button fail, end the dialog anyway so the test reports it and goes on.
         if (box.isVisible()) box.done(-1);
     });
     EXPECT_EQ(box.exec(), QDialog::Accepted);
-    EXPECT_EQ(modal, &box);
-    EXPECT_EQ(shownAt, centred);
-    EXPECT_NE(centred, game.geometry().center() - box.rect().center());
-    // The corners lie in the margin, away from every control.
-    EXPECT_EQ(shot.pixelColor(2, 2), QColor(0, 192, 192));
-    EXPECT_EQ(shot.pixelColor(shot.width() - 3, shot.height() - 3), QColor(0, 192, 192));
 }
 
 // On a high-density screen the icon keeps its size in the window's pixels and its own pixels
