@@ -43,40 +43,6 @@ bool inAnotherCell(const art::SheetGrid& grid, int face, int x, int y) {
     return false;
 }
 
-// Each face is drawn where the board looks for it, black where the mask is clear, and outlined;
-// corners and outline grow to the nearest pixel (at 2.1875 times, a side of 5 grows to 11).
-TEST(DrawnArt, BuiltInSetsAreDrawnAtTheBoardsScaleInsideTheirMask) {
-    EXPECT_EQ(makeTileMask(art::TileShape{}), loadTileMask()) << "the committed mask at scale 1";
-    const QRgb outline = qRgb(52, 40, 30);
-    for (const QSize screen : {QSize(1680, 1050), QSize(1920, 1080)}) {
-        const auto [geometry, grid] = maximizedOn(screen);
-        const float scale = geometry.scale();
-        const QImage mask = makeTileMask(grid.shape);
-        ASSERT_EQ(mask.size(),
-                  QSize(roundToInt32(geometry.tileWidth()), roundToInt32(geometry.tileHeight())));
-        const int depth = roundToInt16(5 * scale), line = roundToInt16(scale);
-        EXPECT_EQ(mask.pixel(depth - 1, 0), kWhite) << scale;
-        EXPECT_EQ(mask.pixel(depth, 0), kBlack) << scale;
-        for (int slot = 0; slot < 5; ++slot) {
-            const QImage sheet = makeBuiltinSheet(slot, grid);
-            ASSERT_EQ(sheet.size(), QSize(roundToInt32(396 * scale), roundToInt32(220 * scale)));
-            for (int face = 0; face < 36; ++face) {
-                const SheetCell cell = geometry.sheetCell(face);
-                for (int y = 0; y < mask.height(); ++y)
-                    for (int x = 0; x < mask.width(); ++x) {
-                        const QRgb pixel = sheet.pixel(cell.x + x, cell.y + y);
-                        if (mask.pixel(x, y) == kWhite) {
-                            ASSERT_EQ(pixel, kBlack) << scale << " " << slot << " " << face;
-                        } else if (onOutline(mask, x, y, line) &&
-                                   !inAnotherCell(grid, face, cell.x + x, cell.y + y)) {
-                            ASSERT_EQ(pixel, outline) << scale << " " << slot << " " << face;
-                        }
-                    }
-            }
-        }
-    }
-}
-
 // A face inside its rim brought down to a few pixels: where the picture lies and how big it is.
 QImage faceAtGlance(const QImage& sheet, QRect face) {
     const int rim = std::max(2, face.width() / 13);
@@ -95,17 +61,40 @@ double meanDifference(QImage a, QImage b) {
     return sum / (3.0 * a.width() * a.height());
 }
 
-// Maximized at 1024 x 768 (1.6 times) or 1920 x 1080 (2.25 times), each face shows the committed
-// picture grown to fill it: drawn right, every face stays within 12 (on the 0..255 scale) of the
-// committed one smoothly enlarged; one left at the design size, or drawn at 2 times where 2.25 is
-// wanted, differs by 40 and more.
-TEST(DrawnArt, FacesDrawnForAScaledBoardShowTheCommittedPicturesGrown) {
-    for (const QSize screen : {QSize(1024, 768), QSize(1920, 1080)}) {
+// Maximized at 1024 x 768 (1.6 times), 1680 x 1050 (2.1875) or 1920 x 1080 (2.25), each face is
+// drawn where the board looks for it, black where the mask is clear, and outlined; corners and
+// outline grow to the nearest pixel (at 2.1875 times, a side of 5 grows to 11). Inside, it shows
+// the committed picture grown to fill it: drawn right, every face stays within 12 (on the 0..255
+// scale) of the committed one smoothly enlarged; one left at the design size, or drawn at 2 times
+// where 2.25 is wanted, differs by 40 and more.
+TEST(DrawnArt, BuiltInSetsAreTheCommittedPicturesGrownToTheBoardsScaleInsideTheirMask) {
+    EXPECT_EQ(makeTileMask(art::TileShape{}), loadTileMask()) << "the committed mask at scale 1";
+    const QRgb outline = qRgb(52, 40, 30);
+    for (const QSize screen : {QSize(1024, 768), QSize(1680, 1050), QSize(1920, 1080)}) {
         const auto [geometry, grid] = maximizedOn(screen);
         const art::TileShape& shape = grid.shape;
+        const float scale = geometry.scale();
+        const QImage mask = makeTileMask(shape);
+        ASSERT_EQ(mask.size(),
+                  QSize(roundToInt32(geometry.tileWidth()), roundToInt32(geometry.tileHeight())));
+        const int depth = roundToInt16(5 * scale), line = roundToInt16(scale);
+        EXPECT_EQ(mask.pixel(depth - 1, 0), kWhite) << scale;
+        EXPECT_EQ(mask.pixel(depth, 0), kBlack) << scale;
         for (int slot = 0; slot < 5; ++slot) {
-            const QImage drawn = makeBuiltinSheet(slot, grid), committed = loadBuiltinSheet(slot);
+            const QImage sheet = makeBuiltinSheet(slot, grid), committed = loadBuiltinSheet(slot);
+            ASSERT_EQ(sheet.size(), QSize(roundToInt32(396 * scale), roundToInt32(220 * scale)));
             for (int face = 0; face < 36; ++face) {
+                const SheetCell cell = geometry.sheetCell(face);
+                for (int y = 0; y < mask.height(); ++y)
+                    for (int x = 0; x < mask.width(); ++x) {
+                        const QRgb pixel = sheet.pixel(cell.x + x, cell.y + y);
+                        if (mask.pixel(x, y) == kWhite) {
+                            ASSERT_EQ(pixel, kBlack) << scale << " " << slot << " " << face;
+                        } else if (onOutline(mask, x, y, line) &&
+                                   !inAnotherCell(grid, face, cell.x + x, cell.y + y)) {
+                            ASSERT_EQ(pixel, outline) << scale << " " << slot << " " << face;
+                        }
+                    }
                 const QRect designFace(face % 9 * 44 + 5, face / 9 * 55, 39, 50);
                 const QImage reference =
                     committed.copy(designFace)
@@ -114,10 +103,10 @@ TEST(DrawnArt, FacesDrawnForAScaledBoardShowTheCommittedPicturesGrown) {
                 const QRect scaledFace(grid.columnLeft[face % 9] + shape.depth,
                                        grid.rowTop[face / 9], shape.faceWidth(),
                                        shape.faceHeight());
-                EXPECT_LT(meanDifference(faceAtGlance(drawn, scaledFace),
+                EXPECT_LT(meanDifference(faceAtGlance(sheet, scaledFace),
                                          faceAtGlance(reference, reference.rect())),
                           12.0)
-                    << screen.width() << " set " << slot << " face " << face;
+                    << scale << " set " << slot << " face " << face;
             }
         }
     }
