@@ -32,8 +32,9 @@ class SheetCacheTest : public ::testing::Test {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(content);
         file.flush();  // now, or the write at closing would date the file again
-        if (modified.isValid())
+        if (modified.isValid()) {
             ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
+        }
     }
     SheetCache cache(const SheetCache::DrawnWith& with) const {
         return SheetCache(path("cache"), with);
@@ -51,9 +52,7 @@ TEST_F(SheetCacheTest, KeepsTheNewestSizesOnly) {
     art::SheetGrid newest = grid;
     for (int i = 0; i < SheetCache::kSizesKept + 3; ++i) {
         newest.width = grid.width + i;
-        QImage wider(newest.width, newest.height, QImage::Format_RGB32);
-        wider.fill(qRgb(i, 0, 0));
-        cache(drawnWith).store(0, newest, wider);
+        cache(drawnWith).store(0, newest, sheet.copy(0, 0, newest.width, newest.height));
     }
     EXPECT_EQ(QDir(path("cache")).entryList({QStringLiteral("sheet-*.rgb")}, QDir::Files).size(),
               SheetCache::kSizesKept);
