@@ -32,35 +32,17 @@ QImage testSheet() {
     return sheet;
 }
 
-// A board of 300 x 200 pixels holding tiles of 44 x 55, composed from the test sheet.
-struct Drawing : ::testing::Test {
-    void SetUp() override {
-        board = BoardPicture::blank(QSize(300, 200), kTeal, makeSurface(44, 55));
-        board.mask = makeSurface(44, 55);
-        for (int y = 0; y < 55; ++y)
-            for (int x = 0; x < 44; ++x)
-                board.mask.setPixel(x, y, transparent(x, y) ? kWhite : kBlack);
-        board.sheet = testSheet();
-        board.tile = QSize(44, 55);
-    }
-    // The board as the window paints it, piece by piece: here in pieces that cut through tiles.
-    QImage painted() const {
-        QImage painted = makeSurface(300, 200), piece = makeSurface(70, 45);
-        for (int y = 0; y < 200; y += 45)
-            for (int x = 0; x < 300; x += 70) {
-                board.compose(piece, QPoint(x, y));
-                transferRect(painted, x, y, 70, 45, piece, 0, 0, RasterOp::Copy);
-            }
-        return painted;
-    }
-
-    BoardPicture board;
-};
-
 // Each tile shows its face inside its outline, clipped at the board's edges, over the tiles laid
 // before it, which show through its cut corners; any piece of the board painted alone is as in
 // the whole.
-TEST_F(Drawing, EachTileShowsItsFaceInsideItsOutlineOverTheOnesBefore) {
+TEST(Drawing, EachTileShowsItsFaceInsideItsOutlineOverTheOnesBefore) {
+    // A board of 300 x 200 pixels holding tiles of 44 x 55, composed from the test sheet.
+    BoardPicture board = BoardPicture::blank(QSize(300, 200), kTeal, makeSurface(44, 55));
+    board.mask = makeSurface(44, 55);
+    for (int y = 0; y < 55; ++y)
+        for (int x = 0; x < 44; ++x) board.mask.setPixel(x, y, transparent(x, y) ? kWhite : kBlack);
+    board.sheet = testSheet();
+    board.tile = QSize(44, 55);
     // Each tile's face, left and top: one inside the board, two clipped at its edges, then
     // neighbours overlapping by five pixels, as in a row, the later one to the left, and a tile
     // one layer up.
@@ -68,7 +50,13 @@ TEST_F(Drawing, EachTileShowsItsFaceInsideItsOutlineOverTheOnesBefore) {
                            {1, 160, 50}, {2, 121, 50},  {3, 170, 60}};
     for (const auto& [face, x, y] : laid)
         board.tiles.push_back({x, y, face % 9 * 44, face / 9 * 55});
-    const QImage shown = painted();
+    // The board as the window paints it, piece by piece: here in pieces that cut through tiles.
+    QImage shown = makeSurface(300, 200), piece = makeSurface(70, 45);
+    for (int y = 0; y < 200; y += 45)
+        for (int x = 0; x < 300; x += 70) {
+            board.compose(piece, QPoint(x, y));
+            transferRect(shown, x, y, 70, 45, piece, 0, 0, RasterOp::Copy);
+        }
     for (int y = 0; y < 200; ++y)
         for (int x = 0; x < 300; ++x) {
             QRgb expected = kTeal;
