@@ -14,15 +14,6 @@ namespace {
 constexpr QRgb kBlack = qRgb(0, 0, 0);
 constexpr QRgb kWhite = qRgb(255, 255, 255);
 
-// The board's geometry after the first maximize on a screen of this size, and the grid the game
-// draws the built-in sets in for it.
-std::pair<BoardGeometry, art::SheetGrid> maximizedOn(QSize screen) {
-    BoardGeometry geometry;
-    geometry.place(placementOnScreen(screen.width(), screen.height()));
-    const float s = geometry.scale();
-    return {geometry, boardSheetGrid(geometry, QSizeF(396 * s, 220 * s), 1)};
-}
-
 // On the tile, within the outline's width of a pixel outside it.
 bool onOutline(const QImage& mask, int x, int y, int width) {
     auto clear = [&](int px, int py) {
@@ -71,9 +62,12 @@ TEST(DrawnArt, BuiltInSetsAreTheCommittedPicturesGrownToTheBoardsScaleInsideThei
     EXPECT_EQ(makeTileMask(art::TileShape{}), loadTileMask()) << "the committed mask at scale 1";
     const QRgb outline = qRgb(52, 40, 30);
     for (const QSize screen : {QSize(1024, 768), QSize(1680, 1050), QSize(1920, 1080)}) {
-        const auto [geometry, grid] = maximizedOn(screen);
-        const art::TileShape& shape = grid.shape;
+        // The board's geometry after the first maximize, and the grid the sets are drawn in for it.
+        BoardGeometry geometry;
+        geometry.place(placementOnScreen(screen.width(), screen.height()));
         const float scale = geometry.scale();
+        const art::SheetGrid grid = boardSheetGrid(geometry, QSizeF(396 * scale, 220 * scale), 1);
+        const art::TileShape& shape = grid.shape;
         const QImage mask = makeTileMask(shape);
         ASSERT_EQ(mask.size(),
                   QSize(roundToInt32(geometry.tileWidth()), roundToInt32(geometry.tileHeight())));
