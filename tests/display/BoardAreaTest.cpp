@@ -9,48 +9,51 @@
 namespace varnel {
 namespace {
 
-// A window moved to a screen of another density shows exactly what a window opened there shows.
-TEST(BoardArea, ANewPixelRatioDrawsTheBoardAsAWindowOpenedAtIt) {
+// A Dragon deal, its start tiles free, and a form of a 900 x 700 window to lay it out on.
+class BoardAreaTest : public ::testing::Test {
+  protected:
+    BoardAreaTest() {
+        form.resize(900, 700);
+        dragon.rules.markStartFree(board);
+    }
+    // A board area opened on the form at the ratio and placed; the form owns it.
+    BoardArea& open(float ratio, const DesignPlacement& placement = placementInArea(900, 700)) {
+        auto* area = new BoardArea(&form, ratio, SheetCache());
+        area->useLayout(dragon);
+        area->place(placement, 0, BoardArea::Drawing::Sharp);
+        return *area;
+    }
+
     const LayoutRow& dragon = *findLayout(kDragon);
     Board board = dealFaces(dragon.tileCount(), 5);
-    dragon.rules.markStartFree(board);
-    const DesignPlacement placement = placementInArea(900, 700);
+    QWidget form;
+};
 
+// A window moved to a screen of another density shows exactly what a window opened there shows.
+TEST_F(BoardAreaTest, ANewPixelRatioDrawsTheBoardAsAWindowOpenedAtIt) {
     auto drawn = [&](float openedAt, float movedTo) {
-        QWidget form;
-        form.resize(900, 700);
-        BoardArea area(&form, openedAt, SheetCache());
-        area.useLayout(dragon);
-        area.place(placement, 0, BoardArea::Drawing::Sharp);
+        BoardArea& area = open(openedAt);
         if (movedTo != openedAt) area.setPixelRatio(movedTo, 0);
         area.redraw(board, 0);
         return area.picture();
     };
-    const QImage moved = drawn(1, 2);
-    BoardGeometry geometry;
-    geometry.place(placement);
-    EXPECT_EQ(moved.width(), 2 * geometry.boardWidth());
+    const QImage moved = drawn(1, 2), unmoved = drawn(1, 1);
+    EXPECT_EQ(moved.width(), 2 * unmoved.width());
     EXPECT_EQ(moved, drawn(2, 2));
-    EXPECT_NE(moved, drawn(1, 1).scaled(moved.size()));
+    EXPECT_NE(moved, unmoved.scaled(moved.size()));
 }
 
 // At 1.25 device pixels to the pixel, three tile places in four fall between device pixels: each
 // tile is painted at the device pixel nearest its place, keeping the spacing of the tiles.
-TEST(BoardArea, AtAFractionalRatioEachTileIsPaintedNearestItsPlace) {
-    const LayoutRow& dragon = *findLayout(kDragon);
-    const Board dealt = dealFaces(dragon.tileCount(), 5);
-    QWidget form;
-    form.resize(640, 480);
+TEST_F(BoardAreaTest, AtAFractionalRatioEachTileIsPaintedNearestItsPlace) {
     const float ratio = 1.25f;
-    BoardArea area(&form, ratio, SheetCache());
-    area.useLayout(dragon);
-    area.place(DesignPlacement{}, 0, BoardArea::Drawing::Sharp);
+    BoardArea& area = open(ratio, DesignPlacement{});
     area.redraw(Board(dragon.tileCount()), 0);
     const QImage empty = area.picture();
     // The first device column and row that the tile alone paints.
     auto paintedCorner = [&](int16_t tile) {
         Board alone(dragon.tileCount());
-        alone.setFace(tile, dealt[tile].face);
+        alone.setFace(tile, board[tile].face);
         area.redraw(alone, 0);
         const QImage picture = area.picture();
         QPoint corner(picture.width(), picture.height());
@@ -82,15 +85,8 @@ TEST(BoardArea, AtAFractionalRatioEachTileIsPaintedNearestItsPlace) {
 
 // A frame taken away stays away, and a screen reader reaches only the labels the player sees:
 // neither a new size nor the end of a pause brings back what is hidden.
-TEST(BoardArea, WhatIsHiddenStaysHiddenThroughAResizeAndAPause) {
-    const LayoutRow& dragon = *findLayout(kDragon);
-    Board board = dealFaces(dragon.tileCount(), 5);
-    dragon.rules.markStartFree(board);
-    QWidget form;
-    form.resize(900, 700);
-    BoardArea area(&form, 1, SheetCache());
-    area.useLayout(dragon);
-    area.place(placementInArea(900, 700), 0, BoardArea::Drawing::Sharp);
+TEST_F(BoardAreaTest, WhatIsHiddenStaysHiddenThroughAResizeAndAPause) {
+    BoardArea& area = open(1);
     area.redraw(board, 0);
     form.show();
     auto* frame = form.findChild<QWidget*>("selectionFrame");
@@ -106,11 +102,14 @@ TEST(BoardArea, WhatIsHiddenStaysHiddenThroughAResizeAndAPause) {
     area.setCaptionText("Tiles Left:");
     area.setTilesLeft(144);
     area.setCaptionVisible(false);
-    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(form.findChild<QWidget*>("board"));
+    QAccessibleInterface* reader =
+        QAccessible::queryAccessibleInterface(form.findChild<QWidget*>("board"));
     ASSERT_NE(reader, nullptr);
     QStringList reached;
-    for (int i = 0; i < reader->childCount(); ++i) reached << reader->child(i)->object()->objectName();
-    EXPECT_EQ(reached, QStringList{"tilesLeft"}) << "the caption hidden by the winning blink and the paused note stay unheard";
+    for (int i = 0; i < reader->childCount(); ++i)
+        reached << reader->child(i)->object()->objectName();
+    EXPECT_EQ(reached, QStringList{"tilesLeft"})
+        << "the caption hidden by the winning blink and the paused note stay unheard";
 }
 
 }  // namespace

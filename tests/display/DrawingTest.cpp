@@ -32,57 +32,38 @@ QImage testSheet() {
     return sheet;
 }
 
-// A board of 300 x 200 pixels holding tiles of 44 x 55, composed from the test sheet.
-struct Drawing : ::testing::Test {
-    void SetUp() override {
-        board = BoardPicture::blank(QSize(300, 200), kTeal, makeSurface(44, 55));
-        board.mask = makeSurface(44, 55);
-        for (int y = 0; y < 55; ++y)
-            for (int x = 0; x < 44; ++x)
-                board.mask.setPixel(x, y, transparent(x, y) ? kWhite : kBlack);
-        board.sheet = testSheet();
-        board.tile = QSize(44, 55);
-    }
-    void put(int face, int x, int y) {
-        board.tiles.push_back({x, y, face % 9 * 44, face / 9 * 55});
-        faces.push_back(face);
-    }
-    // The board as the window paints it, piece by piece: here in pieces that cut through tiles.
-    QImage painted() const {
-        QImage painted = makeSurface(300, 200), piece = makeSurface(70, 45);
-        for (int y = 0; y < 200; y += 45)
-            for (int x = 0; x < 300; x += 70) {
-                board.compose(piece, QPoint(x, y));
-                transferRect(painted, x, y, 70, 45, piece, 0, 0, RasterOp::Copy);
-            }
-        return painted;
-    }
-
-    BoardPicture board;
-    std::vector<int> faces;
-};
-
 // Each tile shows its face inside its outline, clipped at the board's edges, over the tiles laid
 // before it, which show through its cut corners; any piece of the board painted alone is as in
 // the whole.
-TEST_F(Drawing, EachTileShowsItsFaceInsideItsOutlineOverTheOnesBefore) {
-    put(12, 20, 30);
-    put(4, 280, 180);
-    put(5, -20, -30);
-    // Neighbours overlapping by five pixels, as in a row, the later one to the left; then a
-    // tile one layer up.
-    put(1, 160, 50);
-    put(2, 121, 50);
-    put(3, 170, 60);
-    const QImage shown = painted();
+TEST(Drawing, EachTileShowsItsFaceInsideItsOutlineOverTheOnesBefore) {
+    // A board of 300 x 200 pixels holding tiles of 44 x 55, composed from the test sheet.
+    BoardPicture board = BoardPicture::blank(QSize(300, 200), kTeal, makeSurface(44, 55));
+    board.mask = makeSurface(44, 55);
+    for (int y = 0; y < 55; ++y)
+        for (int x = 0; x < 44; ++x) board.mask.setPixel(x, y, transparent(x, y) ? kWhite : kBlack);
+    board.sheet = testSheet();
+    board.tile = QSize(44, 55);
+    // Each tile's face, left and top: one inside the board, two clipped at its edges, then
+    // neighbours overlapping by five pixels, as in a row, the later one to the left, and a tile
+    // one layer up.
+    const int laid[][3] = {{12, 20, 30}, {4, 280, 180}, {5, -20, -30},
+                           {1, 160, 50}, {2, 121, 50},  {3, 170, 60}};
+    for (const auto& [face, x, y] : laid)
+        board.tiles.push_back({x, y, face % 9 * 44, face / 9 * 55});
+    // The board as the window paints it, piece by piece: here in pieces that cut through tiles.
+    QImage shown = makeSurface(300, 200), piece = makeSurface(70, 45);
+    for (int y = 0; y < 200; y += 45)
+        for (int x = 0; x < 300; x += 70) {
+            board.compose(piece, QPoint(x, y));
+            transferRect(shown, x, y, 70, 45, piece, 0, 0, RasterOp::Copy);
+        }
     for (int y = 0; y < 200; ++y)
         for (int x = 0; x < 300; ++x) {
             QRgb expected = kTeal;
-            for (std::size_t i = 0; i < faces.size(); ++i) {
-                const int u = x - board.tiles[i].x, v = y - board.tiles[i].y;
-                if (u >= 0 && u < 44 && v >= 0 && v < 55 && !transparent(u, v))
-                    expected = faceColour(faces[i]);
-            }
+            for (const auto& [face, left, top] : laid)
+                if (x >= left && x < left + 44 && y >= top && y < top + 55 &&
+                    !transparent(x - left, y - top))
+                    expected = faceColour(face);
             ASSERT_EQ(shown.pixel(x, y), expected) << x << "," << y;
         }
 }

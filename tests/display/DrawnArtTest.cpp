@@ -14,18 +14,6 @@ namespace {
 constexpr QRgb kBlack = qRgb(0, 0, 0);
 constexpr QRgb kWhite = qRgb(255, 255, 255);
 
-// The board's geometry after the first maximize on a screen of this size.
-BoardGeometry maximizedOn(int width, int height) {
-    BoardGeometry geometry;
-    geometry.place(placementOnScreen(width, height));
-    return geometry;
-}
-
-art::SheetGrid gridOf(const BoardGeometry& geometry) {
-    const float s = geometry.scale();
-    return boardSheetGrid(geometry, QSizeF(396 * s, 220 * s), 1);
-}
-
 // On the tile, within the outline's width of a pixel outside it.
 bool onOutline(const QImage& mask, int x, int y, int width) {
     auto clear = [&](int px, int py) {
@@ -46,23 +34,48 @@ bool inAnotherCell(const art::SheetGrid& grid, int face, int x, int y) {
     return false;
 }
 
-// Each face is drawn where the board looks for it, black where the mask is clear, and outlined;
-// corners and outline grow to the nearest pixel (at 2.1875 times, a side of 5 grows to 11).
-TEST(DrawnArt, BuiltInSetsAreDrawnAtTheBoardsScaleInsideTheirMask) {
+// A face inside its rim brought down to a few pixels: where the picture lies and how big it is.
+QImage faceAtGlance(const QImage& sheet, QRect face) {
+    const int rim = std::max(2, face.width() / 13);
+    return sheet.copy(face.adjusted(rim, rim, -rim, -rim))
+        .scaled(13, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// The mean difference of the two pictures' colours; the fourth byte of each pixel, unused, is
+// the same in both.
+double meanDifference(QImage a, QImage b) {
+    a.convertTo(QImage::Format_RGBX8888);
+    b.convertTo(QImage::Format_RGBX8888);
+    double sum = 0;
+    for (qsizetype i = 0; i < a.sizeInBytes(); ++i)
+        sum += std::abs(a.constBits()[i] - b.constBits()[i]);
+    return sum / (3.0 * a.width() * a.height());
+}
+
+// Maximized at 1024 x 768 (1.6 times), 1680 x 1050 (2.1875) or 1920 x 1080 (2.25), each face is
+// drawn where the board looks for it, black where the mask is clear, and outlined; corners and
+// outline grow to the nearest pixel (at 2.1875 times, a side of 5 grows to 11). Inside, it shows
+// the committed picture grown to fill it: drawn right, every face stays within 12 (on the 0..255
+// scale) of the committed one smoothly enlarged; one left at the design size, or drawn at 2 times
+// where 2.25 is wanted, differs by 40 and more.
+TEST(DrawnArt, BuiltInSetsAreTheCommittedPicturesGrownToTheBoardsScaleInsideTheirMask) {
     EXPECT_EQ(makeTileMask(art::TileShape{}), loadTileMask()) << "the committed mask at scale 1";
     const QRgb outline = qRgb(52, 40, 30);
-    for (const QSize screen : {QSize(1680, 1050), QSize(1920, 1080)}) {
-        const BoardGeometry geometry = maximizedOn(screen.width(), screen.height());
+    for (const QSize screen : {QSize(1024, 768), QSize(1680, 1050), QSize(1920, 1080)}) {
+        // The board's geometry after the first maximize, and the grid the sets are drawn in for it.
+        BoardGeometry geometry;
+        geometry.place(placementOnScreen(screen.width(), screen.height()));
         const float scale = geometry.scale();
-        const art::SheetGrid grid = gridOf(geometry);
-        const QImage mask = makeTileMask(grid.shape);
+        const art::SheetGrid grid = boardSheetGrid(geometry, QSizeF(396 * scale, 220 * scale), 1);
+        const art::TileShape& shape = grid.shape;
+        const QImage mask = makeTileMask(shape);
         ASSERT_EQ(mask.size(),
                   QSize(roundToInt32(geometry.tileWidth()), roundToInt32(geometry.tileHeight())));
         const int depth = roundToInt16(5 * scale), line = roundToInt16(scale);
         EXPECT_EQ(mask.pixel(depth - 1, 0), kWhite) << scale;
         EXPECT_EQ(mask.pixel(depth, 0), kBlack) << scale;
         for (int slot = 0; slot < 5; ++slot) {
-            const QImage sheet = makeBuiltinSheet(slot, grid);
+            const QImage sheet = makeBuiltinSheet(slot, grid), committed = loadBuiltinSheet(slot);
             ASSERT_EQ(sheet.size(), QSize(roundToInt32(396 * scale), roundToInt32(220 * scale)));
             for (int face = 0; face < 36; ++face) {
                 const SheetCell cell = geometry.sheetCell(face);
@@ -76,41 +89,6 @@ TEST(DrawnArt, BuiltInSetsAreDrawnAtTheBoardsScaleInsideTheirMask) {
                             ASSERT_EQ(pixel, outline) << scale << " " << slot << " " << face;
                         }
                     }
-            }
-        }
-    }
-}
-
-// A face inside its rim brought down to a few pixels: where the picture lies and how big it is.
-QImage faceAtGlance(const QImage& sheet, QRect face) {
-    const int rim = std::max(2, face.width() / 13);
-    return sheet.copy(face.adjusted(rim, rim, -rim, -rim))
-        .scaled(13, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
-
-double meanDifference(const QImage& a, const QImage& b) {
-    double sum = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
-                   std::abs(qBlue(p) - qBlue(q));
-        }
-    return sum / (3.0 * a.width() * a.height());
-}
-
-// Maximized at 1024 x 768 (1.6 times) or 1920 x 1080 (2.25 times), each face shows the committed
-// picture grown to fill it: drawn right, every face stays within 12 (on the 0..255 scale) of the
-// committed one smoothly enlarged; one left at the design size, or drawn at 2 times where 2.25 is
-// wanted, differs by 40 and more.
-TEST(DrawnArt, FacesDrawnForAScaledBoardShowTheCommittedPicturesGrown) {
-    for (const QSize screen : {QSize(1024, 768), QSize(1920, 1080)}) {
-        const BoardGeometry geometry = maximizedOn(screen.width(), screen.height());
-        const art::SheetGrid grid = gridOf(geometry);
-        const art::TileShape& shape = grid.shape;
-        for (int slot = 0; slot < 5; ++slot) {
-            const QImage drawn = makeBuiltinSheet(slot, grid), committed = loadBuiltinSheet(slot);
-            for (int face = 0; face < 36; ++face) {
                 const QRect designFace(face % 9 * 44 + 5, face / 9 * 55, 39, 50);
                 const QImage reference =
                     committed.copy(designFace)
@@ -119,10 +97,10 @@ TEST(DrawnArt, FacesDrawnForAScaledBoardShowTheCommittedPicturesGrown) {
                 const QRect scaledFace(grid.columnLeft[face % 9] + shape.depth,
                                        grid.rowTop[face / 9], shape.faceWidth(),
                                        shape.faceHeight());
-                EXPECT_LT(meanDifference(faceAtGlance(drawn, scaledFace),
+                EXPECT_LT(meanDifference(faceAtGlance(sheet, scaledFace),
                                          faceAtGlance(reference, reference.rect())),
                           12.0)
-                    << screen.width() << " set " << slot << " face " << face;
+                    << scale << " set " << slot << " face " << face;
             }
         }
     }

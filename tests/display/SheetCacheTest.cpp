@@ -26,10 +26,15 @@ class SheetCacheTest : public ::testing::Test {
         sheet.setPixel(3, 4, qRgb(200, 0, 0));
     }
     QString path(const char* name) const { return folder.filePath(QString::fromLatin1(name)); }
-    void write(const char* name, const QByteArray& content) {
+    // The file as a program update leaves it: written, and dated at the given time if any.
+    void write(const char* name, const QByteArray& content, const QDateTime& modified = {}) {
         QFile file(path(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(content);
+        file.flush();  // now, or the write at closing would date the file again
+        if (modified.isValid()) {
+            ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
+        }
     }
     SheetCache cache(const SheetCache::DrawnWith& with) const {
         return SheetCache(path("cache"), with);
@@ -44,19 +49,13 @@ class SheetCacheTest : public ::testing::Test {
 
 // However often the window changes its size, only the sheets of the newest few sizes are kept.
 TEST_F(SheetCacheTest, KeepsTheNewestSizesOnly) {
-    const int sizes = SheetCache::kSizesKept + 3;
-    for (int i = 0; i < sizes; ++i) {
-        art::SheetGrid other = grid;
-        other.width += i;
-        QImage wider(other.width, other.height, QImage::Format_RGB32);
-        wider.fill(qRgb(i, 0, 0));
-        cache(drawnWith).store(0, other, wider);
-    }
-    const QStringList kept =
-        QDir(path("cache")).entryList({QStringLiteral("sheet-*.rgb")}, QDir::Files);
-    EXPECT_EQ(kept.size(), SheetCache::kSizesKept);
     art::SheetGrid newest = grid;
-    newest.width += sizes - 1;
+    for (int i = 0; i < SheetCache::kSizesKept + 3; ++i) {
+        newest.width = grid.width + i;
+        cache(drawnWith).store(0, newest, sheet.copy(0, 0, newest.width, newest.height));
+    }
+    EXPECT_EQ(QDir(path("cache")).entryList({QStringLiteral("sheet-*.rgb")}, QDir::Files).size(),
+              SheetCache::kSizesKept);
     EXPECT_FALSE(cache(drawnWith).load(0, newest).isNull());
     EXPECT_TRUE(cache(drawnWith).load(0, grid).isNull()) << "the oldest size went";
 }
@@ -68,34 +67,28 @@ TEST_F(SheetCacheTest, AKeptSheetComesBackOnlyWhileAllItWasDrawnWithStays) {
     cache(drawnWith).store(0, grid, sheet);
     ASSERT_EQ(cache(drawnWith).load(0, grid), sheet);
 
-    const std::pair<const char*, std::function<void(art::SheetGrid&)>> grids[] = {
-        {"a column moved", [](art::SheetGrid& g) { g.columnLeft[8] += 1; }},
-        {"a deeper side", [](art::SheetGrid& g) { g.shape.depth += 1; }},
-        {"another scale, same cells", [](art::SheetGrid& g) { g.scale = 2.01f; }},
-    };
-    for (const auto& [what, change] : grids) {
-        art::SheetGrid other = grid;
-        change(other);
-        EXPECT_TRUE(cache(drawnWith).load(0, other).isNull()) << what;
+    const std::pair<const char*, std::function<void(art::SheetGrid&, SheetCache::DrawnWith&)>>
+        changes[] = {
+            {"a column moved", [](auto& grid, auto&) { grid.columnLeft[8] += 1; }},
+            {"a deeper side", [](auto& grid, auto&) { grid.shape.depth += 1; }},
+            {"another scale, same cells", [](auto& grid, auto&) { grid.scale = 2.01f; }},
+            {"another Qt", [](auto&, auto& with) { with.qtVersion = "6.4.3"; }},
+            {"a font fewer", [](auto&, auto& with) { with.fontFiles.removeLast(); }},
+        };
+    for (const auto& [what, change] : changes) {
+        art::SheetGrid otherGrid = grid;
+        SheetCache::DrawnWith otherWith = drawnWith;
+        change(otherGrid, otherWith);
+        EXPECT_TRUE(cache(otherWith).load(0, otherGrid).isNull()) << what;
     }
-    SheetCache::DrawnWith otherQt = drawnWith, otherFonts = drawnWith;
-    otherQt.qtVersion = "6.4.3";
-    otherFonts.fontFiles.removeLast();
-    EXPECT_TRUE(cache(otherQt).load(0, grid).isNull()) << "another Qt";
-    EXPECT_TRUE(cache(otherFonts).load(0, grid).isNull()) << "a font fewer";
     // The set: the file of another slot holding this one's sheet is not taken for it.
     const QString size = QStringLiteral("%1x%2.rgb").arg(grid.width).arg(grid.height);
     ASSERT_TRUE(QFile::copy(path("cache/sheet-0-") + size, path("cache/sheet-1-") + size));
     EXPECT_TRUE(cache(drawnWith).load(1, grid).isNull()) << "another set";
 
     // A new build of the program, and a font updated, as the files show them.
-    const QDateTime later = QDateTime::currentDateTime().addSecs(60);
     for (const char* file : {"varnel", "serif.ttf"}) {
-        write(file, "version 2");
-        QFile changed(path(file));
-        ASSERT_TRUE(changed.open(QIODevice::ReadWrite));
-        ASSERT_TRUE(changed.setFileTime(later, QFileDevice::FileModificationTime));
-        changed.close();
+        write(file, "version 2", QDateTime::currentDateTime().addSecs(60));
         EXPECT_TRUE(cache(drawnWith).load(0, grid).isNull()) << file;
         cache(drawnWith).store(0, grid, sheet);
         EXPECT_EQ(cache(drawnWith).load(0, grid), sheet) << "drawn again and kept";

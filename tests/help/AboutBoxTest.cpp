@@ -13,51 +13,41 @@
 namespace varnel {
 namespace {
 
+// The about box names the program and stays, centred on the screen, until Return to Game. On a
+// high-density screen the icon keeps its size in the window's pixels and its own pixels with it:
+// a 128-pixel icon of ratio 2 shows at 64 x 64, sharp, not shrunk to 32.
 TEST(AboutBoxTest, ShowsTheProgramCentredOnTheScreenUntilReturnToGame) {
     QWidget game;
     game.setGeometry(10, 10, 200, 120);
     game.show();
-    QPixmap icon(64, 64);
+    QPixmap icon(256, 256);
+    icon.setDevicePixelRatio(2);
     icon.fill(Qt::darkRed);
     AboutBox box(icon, &game);
     EXPECT_EQ(box.findChild<QLabel*>("program")->text(), "Varnel Solitaire v2.0");
+    const QPixmap shown = box.findChild<QLabel*>("icon")->pixmap();
+    EXPECT_EQ(shown.deviceIndependentSize(), QSizeF(64, 64));
+    EXPECT_EQ(shown.devicePixelRatio(), 2);
     auto* button = box.findChild<QPushButton*>("returnToGame");
     ASSERT_NE(button, nullptr);
 
-    QPoint shownAt, centred;
-    QWidget* modal = nullptr;
-    QImage shot;
     QTimer::singleShot(0, &box, [&] {
-        shownAt = box.pos();
         const QRect area = QGuiApplication::primaryScreen()->geometry();
         const QSize size = box.frameGeometry().size();
-        centred = {area.x() + (area.width() - size.width()) / 2,
-                   area.y() + (area.height() - size.height()) / 2};
-        modal = QApplication::activeModalWidget();
-        shot = box.grab().toImage();
+        const QPoint centred(area.x() + (area.width() - size.width()) / 2,
+                             area.y() + (area.height() - size.height()) / 2);
+        EXPECT_EQ(box.pos(), centred);
+        EXPECT_NE(centred, game.geometry().center() - box.rect().center());
+        EXPECT_EQ(QApplication::activeModalWidget(), &box);
+        // The corners lie in the margin, away from every control.
+        const QImage shot = box.grab().toImage();
+        EXPECT_EQ(shot.pixelColor(2, 2), QColor(0, 192, 192));
+        EXPECT_EQ(shot.pixelColor(shot.width() - 3, shot.height() - 3), QColor(0, 192, 192));
         button->click();
         // Should the button fail, end the dialog anyway so the test reports it and goes on.
         if (box.isVisible()) box.done(-1);
     });
     EXPECT_EQ(box.exec(), QDialog::Accepted);
-    EXPECT_EQ(modal, &box);
-    EXPECT_EQ(shownAt, centred);
-    EXPECT_NE(centred, game.geometry().center() - box.rect().center());
-    // The corners lie in the margin, away from every control.
-    EXPECT_EQ(shot.pixelColor(2, 2), QColor(0, 192, 192));
-    EXPECT_EQ(shot.pixelColor(shot.width() - 3, shot.height() - 3), QColor(0, 192, 192));
-}
-
-// On a high-density screen the icon keeps its size in the window's pixels and its own pixels
-// with it: a 128-pixel icon of ratio 2 shows at 64 x 64, sharp, not shrunk to 32.
-TEST(AboutBoxTest, TheIconKeepsItsSizeOnAHighDensityScreen) {
-    QPixmap icon(256, 256);
-    icon.setDevicePixelRatio(2);
-    icon.fill(Qt::darkRed);
-    AboutBox box(icon);
-    const QPixmap shown = box.findChild<QLabel*>("icon")->pixmap();
-    EXPECT_EQ(shown.deviceIndependentSize(), QSizeF(64, 64));
-    EXPECT_EQ(shown.devicePixelRatio(), 2);
 }
 
 }  // namespace

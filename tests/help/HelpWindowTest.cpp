@@ -31,6 +31,12 @@ class HelpWindowTest : public ::testing::Test {
                        .toUtf8());
     }
 
+    // The player asks for the help's contents: the window that shows them.
+    HelpWindow* showContents() {
+        showHelpContents(helpFile);
+        return currentHelpWindow();
+    }
+
     QTemporaryDir appFolder;
     QDir app{appFolder.path()};
     const QString helpFile = app.filePath(QStringLiteral("help/index.html"));
@@ -39,8 +45,7 @@ class HelpWindowTest : public ::testing::Test {
 TEST_F(HelpWindowTest, EveryCallShowsTheOneFreeStandingWindowAtTheContents) {
     writePage("help/index.html", "Contents");
     writePage("help/other.html", "Other");
-    showHelpContents(helpFile);
-    HelpWindow* window = currentHelpWindow();
+    HelpWindow* window = showContents();
     ASSERT_NE(window, nullptr);
     const QUrl contents = window->browser()->source();
 
@@ -48,19 +53,16 @@ TEST_F(HelpWindowTest, EveryCallShowsTheOneFreeStandingWindowAtTheContents) {
     // contents, read again from the disk.
     window->browser()->setSource(QUrl(QStringLiteral("other.html")));
     ASSERT_NE(window->browser()->source(), contents);
-    showHelpContents(helpFile);
-    window = currentHelpWindow();
+    window = showContents();
     EXPECT_EQ(window->browser()->source(), contents);
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));  // in front: the same window
     writePage("help/index.html", "Changed");
-    showHelpContents(helpFile);
-    EXPECT_EQ(currentHelpWindow(), window);
+    EXPECT_EQ(showContents(), window);
     EXPECT_EQ(window->browser()->documentTitle(), "Changed");
     currentHelpWindow()->close();
-    showHelpContents(helpFile);
 
     // A closed window comes back as a new one, in front, at the contents.
-    window = currentHelpWindow();
+    window = showContents();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->browser()->source(), contents);
     EXPECT_TRUE(window->isVisible());
@@ -71,8 +73,7 @@ TEST_F(HelpWindowTest, EveryCallShowsTheOneFreeStandingWindowAtTheContents) {
     window->browser()->setSource(QUrl(QStringLiteral("other.html")));
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));  // in front: the same window
     ASSERT_TRUE(QDir(app.filePath("help")).removeRecursively());
-    showHelpContents(helpFile);
-    window = currentHelpWindow();
+    window = showContents();
     ASSERT_NE(window, nullptr);
     const QString text = window->browser()->toPlainText();
     EXPECT_TRUE(text.contains(QDir::toNativeSeparators(helpFile))) << text.toStdString();
@@ -116,8 +117,7 @@ TEST_F(HelpWindowTest, OnlyItsOwnPagesAreShown) {
     for (const QString& href : away) {
         SCOPED_TRACE(href.toStdString());
         writePage("help/index.html", "Contents", href);
-        showHelpContents(helpFile);
-        HelpBrowser* browser = currentHelpWindow()->browser();
+        HelpBrowser* browser = showContents()->browser();
         const QUrl contents = browser->source();
         // The player follows the page's one link with the keyboard, as a click would.
         QTest::keyClick(browser, Qt::Key_Tab);
