@@ -96,10 +96,8 @@ TEST(PlatformChoiceTest, InAWaylandSessionTheGameRunsOnX11UnlessThePlayerChose) 
     EXPECT_EQ(platformFor({"", "wayland", "", ":1"}), "xcb;wayland");
     EXPECT_EQ(platformFor({"wayland", "wayland", "wayland-0", ":0"}), "")
         << "the player's choice stands";
-    EXPECT_EQ(platformFor({"offscreen", "wayland", "wayland-0", ":0"}), "");
     EXPECT_EQ(platformFor({"", "wayland", "wayland-0", ""}), "") << "no XWayland to run on";
     EXPECT_EQ(platformFor({"", "x11", "", ":0"}), "");
-    EXPECT_EQ(platformFor({"", "tty", "", ""}), "");
 }
 
 }  // namespace
