@@ -110,18 +110,17 @@ TEST_F(PlayByKeyboard, ShortcutsAndMenuLettersFollowTheMenus) {
     QAction* undo = menuEntry(w, "&Undo");
     const QMenu* customize = menuEntry(w, "C&ustomize")->menu();
     ASSERT_TRUE(undo->isEnabled());
-    QMenuBar* bar = w.menuBar();
     // The presses go round the two entries and never undo by themselves.
     for (int round = 0; round < 2; ++round) {
         press(Qt::Key_U, Qt::AltModifier);
         EXPECT_EQ(QApplication::activePopupWidget(), customize) << round;
         press(Qt::Key_U, Qt::AltModifier);
         EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << round;
-        EXPECT_EQ(bar->activeAction(), undo) << round;
+        EXPECT_EQ(w.menuBar()->activeAction(), undo) << round;
         EXPECT_EQ(tilesLeft(), " 142") << round;
     }
     press(Qt::Key_Escape);
-    EXPECT_EQ(bar->activeAction(), nullptr);
+    EXPECT_EQ(w.menuBar()->activeAction(), nullptr);
 
     press(Qt::Key_U, Qt::AltModifier);
     press(Qt::Key_U, Qt::AltModifier);
