@@ -38,8 +38,7 @@ class PlayByKeyboard : public WindowTest {
 // A Rivers board of side-by-side pairs played out with the arrows, Space and Enter; a mouse click
 // hides the cursor and Escape lets a selection go.
 TEST_F(PlayByKeyboard, AWholeRiversGameIsWonFromTheKeyboard) {
-    storeSetting("Layout", " 1");
-    open();
+    layoutEntry(open(), kRivers)->trigger();
     Board rows = game().board();
     for (int16_t i = 0; i < rows.tileCount(); ++i) rows.setFace(i, static_cast<int8_t>(i / 4));
     ASSERT_TRUE(game().takeUpPosition(kRivers, rows));

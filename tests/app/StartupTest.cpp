@@ -50,8 +50,7 @@ TEST_F(Startup, StoredChoicesComeBackNonsenseReadsAsZeroAndALayoutIsWrittenAtOnc
     }
 
     // A layout chosen is on the disk at once, and dealt, on the last case's black background.
-    MainWindow& w = *window;
-    layoutEntry(w, kRivers)->trigger();
+    layoutEntry(*window, kRivers)->trigger();
     EXPECT_TRUE(readFile(Settings::filePath()).contains("Layout=\" 1\"\n"));
     QLabel* count = named<QLabel>("tilesLeft");
     QLabel* caption = named<QLabel>("tilesLeftCaption");
@@ -66,9 +65,9 @@ TEST_F(Startup, StoredChoicesComeBackNonsenseReadsAsZeroAndALayoutIsWrittenAtOnc
     captionBox.setRight(count->x() - 1);  // the count may reach into the caption's box
     EXPECT_LE(std::abs(inkTop(captionBox) - inkTop(count->geometry())), 1);
 
-    layoutEntry(w, kRivers)->trigger();  // choosing the checked entry again keeps it checked
-    EXPECT_TRUE(layoutEntry(w, kRivers)->isChecked());
-    layoutEntry(w, kDragon)->trigger();
+    layoutEntry(*window, kRivers)->trigger();  // choosing the checked entry again keeps it checked
+    EXPECT_TRUE(layoutEntry(*window, kRivers)->isChecked());
+    layoutEntry(*window, kDragon)->trigger();
     EXPECT_EQ(count->pos(), QPoint(16, 104));
 }
 
