@@ -16,16 +16,6 @@ constexpr int8_t kBamboo3 = 11, kRedDragon = 31, kGreenDragon = 32;
 
 class AccessibilityTest : public DesktopTest {
   protected:
-    // The game window with the keyboard, showing only the given tiles of the Dragon.
-    MainWindow& openActive(std::initializer_list<PlacedTile> tiles) {
-        MainWindow& window = open();
-        QApplication::setActiveWindow(&window);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
-        board = window.findChild<BoardWidget*>("board");
-        EXPECT_TRUE(
-            window.game().takeUpPosition(kDragon, BoardBuilder(dragonLayout()).keepOnly(tiles)));
-        return window;
-    }
     QString description() const {
         return QAccessible::queryAccessibleInterface(board)->text(QAccessible::Description);
     }
@@ -46,14 +36,11 @@ class AccessibilityTest : public DesktopTest {
         ASSERT_EQ(window.game().cursorTile(), tile);
     }
 
-    // Every widget a screen reader can reach from the window.
+    // Every widget a screen reader can reach from there.
     static QList<QObject*> reached(QAccessibleInterface* at) {
         QList<QObject*> found{at->object()};
         for (int i = 0; i < at->childCount(); ++i) found << reached(at->child(i));
         return found;
-    }
-    static QList<QObject*> reached(QWidget* window) {
-        return reached(QAccessible::queryAccessibleInterface(window));
     }
 
     BoardWidget* board = nullptr;
@@ -61,14 +48,20 @@ class AccessibilityTest : public DesktopTest {
 };
 
 TEST_F(AccessibilityTest, TheDescriptionFollowsEachKeyUntilTheGameIsStuck) {
+    MainWindow& window = open();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    board = window.findChild<BoardWidget*>("board");
     // The top row of the ground layer keeps six tiles: a pair of Bamboo 3 at its free ends, and
     // between them Red and Green Dragons that no removal lets pair.
-    MainWindow& window = openActive({{2, kBamboo3, true},
+    const Board row = BoardBuilder(dragonLayout())
+                          .keepOnly({{2, kBamboo3, true},
                                      {3, kRedDragon, false},
                                      {4, kGreenDragon, false},
                                      {5, kRedDragon, false},
                                      {6, kGreenDragon, false},
                                      {7, kBamboo3, true}});
+    ASSERT_TRUE(window.game().takeUpPosition(kDragon, row));
     QSignalSpy announced(board, &BoardWidget::descriptionAnnounced);
     QCoreApplication::processEvents();
     EXPECT_EQ(description(), "New Dragon board. 6 tiles left.");
@@ -120,7 +113,8 @@ TEST_F(AccessibilityTest, TheDescriptionFollowsEachKeyUntilTheGameIsStuck) {
         "Pair taken: Bamboo 3. 4 tiles left. No matching tiles remain: New Game, Shuffle or Quit.");
     auto* panel = window.findChild<QWidget*>("matchPanel");
     EXPECT_TRUE(panel->isVisible());
-    EXPECT_TRUE(reached(&window).contains(panel)) << "shown, it is in the tree";
+    EXPECT_TRUE(reached(QAccessible::queryAccessibleInterface(&window)).contains(panel))
+        << "shown, it is in the tree";
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
 #include <QDir>
-#include <QFile>
 
 #include "tests/app/WindowFixture.h"
 
@@ -13,10 +12,7 @@ TEST_F(MessageBoxes, LongPathsAndOddNamesAreShownWholeAndAsSpelt) {
     appPath = appDir.filePath(QString(200, 'v'));
     ASSERT_TRUE(QDir().mkpath(appPath + "/varnel.sav"));  // a folder: Save cannot write there
     const QString oddName = "<h1>BIG<i>&amp;.bmp";
-    QFile odd(appPath + "/" + oddName);
-    ASSERT_TRUE(odd.open(QIODevice::WriteOnly));
-    odd.write("not a picture");
-    odd.close();
+    writeFile(appPath + "/" + oddName, "not a picture");
 
     MainWindow& w = open();
     takePair();

@@ -40,9 +40,8 @@ TEST_F(PlayByMouse, StuckDragonShowsThePanelWithItsButtons) {
     auto fits = [title](qreal points) {
         QFont font = title->font();
         font.setPointSizeF(points);
-        const QFontMetricsF metrics(font);
-        return metrics.horizontalAdvance(title->text()) <= title->width() &&
-               metrics.height() <= title->height();
+        return QFontMetricsF(font).horizontalAdvance(title->text()) <= title->width() &&
+               QFontMetricsF(font).height() <= title->height();
     };
     const qreal points = title->font().pointSizeF();
     EXPECT_TRUE(fits(points));
@@ -92,9 +91,7 @@ TEST_F(PlayByMouse, EveryFreeTileShowsItsOwnFaceAfterEachMove) {
 TEST_F(PlayByMouse, AClickOnATilesFirstOrLastColumnTakesThatTile) {
     for (const QSize screen : {QSize(640, 480), QSize(1280, 1024), QSize(1920, 1080)}) {
         SCOPED_TRACE(screen.width());
-        MainWindow& w = open(screen);
-        w.showMaximized();
-        layoutEntry(w, kRivers)->trigger();  // the whole top row is free
+        layoutEntry(open(screen), kRivers)->trigger();  // the whole top row is free
         const int16_t tile = 6, leftNeighbour = 7;
         const int width = static_cast<int>(std::lround(geometry().tileWidth()));
         ASSERT_EQ(width, geometry().tileWidth()) << "a whole number of pixels";
@@ -131,9 +128,7 @@ QImage onScreen(QWidget* widget) {
 TEST_F(PlayByMouse, AFrameThatGoesLeavesNothingBehind) {
     for (const QSize screen : {QSize(640, 480), QSize(1024, 768)}) {
         SCOPED_TRACE(screen.width());
-        MainWindow& w = open(screen);
-        w.showMaximized();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&open(screen)));
         auto* frame = named<QWidget>("selectionFrame");
         clickTile(freePair().first);
         ASSERT_TRUE(frame->isVisible());
@@ -144,7 +139,7 @@ TEST_F(PlayByMouse, AFrameThatGoesLeavesNothingBehind) {
         QTest::keyClick(board(), Qt::Key_Escape);
         ASSERT_FALSE(frame->isVisible());
         QApplication::processEvents();
-        const QImage shown = onScreen(board()), alone = w.boardArea().picture();
+        const QImage shown = onScreen(board()), alone = window->boardArea().picture();
         EXPECT_TRUE(pixelsWhere(was & shown.rect(),
                                 [&](QPoint p) { return shown.pixel(p) != alone.pixel(p); })
                         .isEmpty())

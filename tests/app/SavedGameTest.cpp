@@ -27,9 +27,7 @@ TEST_F(SavedGamePlace, RestoreBringsBackTheSavedLayoutAndBoard) {
     EXPECT_EQ(tilesLeft(), " 138");
     EXPECT_EQ(game().board(), saved);
     EXPECT_FALSE(game().selectedTile());
-    const auto [a, b] = freePair();
-    clickTile(a);
-    clickTile(b);
+    takePair();
     EXPECT_EQ(tilesLeft(), " 136");
 }
 

@@ -1,6 +1,5 @@
 // Two copies of the game share the one saved game in the program's folder: neither writes over
 // nor restores a game the other saved while it was running without asking first.
-#include <QFile>
 
 #include "app/savegame/SavedGame.h"
 #include "tests/app/WindowFixture.h"
@@ -11,8 +10,7 @@ namespace {
 class SharedSaveTest : public DesktopTest {
   protected:
     QByteArray savedBytes() const {
-        QFile file(appDir.filePath(QString::fromLatin1(kSavedGameFileName)));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return readFile(appDir.filePath(QString::fromLatin1(kSavedGameFileName)));
     }
     // Saves or restores in the copy with the answer given to a question, and says what was asked.
     static std::vector<ModalAnswerer::Seen> run(MainWindow& copy, const char* entry,

@@ -37,10 +37,6 @@ class SingleInstanceTest : public ::testing::Test {
             return "(nothing)";
         return copy.readLine().trimmed();
     }
-    static void stop(QProcess& copy) {
-        copy.kill();
-        copy.waitForFinished();
-    }
 
     QTemporaryDir runtime;
     QTemporaryDir configs;
@@ -62,7 +58,8 @@ TEST_F(SingleInstanceTest, ASecondStartBringsTheFirstForwardEvenAfterACrash) {
 
     // Killed outright, the first copy leaves its lock and socket; the next start is the first all
     // the same, and answers each later start in its turn.
-    stop(*first);
+    first->kill();
+    first->waitForFinished();
     ASSERT_TRUE(QFile::exists(place("player").lockFile));
     SingleInstance next(place("player"));
     EXPECT_EQ(next.start(std::chrono::seconds(3)), Start::First);

@@ -1,7 +1,6 @@
 #include <sys/stat.h>
 
 #include <QDir>
-#include <QFile>
 
 #include "app/SettingsFile.h"
 #include "tests/app/WindowFixture.h"
@@ -13,28 +12,25 @@ using Startup = WindowTest;
 
 // The stored choices come back, nonsense reads as zero, and a fresh start writes nothing.
 TEST_F(Startup, StoredChoicesComeBackNonsenseReadsAsZeroAndALayoutIsWrittenAtOnce) {
+    const char* const keys[] = {"Layout", "TileSet", "Sound", "BackGround"};
     const struct {
-        const char *layout, *tileSet, *sound, *background;
+        const char* stored[4];  // by key; none on a fresh start
         int16_t tileCount, setShown;
         const char* soundCaption;
         QRgb backgroundShown;
     } cases[] = {
-        {nullptr, nullptr, nullptr, nullptr, 144, 0, "&Sound On", qRgb(0, 64, 64)},
-        {" 2", " 3", " 0", " 16777215", 120, 3, "S&ound Off", qRgb(255, 255, 255)},
-        {" 1", " 4", "-1", " 255", 84, 4, "&Sound On", qRgb(255, 0, 0)},
+        {{}, 144, 0, "&Sound On", qRgb(0, 64, 64)},
+        {{" 2", " 3", " 0", " 16777215"}, 120, 3, "S&ound Off", qRgb(255, 255, 255)},
+        {{" 1", " 4", "-1", " 255"}, 84, 4, "&Sound On", qRgb(255, 0, 0)},
         // Halves round to even; an exponent counts.
-        {" 2.5", "3E0", " -1", " 1.6777215E+07", 120, 3, "&Sound On", qRgb(255, 255, 255)},
-        {"garbage", " 7", "loud", "-5", 144, 0, "S&ound Off", qRgb(0, 0, 0)},
-        {" 99999", "-1", " 1", " 16777216", 144, 0, "S&ound Off", qRgb(0, 0, 0)},
+        {{" 2.5", "3E0", " -1", " 1.6777215E+07"}, 120, 3, "&Sound On", qRgb(255, 255, 255)},
+        {{"garbage", " 7", "loud", "-5"}, 144, 0, "S&ound Off", qRgb(0, 0, 0)},
+        {{" 99999", "-1", " 1", " 16777216"}, 144, 0, "S&ound Off", qRgb(0, 0, 0)},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.layout ? c.layout : "fresh");
-        if (c.layout) {
-            storeSetting("Layout", c.layout);
-            storeSetting("TileSet", c.tileSet);
-            storeSetting("Sound", c.sound);
-            storeSetting("BackGround", c.background);
-        }
+        const bool fresh = !c.stored[0];
+        SCOPED_TRACE(fresh ? "fresh" : c.stored[0]);
+        for (int k = 0; k < 4 && !fresh; ++k) storeSetting(keys[k], c.stored[k]);
         MainWindow& w = open();
         EXPECT_EQ(tilesLeft(), QString(" %1").arg(c.tileCount));
         for (int i = 0; i < 3; ++i) EXPECT_EQ(layoutEntry(w, i)->isChecked(), i == game().layout());
@@ -47,18 +43,15 @@ TEST_F(Startup, StoredChoicesComeBackNonsenseReadsAsZeroAndALayoutIsWrittenAtOnc
         EXPECT_FALSE(pixelsWhere(shown.rect(), [&](QPoint p) {
                          return std::abs(qGray(shown.pixel(p)) - qGray(c.backgroundShown)) > 100;
                      }).isEmpty());
-        if (c.layout) continue;
+        if (!fresh) continue;
         w.close();  // ends the program as Exit does
         EXPECT_EQ(exits, 1);
         EXPECT_TRUE(store().allKeys().isEmpty());
     }
 
     // A layout chosen is on the disk at once, and dealt, on the last case's black background.
-    MainWindow& w = *window;
-    layoutEntry(w, kRivers)->trigger();
-    QFile file(Settings::filePath());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.readAll().contains("Layout=\" 1\"\n"));
+    layoutEntry(*window, kRivers)->trigger();
+    EXPECT_TRUE(readFile(Settings::filePath()).contains("Layout=\" 1\"\n"));
     QLabel* count = named<QLabel>("tilesLeft");
     QLabel* caption = named<QLabel>("tilesLeftCaption");
     EXPECT_EQ(count->text(), " 84");
@@ -72,9 +65,9 @@ TEST_F(Startup, StoredChoicesComeBackNonsenseReadsAsZeroAndALayoutIsWrittenAtOnc
     captionBox.setRight(count->x() - 1);  // the count may reach into the caption's box
     EXPECT_LE(std::abs(inkTop(captionBox) - inkTop(count->geometry())), 1);
 
-    layoutEntry(w, kRivers)->trigger();  // choosing the checked entry again keeps it checked
-    EXPECT_TRUE(layoutEntry(w, kRivers)->isChecked());
-    layoutEntry(w, kDragon)->trigger();
+    layoutEntry(*window, kRivers)->trigger();  // choosing the checked entry again keeps it checked
+    EXPECT_TRUE(layoutEntry(*window, kRivers)->isChecked());
+    layoutEntry(*window, kDragon)->trigger();
     EXPECT_EQ(count->pos(), QPoint(16, 104));
 }
 
@@ -94,22 +87,16 @@ QByteArray nestedVariantSettings() {
     return kPyramidSettings + "Old=@Variant(" + value + "\\0\\0\\0\\x2\\0\\0\\0\\x2)\n";
 }
 
-// A pipe would hang the start; a huge file or stored objects are nothing the game wrote.
+// A pipe would hang the start; a huge file is nothing the game wrote (nor are stored objects,
+// which the start below refuses).
 TEST(SettingsFileCheck, OnlyAPlainFileOfASaneSizeIsRead) {
     QTemporaryDir folder;
-    const auto write = [&](const char* name, const QByteArray& text) {
-        QFile file(folder.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-        return folder.filePath(name);
-    };
     const QString pipe = folder.filePath("pipe.conf");
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     const std::pair<QString, SettingsFileState> files[] = {
-        {write("plain.conf", kPyramidSettings), SettingsFileState::Readable},
+        {writeFile(folder.filePath("plain.conf"), kPyramidSettings), SettingsFileState::Readable},
         {pipe, SettingsFileState::Refused},
-        {write("large.conf", tooLargeSettings()), SettingsFileState::Refused},
-        {write("nested.conf", nestedVariantSettings()), SettingsFileState::Refused},
+        {writeFile(folder.filePath("large.conf"), tooLargeSettings()), SettingsFileState::Refused},
     };
     for (const auto& [path, state] : files)
         EXPECT_EQ(checkSettingsFile(path), state) << path.toStdString();
@@ -120,17 +107,13 @@ TEST_F(Startup, ASettingsFileTheGameDidNotWriteIsLeftAlone) {
     const QString path = Settings::filePath();
     ASSERT_EQ(path, store().fileName());
     ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(nestedVariantSettings());
-    file.close();
+    writeFile(path, nestedVariantSettings());
     MainWindow& w = open();
     EXPECT_EQ(game().layout(), kDragon);
     EXPECT_EQ(w.tileSets().current(), 0);
     layoutEntry(w, kRivers)->trigger();
     EXPECT_EQ(tilesLeft(), " 84");
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), nestedVariantSettings());
+    EXPECT_EQ(readFile(path), nestedVariantSettings());
     QFile::remove(path);
 }
 

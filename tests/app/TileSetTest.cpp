@@ -1,6 +1,8 @@
+#include <QBuffer>
 #include <QColorDialog>
 #include <QFile>
 #include <QtEndian>
+#include <tuple>
 
 #include "tests/app/WindowFixture.h"
 
@@ -9,17 +11,14 @@ namespace {
 
 class TileSets : public WindowTest {
   protected:
-    QString writeFile(const QString& name, const QByteArray& content) {
-        QFile file(pictures.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-        return file.fileName();
-    }
-    QString writePicture(const QString& name, QColor colour, QSize size = QSize(396, 220)) {
+    // A bitmap file of one colour, as the picture would be saved.
+    static QByteArray bitmap(QColor colour, QSize size = QSize(396, 220)) {
         QImage picture(size, QImage::Format_RGB32);
         picture.fill(colour);
-        EXPECT_TRUE(picture.save(pictures.filePath(name), "BMP"));
-        return pictures.filePath(name);
+        QBuffer file;
+        file.open(QIODevice::WriteOnly);
+        picture.save(&file, "BMP");
+        return file.data();
     }
     // The colour inside the outline of the top tile of the Dragon.
     QRgb topTileColour() {
@@ -51,7 +50,7 @@ TEST_F(TileSets, ChosenSetsAndBackgroundsRedrawAndAreRemembered) {
     EXPECT_EQ(storedSetting("TileSet").toString(), " 2");
     EXPECT_EQ(w.boardArea().picture(), third);
 
-    QFile::copy(writePicture("varnel.bmp", Qt::darkBlue), appDir.filePath("varnel.bmp"));
+    writeFile(appDir.filePath("varnel.bmp"), bitmap(Qt::darkBlue));
     tileSetEntry(w, 4)->trigger();
     EXPECT_EQ(storedSetting("TileSet").toString(), " 4");
     EXPECT_EQ(topTileColour(), QColor(Qt::darkBlue).rgb());
@@ -90,40 +89,33 @@ TEST_F(TileSets, ChosenSetsAndBackgroundsRedrawAndAreRemembered) {
 // Bad pictures are refused with the reason; a good one becomes the fifth set, stretched to the
 // sheet size, with no entry checked. The game itself never changes.
 TEST_F(TileSets, LoadedPicturesChangeTheLookButNeverTheGame) {
-    const QString path = writePicture("Mine.BMP", Qt::darkRed);
-    QFile good(path);
-    ASSERT_TRUE(good.open(QIODevice::ReadOnly));
-    const QByteArray bytes = good.readAll();
-    writeFile("truncated.bmp", bytes.left(bytes.size() / 3));
+    const QByteArray bytes = bitmap(Qt::darkRed);
+    const QString path = writeFile(pictures.filePath("Mine.BMP"), bytes);
     // Rows stored from the top down (a negative height), cut short: the missing rows must not
     // come out as black bands.
     QByteArray topDown = bytes;
     qToLittleEndian<qint32>(-220, topDown.data() + 22);
-    writeFile("top-down-truncated.bmp", topDown.left(topDown.size() / 3));
     QByteArray huge = bytes.left(54);
     qToLittleEndian<qint32>(-200000, huge.data() + 22);  // a huge height, from the top down
-    writeFile("huge-top-down.bmp", huge);
-    // Rows of 395 pixels padded to whole words: a file that lacks more than the last row's
-    // padding lacks pixels too.
-    QFile odd(writePicture("odd-width.bmp", Qt::darkRed, QSize(395, 220)));
-    ASSERT_TRUE(odd.open(QIODevice::ReadOnly));
-    writeFile("odd-width-cut.bmp", odd.readAll().chopped(400));
+    const std::tuple<const char*, QByteArray, const char*> refused[] = {
+        {"truncated.bmp", bytes.left(bytes.size() / 3), "the file is cut short"},
+        {"top-down-truncated.bmp", topDown.left(topDown.size() / 3), "the file is cut short"},
+        {"huge-top-down.bmp", huge, "the picture is far too large for a tile set"},
+        // Rows of 395 pixels padded to whole words: a file that lacks more than the last row's
+        // padding lacks pixels too.
+        {"odd-width-cut.bmp", bitmap(Qt::darkRed, QSize(395, 220)).chopped(400),
+         "the file is cut short"},
+    };
 
     MainWindow& w = open(QSize(1024, 768));
-    w.showMaximized();
     takePair();
     ASSERT_TRUE(menuEntry(w, "&Undo")->isEnabled());
     const Board played = game().board();  // a change of look never touches it
     const QImage shown = w.boardArea().picture();
-    const std::pair<const char*, const char*> refused[] = {
-        {"truncated.bmp", "the file is cut short"},
-        {"top-down-truncated.bmp", "the file is cut short"},
-        {"huge-top-down.bmp", "the picture is far too large for a tile set"},
-        {"odd-width-cut.bmp", "the file is cut short"},
-    };
-    for (const auto& [name, reason] : refused) {
+    for (const auto& [name, content, reason] : refused) {
         SCOPED_TRACE(name);
         ModalAnswerer answerer;
+        writeFile(pictures.filePath(name), content);
         loadTileset(w, pictures.path(), name);
         ASSERT_EQ(answerer.seen.size(), 1u);
         EXPECT_EQ(answerer.seen[0].text, QStringLiteral("Could not load picture file, %1: %2.")

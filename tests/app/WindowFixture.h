@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -69,6 +70,19 @@ inline void loadTileset(QMainWindow& window, const QString& folder, const QStrin
         if (chooser->isVisible()) chooser->findChild<QPushButton*>("cancel")->click();
     });
     choose(window, "&Tiles", "&Load Tileset");
+}
+
+// Writes the file whole, over whatever was there; its path.
+inline QString writeFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    file.write(content);
+    return path;
+}
+// The whole file, or nothing when it cannot be read.
+inline QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The first free pair of the board, if any.
