@@ -51,8 +51,7 @@ TEST_F(NewGame, ChoosingALayoutStartsItClean) {
         game.chooseLayout(layout);
         EXPECT_EQ(game.layout(), layout);
         EXPECT_EQ(view.layout, layout);
-        EXPECT_EQ(game.selectedTile(), std::nullopt);
-        EXPECT_EQ(view.frame, std::nullopt);
+        EXPECT_TRUE(nothingSelected());
         EXPECT_FALSE(view.matchPanelVisible);
         EXPECT_EQ(view.tilesLeft, rulesOf(layout).tileCount());
         EXPECT_EQ(view.available,

@@ -47,7 +47,6 @@ class RecordingView : public GameView {
     std::vector<FinishedGame> records;
     std::string remark;  // what the record says of the next game kept
     int refusals = 0;
-    int redraws = 0;
     int exits = 0;
 
     // The solver's answers, handed over for the test to run on the game's thread.
@@ -79,10 +78,7 @@ class RecordingView : public GameView {
         events.push_back("timer " + std::to_string(seconds).substr(0, 3));
     }
     void stopTimer() override { timerRunning = false; }
-    void redrawBoard() override {
-        ++redraws;
-        events.push_back("redraw");
-    }
+    void redrawBoard() override { events.push_back("redraw"); }
     void showMessage(const std::string& text) override { messages.push_back(text); }
     bool askYesNo(const std::string& caption, const std::string& text) override {
         questions.emplace_back(caption, text);
