@@ -97,7 +97,7 @@ bool joinedByTwoTurns(const Board& board, int16_t first, int16_t second) {
 // Judges every ordered pair of tiles left on 100 boards at each share taken from 0% to 95%, with
 // the rule as written, with its form on bits that the layout plays by, and with the judge above.
 TEST(Rivers, PathRuleAgreesWithEveryChoiceOfTurnsInBothOrders) {
-    long pairs = 0, disagreements = 0, bitsDisagree = 0;
+    long pairs = 0, disagreements = 0;
     std::string first;  // the first pair judged differently, for the failure message
     std::mt19937 rng(20240611);
     std::vector<int16_t> order(84);
@@ -114,18 +114,18 @@ TEST(Rivers, PathRuleAgreesWithEveryChoiceOfTurnsInBothOrders) {
                     if (a == b || !board[a].present() || !board[b].present()) continue;
                     ++pairs;
                     const bool expected = joinedByTwoTurns(board, a, b);
-                    if (cells.joins(a, b) != expected || riversLayout().pairJoined(board, a, b) != expected)
-                        ++bitsDisagree;
-                    if (riversPathJoins(board, a, b) == expected || disagreements++ > 0) continue;
-                    first = std::to_string(a) + "-" + std::to_string(b) +
-                            (expected ? " should be joined" : " should be apart");
+                    if (riversPathJoins(board, a, b) == expected && cells.joins(a, b) == expected &&
+                        riversLayout().pairJoined(board, a, b) == expected)
+                        continue;
+                    if (disagreements++ == 0)
+                        first = std::to_string(a) + "-" + std::to_string(b) +
+                                (expected ? " should be joined" : " should be apart");
                 }
             }
         }
     }
     EXPECT_GT(pairs, 1'000'000);
     EXPECT_EQ(disagreements, 0) << "first: " << first;
-    EXPECT_EQ(bitsDisagree, 0);
     // Off the board, or a tile with itself, never.
     const Board full = dealFaces(84, 1);
     for (const auto& [a, b] : {std::pair<int16_t, int16_t>{-1, 0}, {0, 84}, {5, 5}, {83, 143}}) {

@@ -57,7 +57,6 @@ TEST_F(NewGame, ChoosingALayoutStartsItClean) {
         EXPECT_EQ(view.available,
                   (Availability{.hint = true, .shuffle = layout != kRivers, .board = true, .pause = true}));
         EXPECT_EQ(view.rememberedLayout, layout);
-        EXPECT_FALSE(view.busy);
     }
 }
 

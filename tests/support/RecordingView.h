@@ -1,8 +1,10 @@
 #pragma once
 
+#include <algorithm>
 #include <deque>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -47,7 +49,6 @@ class RecordingView : public GameView {
     std::vector<FinishedGame> records;
     std::string remark;  // what the record says of the next game kept
     int refusals = 0;
-    int exits = 0;
 
     // The solver's answers, handed over for the test to run on the game's thread.
     PostQueue posted;
@@ -100,9 +101,11 @@ class RecordingView : public GameView {
         if (!text.empty()) events.push_back("note: " + text);
     }
     void rememberLayout(int16_t remembered) override { rememberedLayout = remembered; }
-    void exitProgram() override {
-        ++exits;
-        events.push_back("exit");
+    void exitProgram() override { events.push_back("exit"); }
+
+    // How many times the event happened ("redraw", "exit"...).
+    int count(std::string_view event) const {
+        return static_cast<int>(std::ranges::count(events, event));
     }
 
     // Lets the time pass: the timer fires until the game asks for it no more.
