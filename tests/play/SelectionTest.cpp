@@ -52,8 +52,7 @@ TEST_F(Selection, EqualPairIsRemovedAndUndoPutsItBack) {
         kDragon,
         {{2, 4, true}, {14, 4, true}, {13, 6, true}, {21, 6, true}, {3, 7, false}, {15, 7, false}});
     const Board before = game.board();
-    game.clickTile(2);
-    game.clickTile(14);
+    clickTiles({2, 14});
     EXPECT_FALSE(present(2) || present(14));
     EXPECT_TRUE(game.board()[3].free && game.board()[15].free);
     EXPECT_TRUE(nothingSelected());
