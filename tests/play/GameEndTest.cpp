@@ -32,9 +32,8 @@ TEST_F(GameEnd, LastPairBlinksTheCaptionTwiceThenAsks) {
     const std::vector<std::string> blink = {
         "redraw",         "timer 0.5", "caption hidden", "timer 0.5", "caption shown", "timer 0.5",
         "caption hidden", "timer 0.5", "caption shown",  "ask: " + kWonQuestion.second};
-    ASSERT_GE(view.events.size(), blink.size());
-    EXPECT_EQ(std::vector<std::string>(view.events.begin(), view.events.begin() + blink.size()),
-              blink);
+    view.events.resize(blink.size());  // the new deal's own events follow
+    EXPECT_EQ(view.events, blink);
     EXPECT_EQ(view.questions, (std::vector{kWonQuestion}));
     // Yes: a new deal in the same layout.
     EXPECT_EQ(game.layout(), kDragon);
