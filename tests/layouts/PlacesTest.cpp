@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "layouts/DragonLayout.h"
@@ -58,10 +59,8 @@ TEST(Places, WorkedPlacesAtThreeSizes) {
                 << c.name << " tile " << i << " at " << at.x << ", " << at.y;
         }
         for (const Place& p : c.places) {
-            EXPECT_EQ(places[static_cast<size_t>(p.tile)].x, p.x)
-                << c.name << " x of tile " << p.tile;
-            EXPECT_EQ(places[static_cast<size_t>(p.tile)].y, p.y)
-                << c.name << " y of tile " << p.tile;
+            const TilePlace& at = places[static_cast<size_t>(p.tile)];
+            EXPECT_EQ(std::pair(at.x, at.y), std::pair(p.x, p.y)) << c.name << " tile " << p.tile;
         }
     }
 }

