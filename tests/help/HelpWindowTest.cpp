@@ -109,13 +109,11 @@ TEST_F(HelpWindowTest, OnlyItsOwnPagesAreShown) {
     writePage("help/other.html", "Other", "index.html");
 
     DesktopBrowser desktop;
-    const QString away[] = {
-        QStringLiteral("../help-private/secret.html"), QStringLiteral("round.html"),
-        QStringLiteral("file:///etc/passwd"),          QStringLiteral("missing.html"),
-        QStringLiteral("https://example.org/varnel"),  QStringLiteral("mailto:player@example.org"),
-    };
-    for (const QString& href : away) {
-        SCOPED_TRACE(href.toStdString());
+    const char* away[] = {"../help-private/secret.html", "round.html",
+                          "file:///etc/passwd",          "missing.html",
+                          "https://example.org/varnel",  "mailto:player@example.org"};
+    for (const char* href : away) {
+        SCOPED_TRACE(href);
         writePage("help/index.html", "Contents", href);
         HelpBrowser* browser = showContents()->browser();
         const QUrl contents = browser->source();
@@ -132,7 +130,6 @@ TEST_F(HelpWindowTest, OnlyItsOwnPagesAreShown) {
     HelpBrowser* browser = currentHelpWindow()->browser();
     browser->setSource(QUrl(QStringLiteral("other.html#end")));
     EXPECT_EQ(browser->documentTitle(), "Other");
-    EXPECT_EQ(browser->source().fileName(), "other.html");
     QAction* back = nullptr;
     for (QAction* action : currentHelpWindow()->findChildren<QAction*>())
         if (action->text() == "&Back") back = action;
