@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
+#include <QProcess>
 #include <algorithm>
-#include <cstdio>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -24,32 +22,14 @@ struct Outcome {
     std::string out, err;
 };
 
-// All that was written to a file, which is closed.
-std::string readBack(std::FILE* file) {
-    std::string text;
-    std::rewind(file);
-    for (int c; (c = std::fgetc(file)) != EOF;) text += static_cast<char>(c);
-    std::fclose(file);
-    return text;
-}
-
-// varnel-solve run with the arguments, its output and its errors each caught in a file.
-Outcome run(std::vector<std::string> arguments) {
-    std::FILE* out = std::tmpfile();
-    std::FILE* err = std::tmpfile();
-    std::vector<char*> argv{const_cast<char*>(VARNEL_SOLVE)};
-    for (std::string& argument : arguments) argv.push_back(argument.data());
-    argv.push_back(nullptr);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::dup2(::fileno(out), STDOUT_FILENO);
-        ::dup2(::fileno(err), STDERR_FILENO);
-        ::execv(VARNEL_SOLVE, argv.data());
-        ::_exit(127);
-    }
-    int raw = 0;
-    ::waitpid(child, &raw, 0);
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readBack(out), readBack(err)};
+// varnel-solve run with the arguments, its output and its errors caught apart.
+Outcome run(const QStringList& arguments) {
+    QProcess solve;
+    solve.start(QStringLiteral(VARNEL_SOLVE), arguments);
+    solve.waitForFinished(-1);
+    return {solve.exitStatus() == QProcess::NormalExit ? solve.exitCode() : -1,
+            solve.readAllStandardOutput().toStdString(),
+            solve.readAllStandardError().toStdString()};
 }
 
 // Whether a line "FILE: winnable: a b, c d, ..." clears the game of the file as a restore lays
@@ -77,7 +57,7 @@ bool lineWinsTheFile(const std::string& line, const std::string& file) {
 TEST(SolveCommand, EachSavedGameIsAnsweredOnALineOfItsOwn) {
     const std::string dragon = std::string(VARNEL_SAVEGAME_CORPUS) + "/valid-dragon-midgame.sav";
     const std::string missing = "/no-such-folder/nothing.sav";
-    const Outcome result = run({missing, dragon});
+    const Outcome result = run({QString::fromStdString(missing), QString::fromStdString(dragon)});
     EXPECT_EQ(result.status, 1);
     ASSERT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 1) << result.out;
     EXPECT_TRUE(lineWinsTheFile(result.out.substr(0, result.out.size() - 1), dragon)) << result.out;
@@ -95,13 +75,12 @@ TEST(SolveCommand, FreshDealsAreCounted) {
 }
 
 TEST(SolveCommand, WrongOptionsGiveTheUsageAndStatusTwo) {
-    const std::vector<std::vector<std::string>> wrong = {
-        {},
-        {"--bogus"},
-        {"--layout", "dragon", "--deals", "0"},
-        {"--layout", "rivers", "--deals", "2", "x.sav"}};
-    for (const auto& arguments : wrong) {
-        SCOPED_TRACE(::testing::PrintToString(arguments));
+    const QStringList wrong[] = {{},
+                                 {"--bogus"},
+                                 {"--layout", "dragon", "--deals", "0"},
+                                 {"--layout", "rivers", "--deals", "2", "x.sav"}};
+    for (const QStringList& arguments : wrong) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
         const Outcome result = run(arguments);
         EXPECT_EQ(result.status, 2);
         EXPECT_EQ(result.out, "");
