@@ -35,17 +35,16 @@ bool inAnotherCell(const art::SheetGrid& grid, int face, int x, int y) {
 }
 
 // A face inside its rim brought down to a few pixels: where the picture lies and how big it is.
+// Its bytes are red, green, blue and a fourth, unused, the same in every glance.
 QImage faceAtGlance(const QImage& sheet, QRect face) {
     const int rim = std::max(2, face.width() / 13);
     return sheet.copy(face.adjusted(rim, rim, -rim, -rim))
-        .scaled(13, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        .scaled(13, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .convertToFormat(QImage::Format_RGBX8888);
 }
 
-// The mean difference of the two pictures' colours; the fourth byte of each pixel, unused, is
-// the same in both.
-double meanDifference(QImage a, QImage b) {
-    a.convertTo(QImage::Format_RGBX8888);
-    b.convertTo(QImage::Format_RGBX8888);
+// The mean difference of two glances' colours.
+double meanDifference(const QImage& a, const QImage& b) {
     double sum = 0;
     for (qsizetype i = 0; i < a.sizeInBytes(); ++i)
         sum += std::abs(a.constBits()[i] - b.constBits()[i]);

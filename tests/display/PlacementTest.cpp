@@ -61,9 +61,8 @@ TEST(Placement, AMaximizedWindowFollowsItsScreenAsTheClassicGameDid) {
 TEST(Placement, TheSamePlacementGivesTheSameGeometryWhateverCameBefore) {
     const DesignPlacement maximized = placementOnScreen(1920, 1080);
     BoardGeometry fresh, travelled;
-    fresh.useLayout(*findLayout(kDragon));
+    for (BoardGeometry* geometry : {&fresh, &travelled}) geometry->useLayout(*findLayout(kDragon));
     fresh.place(maximized);
-    travelled.useLayout(*findLayout(kDragon));
     for (const auto& area : {std::pair{806, 588}, {500, 340}, {1400, 380}, {801, 1900}})
         travelled.place(placementInArea(area.first, area.second));
     travelled.place(maximized);

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTextStream>
 #include <QUrl>
 
 #include "app/help/HelpWindow.h"
@@ -25,10 +26,8 @@ class HelpWindowTest : public ::testing::Test {
     void writePage(const QString& name, const QString& title, const QString& href = "") {
         QFile page(app.filePath(name));
         ASSERT_TRUE(page.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        page.write(QStringLiteral("<html><head><title>%1</title></head><body><a href=\"%2\">go"
-                                  "</a></body></html>")
-                       .arg(title, href)
-                       .toUtf8());
+        QTextStream(&page) << "<html><head><title>" << title << "</title></head><body><a href=\""
+                           << href << "\">go</a></body></html>";
     }
 
     // The player asks for the help's contents: the window that shows them.
