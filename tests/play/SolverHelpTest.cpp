@@ -31,10 +31,9 @@ uint32_t dealNumberOfSeed(uint32_t seed) {
 }
 
 // The board once the pair is taken from it.
-Board after(const Board& board, int16_t layout, const TilePair& pair) {
-    Board taken = board;
-    rulesOf(layout).takePair(taken, pair.first, pair.second);
-    return taken;
+Board after(Board board, int16_t layout, const TilePair& pair) {
+    rulesOf(layout).takePair(board, pair.first, pair.second);
+    return board;
 }
 
 // A Dragon pair loses the game when the game can no longer be won once it is taken, while pairs
