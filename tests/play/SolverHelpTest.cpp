@@ -4,7 +4,6 @@
 #include <functional>
 #include <optional>
 #include <thread>
-#include <utility>
 #include <vector>
 
 #include "board/Random.h"
