@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <map>
 #include <random>
+#include <utility>
 #include <vector>
 
 #include "board/Deal.h"
@@ -31,14 +32,10 @@ class GeometricModel {
              {2, 4, 4, 131, 134}, {2, 5, 4, 135, 138}, {3, 3, 5, 139, 140}, {3, 4, 5, 141, 142}});
         // The pieces outside the grid: 0 and 1 at the right between rows 3 and 4, 86 at the
         // left, 143 on top of the four tiles of layer 3.
-        model.leftOf_[0] = {1};
-        model.rightOf_[1] = {0};
-        model.leftOf_[1] = {32, 44};
-        model.rightOf_[32] = {1};
-        model.rightOf_[44] = {1};
-        model.leftOf_[43] = {86};
-        model.leftOf_[55] = {86};
-        model.rightOf_[86] = {43, 55};
+        for (const auto& [right, left] : {std::pair{0, 1}, {1, 32}, {1, 44}, {43, 86}, {55, 86}}) {
+            model.leftOf_[right].push_back(left);
+            model.rightOf_[left].push_back(right);
+        }
         for (int tile = 139; tile <= 142; ++tile) model.coveredBy_[tile] = {143};
         model.onlyFromTheRight_ = 1;  // tile 1 opens only when tile 0 has gone
         return model;
@@ -59,12 +56,8 @@ class GeometricModel {
 
     bool isFree(const Board& board, int tile) const {
         auto present = [&](int other) { return board[static_cast<int16_t>(other)].present(); };
-        if (!present(tile) ||
-            std::any_of(coveredBy_[tile].begin(), coveredBy_[tile].end(), present))
-            return false;
-        auto open = [&](const std::vector<int>& side) {
-            return std::none_of(side.begin(), side.end(), present);
-        };
+        if (!present(tile) || std::ranges::any_of(coveredBy_[tile], present)) return false;
+        auto open = [&](const auto& side) { return std::ranges::none_of(side, present); };
         if (tile == onlyFromTheRight_) return open(rightOf_[tile]);
         return open(leftOf_[tile]) || open(rightOf_[tile]);
     }
@@ -123,12 +116,9 @@ void playAgainst(const GeometricModel& model, const Layout& layout) {
                 if (board[tile].present() && board[tile].free) free.push_back(tile);
             }
             if (free.empty()) break;
-            removed = game % 2 == 0
-                          ? free[pick() % free.size()]
-                          : *std::max_element(free.begin(), free.end(), [&](auto x, auto y) {
-                                return priority[static_cast<size_t>(x)] <
-                                       priority[static_cast<size_t>(y)];
-                            });
+            const auto urgency = [&](int16_t tile) { return priority[static_cast<size_t>(tile)]; };
+            removed = game % 2 == 0 ? free[pick() % free.size()]
+                                    : *std::ranges::max_element(free, {}, urgency);
             board.remove(removed);
             layout.updateFree(board, removed);
         }

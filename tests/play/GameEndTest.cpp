@@ -35,8 +35,7 @@ TEST_F(GameEnd, LastPairBlinksTheCaptionTwiceThenAsks) {
     view.events.resize(blink.size());  // the new deal's own events follow
     EXPECT_EQ(view.events, blink);
     EXPECT_EQ(view.questions, (std::vector{kWonQuestion}));
-    // Yes: a new deal in the same layout.
-    EXPECT_EQ(game.layout(), kDragon);
+    // Yes: a new deal in the same layout (only Dragon has 144 tiles).
     EXPECT_EQ(view.tilesLeft, 144);
     EXPECT_EQ(view.count("exit"), 0);
 }
@@ -53,13 +52,11 @@ TEST_F(GameEnd, StuckDragonShowsThePanelUntilAShuffleOpensAPair) {
     EXPECT_TRUE(view.questions.empty());
     EXPECT_EQ(view.available, Availability{});
     const int64_t played = game.playedMilliseconds();
-    now += 5000;
-    EXPECT_EQ(game.playedMilliseconds(), played) << "the clock stands still under the panel";
+    EXPECT_EQ(playedAt(now + 5000), played) << "the clock stands still under the panel";
     for (int tries = 0; tries < 50 && view.matchPanelVisible; ++tries) game.panelShuffle();
     EXPECT_FALSE(view.matchPanelVisible);
     EXPECT_EQ(view.available, (Availability{.hint = true, .shuffle = true, .board = true, .pause = true}));
-    now += 1000;
-    EXPECT_EQ(game.playedMilliseconds(), played + 1000) << "and runs again once a pair is open";
+    EXPECT_EQ(playedAt(now + 1000), played + 1000) << "and runs again once a pair is open";
 }
 
 // Pyramid and Rivers ask instead; No ends the program, Yes deals the layout anew.
@@ -78,8 +75,7 @@ TEST_F(GameEnd, StuckPyramidAndRiversAskToPlayAgain) {
     clickTiles({40, 41});
     EXPECT_EQ(view.questions, (std::vector{kStuckQuestion, kStuckQuestion}));
     EXPECT_EQ(view.count("exit"), 0) << "no exit since the position was laid out";
-    EXPECT_EQ(view.tilesLeft, 84);
-    EXPECT_EQ(game.layout(), kRivers);
+    EXPECT_EQ(view.tilesLeft, 84) << "a new Rivers deal";
 }
 
 }  // namespace

@@ -46,9 +46,7 @@ TEST(KeyboardCursor, ArrowsLeadToTheNearestTileThatWayTheTopOneOfAStack) {
 TEST_F(Keyboard, FirstKeyFindsTheMiddleThenSpaceAndEscapeActAsClicks) {
     BoardBuilder deal = BoardBuilder(rulesOf(kDragon)).dealt(1);
     setUp(kDragon, deal.put({2, deal.board()[143].face, true}));
-    EXPECT_EQ(game.cursorTile(), -1);
     game.moveCursor(Left);
-    EXPECT_EQ(game.cursorTile(), 143);
     EXPECT_EQ(view.cursor, 143);
 
     game.pressAtCursor();
@@ -68,13 +66,12 @@ TEST_F(Keyboard, FirstKeyFindsTheMiddleThenSpaceAndEscapeActAsClicks) {
     EXPECT_EQ(view.cursor, std::nullopt);
     EXPECT_EQ(game.cursorTile(), -1);
     game.moveCursor(Up);
-    EXPECT_EQ(game.cursorTile(), 143);
+    EXPECT_EQ(view.cursor, 143);
 
     game.pressAtCursor();
     EXPECT_FALSE(present(143));
     EXPECT_EQ(view.cursor, std::nullopt) << "nothing to frame where the tile was";
     game.moveCursor(Left);
-    EXPECT_EQ(game.cursorTile(), 140);
     EXPECT_EQ(view.cursor, 140);
 }
 

@@ -54,6 +54,11 @@ class PlayTest : public ::testing::Test {
         keepOnly(kDragon, {{87, 5, true}, {15, 6, false}, {88, 6, true}, {16, 5, false},
                            {2, 7, true}, {13, 7, true}, {14, 8, true}, {21, 8, true}});
     }
+    // The time played once the test's clock reads `time` (milliseconds).
+    int64_t playedAt(int64_t time) {
+        now = time;
+        return game.playedMilliseconds();
+    }
     // No tile chosen, and no frame left over the board.
     bool nothingSelected() const { return !game.selectedTile() && !view.frame; }
 

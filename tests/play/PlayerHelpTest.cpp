@@ -73,8 +73,6 @@ TEST_F(Hint, ShowsAPairWithTheFirstTileAndTheLowerOfTwoPartners) {
 // it would lay the tiles of the game before on it.
 TEST_F(PlayTest, CommandsInTheWrongStateAreRefused) {
     using Step = std::function<void()>;
-    const Step undo = [this] { game.undo(); };
-    const Step shuffle = [this] { game.shuffle(); };
     // Two free pairs, the first taken: Undo was on.
     const Step onePairTaken = [this] {
         keepOnly(kDragon, {{2, 4, true}, {14, 4, true}, {13, 6, true}, {21, 6, true}});
@@ -92,15 +90,15 @@ TEST_F(PlayTest, CommandsInTheWrongStateAreRefused) {
     const struct {
         const char* name;
         std::vector<Step> arrange;
-        Step command;
+        void (Game::*command)();
     } cases[] = {
-        {"undo after New Game", {onePairTaken, [this] { game.newGame(); }}, undo},
-        {"undo after a shuffle", {onePairTaken, shuffle}, undo},
-        {"undo of the game put away by a restore", {onePairTaken, restore}, undo},
-        {"shuffle on a stuck board", {stuck}, shuffle},
+        {"undo after New Game", {onePairTaken, [this] { game.newGame(); }}, &Game::undo},
+        {"undo after a shuffle", {onePairTaken, [this] { game.shuffle(); }}, &Game::undo},
+        {"undo of the game put away by a restore", {onePairTaken, restore}, &Game::undo},
+        {"shuffle on a stuck board", {stuck}, &Game::shuffle},
         {"Space while the hint shows",
          {[this] { game.moveCursor(CursorDirection::Left); }, [this] { game.hint(); }},
-         [this] { game.pressAtCursor(); }},
+         &Game::pressAtCursor},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -111,7 +109,7 @@ TEST_F(PlayTest, CommandsInTheWrongStateAreRefused) {
                               view.available, view.frame, view.tilesLeft);
         };
         const auto before = state();
-        c.command();
+        (game.*c.command)();
         EXPECT_TRUE(state() == before);
         // Once a hint is over, no tile is selected behind its back.
         view.runTimer(game);

