@@ -40,10 +40,9 @@ Board smallBoard(int16_t layoutNumber, std::mt19937& random) {
             board.remove(t);
             layout.updateFree(board, t);
         }
-        std::vector<int8_t> faces;
-        for (std::size_t i = 0; i < kept.size(); ++i) faces.push_back(static_cast<int8_t>(i / 4));
-        std::shuffle(faces.begin(), faces.end(), random);
-        for (std::size_t i = 0; i < kept.size(); ++i) board.setFace(kept[i], faces[i]);
+        std::shuffle(kept.begin(), kept.end(), random);
+        for (std::size_t i = 0; i < kept.size(); ++i)
+            board.setFace(kept[i], static_cast<int8_t>(i / 4));
         return board;
     }
 }
