@@ -46,10 +46,10 @@ TEST(Figures, TimesComeFromUnassistedWinsOnly) {
     games.back().winnableDeals = true;
     games.back().deal.reset();
     const LayoutFigures figures = figuresOf(games, kDragon);
-    EXPECT_EQ(figures.won, 9);
-    EXPECT_EQ(figures.currentStreak, 7);
-    EXPECT_EQ(*figures.bestSeconds, 100);
-    EXPECT_DOUBLE_EQ(*figures.medianSeconds, 201);
+    // Won, the current streak, the best time and the median.
+    EXPECT_EQ(std::tuple(figures.won, figures.currentStreak, *figures.bestSeconds,
+                         *figures.medianSeconds),
+              std::tuple(9, 7, 100, 201.0));
 
     const std::vector<PlayedGame> best = bestTimes(games, kDragon, 3);
     ASSERT_EQ(best.size(), 3u);
@@ -57,10 +57,8 @@ TEST(Figures, TimesComeFromUnassistedWinsOnly) {
     EXPECT_FALSE(best[1].deal);
     EXPECT_EQ(best[2].seconds, 201);
 
-    const LayoutFigures empty = figuresOf(games, kPyramid);
-    EXPECT_EQ(empty.played, 0);
-    EXPECT_FALSE(empty.winRate());
-    EXPECT_FALSE(empty.bestSeconds || empty.medianSeconds);
+    // A layout not played has no times (its figures show as dashes in the statistics window).
+    EXPECT_FALSE(figuresOf(games, kPyramid).medianSeconds);
     EXPECT_TRUE(lastTimes(games, kPyramid).empty() && bestTimes(games, kPyramid).empty());
 }
 
@@ -72,10 +70,9 @@ TEST(Figures, LastTimesAreTheLayoutsLatestOldestFirst) {
     }
     const std::vector<TimePoint> last = lastTimes(games, kPyramid);
     ASSERT_EQ(last.size(), 50u);
-    EXPECT_EQ(last.front().seconds, 11);
-    EXPECT_FALSE(last.front().won);
-    EXPECT_EQ(last.back().seconds, 60);
-    EXPECT_TRUE(last.back().won);
+    // The first and the last game's time, and whether each was won.
+    EXPECT_EQ(std::tuple(last.front().seconds, last.front().won), std::tuple(11, false));
+    EXPECT_EQ(std::tuple(last.back().seconds, last.back().won), std::tuple(60, true));
 }
 
 TEST(Figures, NewBestOnlyForAnUnassistedWinFasterThanAllBefore) {

@@ -23,8 +23,8 @@ QByteArray portrait(const QString& path) {
     if (::lstat(QFile::encodeName(path).constData(), &status) != 0) return "none";
     const QString target = QFileInfo(path).symLinkTarget();
     if (S_ISLNK(status.st_mode)) return "link to " + target.toUtf8() + ": " + portrait(target);
-    QByteArray kind = S_ISDIR(status.st_mode) ? "folder " : S_ISREG(status.st_mode) ? "file " : "";
-    kind += QByteArray::number(status.st_mode, 8) + " " + bytesOf(path).toHex();
+    // The mode tells a folder from a file as well as its permissions.
+    QByteArray kind = QByteArray::number(status.st_mode, 8) + " " + bytesOf(path).toHex();
     for (const QString& name : QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot))
         kind += " " + name.toUtf8() + "(" + portrait(path + "/" + name) + ")";
     return kind;

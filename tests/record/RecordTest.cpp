@@ -23,15 +23,11 @@ TEST_F(Record, KeepsEveryGameWholeAndInOrderUntilReset) {
     // Games that end before the record opens are written when it does.
     record.add(games[0]);
     record.open(folder);
-    EXPECT_TRUE(record.isKept());
-    EXPECT_TRUE(record.notice().isEmpty());
+    EXPECT_TRUE(record.isKept() && record.notice().isEmpty()) << record.notice().toStdString();
     for (std::size_t i = 1; i < games.size(); ++i) EXPECT_TRUE(record.add(games[i]));
     // Nothing of a deal left without a pair, nor of a layout the game does not have.
-    PlayedGame looked = games[0], strange = games[0];
-    looked.pairsTaken = 0;
-    strange.layout = 3;
-    EXPECT_FALSE(record.add(looked));
-    EXPECT_FALSE(record.add(strange));
+    EXPECT_FALSE(record.add({0, 7, 1'700'000'000, 30, 0, GameEnding::Abandoned}));
+    EXPECT_FALSE(record.add(sampleGame(3, 30)));
 
     EXPECT_EQ(record.games(), games);
     EXPECT_EQ(gamesIn(folder), games);

@@ -14,9 +14,8 @@
 
 namespace varnel::testing {
 
-inline PlayedGame sampleGame(int layout, int seconds, GameEnding ending = GameEnding::Won,
-                             std::optional<std::uint32_t> deal = 1000) {
-    return {layout, deal, 1'700'000'000 + seconds * 7, seconds, 12, ending};
+inline PlayedGame sampleGame(int layout, int seconds, GameEnding ending = GameEnding::Won) {
+    return {layout, 1000, 1'700'000'000 + seconds * 7, seconds, 12, ending};
 }
 
 // A few games of every layout and ending, each kind of help, an unnumbered deal among them.

@@ -67,7 +67,7 @@ TEST(SavePlace, FirstSaveMakesTheDataFolderForThePlayerAlone) {
     EXPECT_EQ(makeFolderFor(save), "");
     for (const fs::path& made : {save.parent_path(), save.parent_path().parent_path()})
         EXPECT_EQ(fs::status(made).permissions(), fs::perms::owner_all) << made;
-    EXPECT_TRUE(writeGame(save, midGame(kRivers, 3)));
+    EXPECT_TRUE(writeSavedGame(save, kRivers, midGame(kRivers, 3).board));
 
     writeBytes(temp / "in-the-way", {std::byte{1}});
     const std::string why = makeFolderFor(temp / "in-the-way" / "Varnel Solitaire" / "x");

@@ -82,20 +82,4 @@ inline Position midGame(int16_t layout, uint32_t dealNumber) {
     return {layout, board};
 }
 
-inline SaveResult writeGame(const std::filesystem::path& path, const Position& game) {
-    return writeSavedGame(path, game.layout, game.board);
-}
-inline std::vector<std::byte> encode(const Position& game) {
-    return encodeSavedGame(game.layout, game.board);
-}
-
-// What the restore command hands the game: a saved game that passed every check, or the
-// refusal with a reason for the player.
-inline ReadResult readBack(const std::filesystem::path& path, Position* game = nullptr) {
-    ReadResult result = readSavedGame(path);
-    EXPECT_EQ(result.reason.empty(), bool(result)) << result.reason;
-    if (result && game) *game = {result.game->layout(), result.game->board()};
-    return result;
-}
-
 }  // namespace varnel::testing

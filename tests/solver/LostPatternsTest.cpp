@@ -36,9 +36,9 @@ TEST(LostPatternsTest, TheOneGroupBeyondABoundIsFoundInAnyWord) {
 }
 
 TEST(LostPatternsTest, ResolvingOnAGroupJoinsItsPairingsAndNarrowsTheRest) {
-    LostPattern lost{.allowed = allBut({{5, 0b001}, {7, 0b011}})};
+    LostPattern lost{.tiles = {}, .allowed = allBut({{5, 0b001}, {7, 0b011}})};
     lost.tiles.insert(3);
-    LostPattern reason{.allowed = allBut({{5, 0b010}, {7, 0b110}, {30, 0b100}})};
+    LostPattern reason{.tiles = {}, .allowed = allBut({{5, 0b010}, {7, 0b110}, {30, 0b100}})};
     reason.tiles.insert(90);
     lost.resolve(5, reason);
     const PairingBits joined = allBut({{5, 0b011}, {7, 0b010}, {30, 0b100}});

@@ -47,7 +47,14 @@ TEST(TrapTest, ThreeTilesOfAFaceInOneStackLoseTheDeal) {
     for (const auto& [layout, stack] : stacks) {
         for (uint32_t deal = 1; deal <= 5; ++deal) {
             Board board = freshDeal(layout, deal);
-            gatherFace(board, board[stack[0]].face, stack);
+            // The top tile's face goes on the two beneath, their faces where it was.
+            const int8_t face = board[stack[0]].face;
+            int16_t other = 0;
+            for (const int16_t beneath : {stack[1], stack[2]}) {
+                while (board[other].face != face || std::ranges::count(stack, other)) ++other;
+                board.setFace(other, board[beneath].face);
+                board.setFace(beneath, face);
+            }
             EXPECT_EQ(solve(board, rulesOf(layout)).verdict, Verdict::NotWinnable)
                 << layout << " deal " << deal;
         }
@@ -75,11 +82,10 @@ TEST(TrapTest, BoardsThatCannotBeDealtInPairs) {
     Board board = freshDeal(kPyramid, 1);
     board.remove(0);  // one tile of its face is left over, however play goes
     EXPECT_EQ(solve(board, rulesOf(kPyramid)).verdict, Verdict::NotWinnable);
-    // Two tiles of face 1 turned into face 0: six of one face is beyond the solver.
+    // The tiles of face 1 turned into face 0: eight of one face is beyond the solver.
     Board crowded = freshDeal(kPyramid, 1);
-    int turned = 0;
-    for (int16_t t = 0; t < crowded.tileCount() && turned < 2; ++t)
-        if (crowded[t].face == 1) crowded.setFace(t, 0), ++turned;
+    for (int16_t t = 0; t < crowded.tileCount(); ++t)
+        if (crowded[t].face == 1) crowded.setFace(t, 0);
     EXPECT_EQ(solve(crowded, rulesOf(kPyramid)).verdict, Verdict::Unknown);
     EXPECT_EQ(solve(Board(10), rulesOf(kPyramid)).verdict, Verdict::Unknown);
 }

@@ -43,19 +43,6 @@ inline TileSet presentTiles(const Board& board) {
     return present;
 }
 
-// Puts face `face` on each of the tiles, moving their faces to where it was.
-inline void gatherFace(Board& board, int8_t face, const std::array<int16_t, 3>& tiles) {
-    for (const int16_t tile : tiles) {
-        for (int16_t other = 0; other < board.tileCount(); ++other) {
-            if (board[other].face != face || other == tile) continue;
-            if (std::find(tiles.begin(), tiles.end(), other) != tiles.end()) continue;
-            board.setFace(other, board[tile].face);
-            board.setFace(tile, face);
-            break;
-        }
-    }
-}
-
 // Whether the moves, each checked by the game's own pair test, clear the board.
 inline bool replayClears(Board board, const Layout& layout, const std::vector<TilePair>& moves) {
     for (const auto& [a, b] : moves) {
