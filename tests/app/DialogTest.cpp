@@ -19,7 +19,7 @@ using DialogTest = DesktopTest;
 TEST_F(DialogTest, EveryDialogIsAFixedChildOfTheGameOnItsScreenAndHelpComesInFront) {
     MainWindow& game = open();
     ASSERT_EQ(game.screen(), QGuiApplication::primaryScreen());
-    QScreen* second = secondScreen();
+    QScreen* second = QGuiApplication::screens().value(1);
     ASSERT_NE(second, nullptr) << "the tests run on two screens";
     // Each dialog as the player opens it; a question that must be answered has no close button.
     const std::tuple<const char*, std::function<void()>, bool> dialogs[] = {
@@ -70,7 +70,6 @@ TEST_F(DialogTest, EveryDialogIsAFixedChildOfTheGameOnItsScreenAndHelpComesInFro
         showHelpContents(pages.filePath("index.html"), &game);
         HelpWindow* help = currentHelpWindow();
         ASSERT_NE(help, nullptr);
-        EXPECT_TRUE(help->isVisible());
         QTRY_COMPARE(QApplication::activeWindow(), help);
         // Centred on the game's screen, as near as the frame the window system adds allows.
         const int frame = help->frameGeometry().width() - help->width();
