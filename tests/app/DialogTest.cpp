@@ -6,7 +6,6 @@
 #include "app/PlatformChoice.h"
 #include "app/help/HelpWindow.h"
 #include "display/MessageBox.h"
-#include "display/PictureChooser.h"
 #include "tests/app/WindowFixture.h"
 
 namespace varnel::testing {
@@ -55,9 +54,6 @@ TEST_F(DialogTest, EveryDialogIsAFixedChildOfTheGameOnItsScreenAndHelpComesInFro
                 EXPECT_EQ(bool(dialog->windowFlags() & Qt::WindowCloseButtonHint), closeButton);
                 EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
                 EXPECT_EQ(dialog->size(), dialog->minimumSize());
-                if (qobject_cast<PictureChooser*>(dialog)) {
-                    EXPECT_EQ(dialog->size(), QSize(335, 198));
-                }
                 EXPECT_EQ(dialog->screen(), screen);
                 const QRect area = screen->geometry(), frame = dialog->frameGeometry();
                 EXPECT_EQ(frame.topLeft(),

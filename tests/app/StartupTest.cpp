@@ -74,12 +74,6 @@ TEST_F(Startup, StoredChoicesComeBackNonsenseReadsAsZeroAndALayoutIsWrittenAtOnc
 // Settings lines a file may hold around hostile parts: a Pyramid game on tile set 3.
 const QByteArray kPyramidSettings = "[Startup]\nLayout=\" 2\"\nTileSet=\" 3\"\n";
 
-QByteArray tooLargeSettings() {
-    QByteArray text = kPyramidSettings;
-    while (text.size() <= kLargestSettingsFileBytes) text += "; a note the player left\n";
-    return text;
-}
-
 // A list in a list in a list, as Qt's reader decodes it: each level one step deeper.
 QByteArray nestedVariantSettings() {
     QByteArray value;
@@ -91,12 +85,14 @@ QByteArray nestedVariantSettings() {
 // which the start below refuses).
 TEST(SettingsFileCheck, OnlyAPlainFileOfASaneSizeIsRead) {
     QTemporaryDir folder;
+    QByteArray large = kPyramidSettings;
+    while (large.size() <= kLargestSettingsFileBytes) large += "; a note the player left\n";
     const QString pipe = folder.filePath("pipe.conf");
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     const std::pair<QString, SettingsFileState> files[] = {
         {writeFile(folder.filePath("plain.conf"), kPyramidSettings), SettingsFileState::Readable},
         {pipe, SettingsFileState::Refused},
-        {writeFile(folder.filePath("large.conf"), tooLargeSettings()), SettingsFileState::Refused},
+        {writeFile(folder.filePath("large.conf"), large), SettingsFileState::Refused},
     };
     for (const auto& [path, state] : files)
         EXPECT_EQ(checkSettingsFile(path), state) << path.toStdString();
