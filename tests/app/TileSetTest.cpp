@@ -90,7 +90,7 @@ TEST_F(TileSets, ChosenSetsAndBackgroundsRedrawAndAreRemembered) {
 // sheet size, with no entry checked. The game itself never changes.
 TEST_F(TileSets, LoadedPicturesChangeTheLookButNeverTheGame) {
     const QByteArray bytes = bitmap(Qt::darkRed);
-    const QString path = writeFile(pictures.filePath("Mine.BMP"), bytes);
+    writeFile(pictures.filePath("Mine.BMP"), bytes);
     // Rows stored from the top down (a negative height), cut short: the missing rows must not
     // come out as black bands.
     QByteArray topDown = bytes;
@@ -128,7 +128,6 @@ TEST_F(TileSets, LoadedPicturesChangeTheLookButNeverTheGame) {
     EXPECT_EQ(game().board(), played);
     EXPECT_FALSE(menuEntry(w, "&Undo")->isEnabled());
     for (int i = 0; i < 5; ++i) EXPECT_FALSE(tileSetEntry(w, i)->isChecked());
-    EXPECT_EQ(w.tileSets().picturePath(), path);
     EXPECT_FALSE(storedSetting("TileSet").isValid()) << "a chosen picture is not remembered";
     EXPECT_EQ(topTileColour(), QColor(Qt::darkRed).rgb());
     EXPECT_EQ(w.boardArea().surfaces().board().sheet.size(), QSize(634, 352));
