@@ -46,24 +46,20 @@ TEST_F(MessageBoxes, AQuestionClosesOnlyWithAnAnswer) {
     // Tile 116 lies on its twin 105; tiles 0 and 7 are the last free pair.
     ASSERT_TRUE(game().takeUpPosition(kPyramid, leaving({{116, 5}, {105, 5}, {0, 7}, {7, 7}})));
 
-    bool stayedOpen = false, wholeText = false, oneLine = false;
     onNextModal<QMessageBox>([&](QMessageBox* box) {
         QTest::keyClick(box, Qt::Key_Escape);
         box->close();
         QApplication::processEvents();
-        stayedOpen = box->isVisible();
-        wholeText = ModalAnswerer::showsWholeText(box);
+        EXPECT_TRUE(box->isVisible());
+        EXPECT_TRUE(ModalAnswerer::showsWholeText(box)) << box->text().toStdString();
         // A short question stays on one line where the screen has room for it.
         const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-        oneLine = label && label->height() < 2 * label->fontMetrics().lineSpacing();
+        EXPECT_TRUE(label && label->height() < 2 * label->fontMetrics().lineSpacing());
         box->button(QMessageBox::No)->click();
     });
     clickTile(0);
     clickTile(7);
-    EXPECT_TRUE(stayedOpen);
-    EXPECT_TRUE(wholeText) << "0 Matching Tiles Remaining. Do you want to play again?";
-    EXPECT_TRUE(oneLine);
-    EXPECT_EQ(exits, 1) << "No ends the program";
+    EXPECT_EQ(exits, 1) << "the question was asked, and No ends the program";
 }
 
 }  // namespace

@@ -43,7 +43,6 @@ TEST_F(PlayByKeyboard, AWholeRiversGameIsWonFromTheKeyboard) {
     for (int16_t i = 0; i < rows.tileCount(); ++i) rows.setFace(i, static_cast<int8_t>(i / 4));
     ASSERT_TRUE(game().takeUpPosition(kRivers, rows));
     auto* cursor = named<QWidget>("keyboardCursor");
-    auto* frame = named<QWidget>("selectionFrame");
     EXPECT_FALSE(cursor->isVisible());
     key(Qt::Key_Left);
     const TilePlace at = geometry().place(game().cursorTile());
@@ -51,7 +50,7 @@ TEST_F(PlayByKeyboard, AWholeRiversGameIsWonFromTheKeyboard) {
     clickTile(0);
     EXPECT_FALSE(cursor->isVisible());
     key(Qt::Key_Escape);
-    EXPECT_FALSE(frame->isVisible());
+    EXPECT_FALSE(named<QWidget>("selectionFrame")->isVisible());
     key(Qt::Key_Left);  // the cursor shows again
     for (int16_t first = 0; first < rows.tileCount(); first += 2) {
         pressOn(first);
@@ -125,7 +124,6 @@ TEST_F(PlayByKeyboard, ShortcutsAndMenuLettersFollowTheMenus) {
     press(Qt::Key_U, Qt::AltModifier);
     press(Qt::Key_Return);
     EXPECT_EQ(tilesLeft(), " 144") << "Enter runs the highlighted Undo";
-    EXPECT_FALSE(undo->isEnabled());
 
     // With Undo unavailable the letter is Customize's alone and opens it at once; a letter of
     // one entry only runs its command at once.

@@ -98,12 +98,11 @@ TEST_F(PlayByMouse, AClickOnATilesFirstOrLastColumnTakesThatTile) {
         const int y = geometry().place(tile).y + static_cast<int>(geometry().tileHeight() / 2);
         const int firstColumn = geometry().place(leftNeighbour).x + width;
         const int lastColumn = geometry().place(tile).x + width - 1;
-        const int16_t leftEnd = 13;  // nothing to its left
         const std::tuple<QPoint, int16_t, Qt::MouseButton> clicks[] = {
             {{firstColumn - 1, y}, leftNeighbour, Qt::LeftButton},
             {{firstColumn, y}, tile, Qt::RightButton},
             {{lastColumn, y}, tile, Qt::MiddleButton},
-            {{geometry().place(leftEnd).x, y}, -1, Qt::LeftButton},
+            {{geometry().place(13).x, y}, -1, Qt::LeftButton},  // nothing left of tile 13
             {{lastColumn, geometry().place(tile).y}, -1, Qt::LeftButton}};
         for (const auto& [at, taken, button] : clicks) {
             clickAt(at, button);

@@ -65,7 +65,6 @@ TEST_F(Scaling, FirstMaximizeScalesTheBoardOnceAroundTheSameDeal) {
         ASSERT_EQ(game().selectedTile(), selected);
         EXPECT_TRUE(frame().isVisible());
         EXPECT_EQ(game().board(), before);
-        EXPECT_EQ(surfaces().board().size, e.board.size());
 
         // Restored and maximized again, the board is the first maximized board.
         const TilePlace scaledTop = geometry().place(143);

@@ -154,6 +154,8 @@ class WindowTest : public ::testing::Test {
     const BoardGeometry& geometry() { return window->boardArea().geometry(); }
     QWidget* board() { return window->boardArea().boardWidget(); }
     QString tilesLeft() { return named<QLabel>("tilesLeft")->text(); }
+    // The first entry of Customize, whose caption names the state of the music.
+    QAction* soundEntry() { return menuEntry(*window, "C&ustomize")->menu()->actions().value(0); }
     template <typename Widget>
     Widget* named(const char* name) {
         return window->findChild<Widget*>(QString::fromLatin1(name));
@@ -174,11 +176,10 @@ class WindowTest : public ::testing::Test {
     }
 
     // A mouse release over the middle of a tile, or at a board position.
-    void clickTile(int16_t tile, Qt::MouseButton button = Qt::LeftButton) {
+    void clickTile(int16_t tile) {
         const TilePlace at = geometry().place(tile);
         clickAt(QPoint(at.x + static_cast<int>(geometry().tileWidth() / 2),
-                       at.y + static_cast<int>(geometry().tileHeight() / 2)),
-                button);
+                       at.y + static_cast<int>(geometry().tileHeight() / 2)));
     }
     void clickAt(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseRelease(board(), button, {}, at);
@@ -219,7 +220,6 @@ class DesktopTest : public WindowTest {
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&shown));
         return shown;
     }
-    static QScreen* secondScreen() { return QGuiApplication::screens().value(1); }
 
     std::vector<std::unique_ptr<MainWindow>> windows;
 };

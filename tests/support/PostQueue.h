@@ -13,10 +13,8 @@ namespace varnel::testing {
 class PostQueue {
   public:
     void post(std::function<void()> task) {
-        {
-            std::lock_guard lock(mutex_);
-            tasks_.push_back(std::move(task));
-        }
+        std::lock_guard lock(mutex_);
+        tasks_.push_back(std::move(task));
         arrived_.notify_all();
     }
     // Runs the tasks waiting, and those they post in turn; how many ran.
@@ -36,10 +34,9 @@ class PostQueue {
     }
     // Waits until a task comes (or the time is up), then runs what is waiting; how many ran.
     int waitAndRun(std::chrono::milliseconds patience = std::chrono::seconds(10)) {
-        {
-            std::unique_lock lock(mutex_);
-            arrived_.wait_for(lock, patience, [this] { return !tasks_.empty(); });
-        }
+        std::unique_lock lock(mutex_);
+        arrived_.wait_for(lock, patience, [this] { return !tasks_.empty(); });
+        lock.unlock();  // the tasks may post more
         return run();
     }
 
