@@ -68,9 +68,8 @@ TEST(MidiFileCheck, AcceptsPlayableLayoutsAndRefusesDamagedOnes) {
     for (const auto& [what, bytes, plays] : layouts)
         EXPECT_EQ(isWellFormedMidiFile(bytes), plays) << what;
     // Cut short anywhere in the last track, down to a lone first track.
-    for (std::size_t cut = 1; cut <= track.size(); ++cut) {
+    for (std::size_t cut = 1; cut <= track.size(); ++cut)
         EXPECT_FALSE(isWellFormedMidiFile(Bytes(twoTracks.begin(), twoTracks.end() - cut))) << cut;
-    }
 }
 
 // A player's tune plays, as does one of the largest size read (padded past its track); a byte

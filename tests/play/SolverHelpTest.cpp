@@ -227,8 +227,7 @@ TEST_F(SolverHelpTest, ShuffleFindsAnArrangementThatCanBeWonOrSaysItShuffledAsUs
     EXPECT_FALSE(game.available().undo);
     // Four tiles of one face, three of them in one stack of Pyramid (105 on 78 on 27): however
     // the faces go, the middle one waits for the bottom one.
-    setUp(kPyramid, BoardBuilder(rulesOf(kPyramid))
-                        .keepOnly({{105, 0, true}, {78, 0, false}, {27, 0, false}, {0, 0, true}}));
+    keepOnly(kPyramid, {{105, 0, true}, {78, 0, false}, {27, 0, false}, {0, 0, true}});
     game.shuffle();
     answer();
     EXPECT_EQ(view.solverNote, kNoWinnableShuffle);

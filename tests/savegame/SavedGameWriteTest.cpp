@@ -82,9 +82,8 @@ TEST_P(SaveOver, AFailedSaveKeepsTheOldOne) {
     EXPECT_EQ(readBytes(path_), oldSave_);
     const int probe = ::open(folder_.path().c_str(), O_TMPFILE | O_WRONLY, 0600);
     if (probe >= 0) ::close(probe);
-    if (probe >= 0 && GetParam() == TempFile::UnnamedFirst) {
+    if (probe >= 0 && GetParam() == TempFile::UnnamedFirst)
         EXPECT_EQ(folder_.names(), std::vector<std::string>{kSavedGameFileName});
-    }
 
     fs::create_directory(folder_ / "blocked");
     fs::create_symlink("loop", folder_ / "loop");
@@ -155,8 +154,7 @@ TEST_P(SaveOver, AShorterGameKeepsTheLongerFilesTailOnlyAndItsPermissionsAndLink
 // the game has been stopped in the middle of for ten minutes.
 TEST_P(SaveOver, StaleTemporaryFilesOfEarlierSavesGo) {
     const auto age = [&](const std::string& name, std::time_t seconds) {
-        const timespec times[2] = {{std::time(nullptr) - seconds, 0},
-                                   {std::time(nullptr) - seconds, 0}};
+        const timespec then{std::time(nullptr) - seconds, 0}, times[2] = {then, then};
         ASSERT_EQ(::utimensat(AT_FDCWD, (folder_ / name).c_str(), times, AT_SYMLINK_NOFOLLOW), 0);
     };
     const std::time_t old = 2 * 60 * 60, recent = 10 * 60;

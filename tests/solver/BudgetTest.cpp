@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <condition_variable>
-#include <future>
 #include <map>
 #include <mutex>
 #include <tuple>

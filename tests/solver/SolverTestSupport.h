@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <random>
 #include <set>
 #include <vector>
 
@@ -76,16 +75,5 @@ class ExhaustiveSearch {
     const Layout& layout_;
     std::set<std::vector<int8_t>> lost_;
 };
-
-// Plays random pairs from the board until `tilesLeft` or fewer are left, or nothing goes.
-inline Board playRandomly(Board board, const Layout& layout, std::mt19937& random, int tilesLeft) {
-    while (board.tilesLeft() > tilesLeft) {
-        const auto pairs = removablePairs(board, layout);
-        if (pairs.empty()) break;
-        const auto& [a, b] = pairs[random() % pairs.size()];
-        layout.takePair(board, a, b);
-    }
-    return board;
-}
 
 }  // namespace varnel::testing
