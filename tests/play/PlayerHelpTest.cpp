@@ -83,10 +83,6 @@ TEST_F(PlayTest, CommandsInTheWrongStateAreRefused) {
         ASSERT_TRUE(game.restoreGame(
             kDragon, BoardBuilder(rulesOf(kDragon)).keepOnly({{13, 6, true}, {21, 6, true}})));
     };
-    const Step stuck = [this] {
-        twoPairsFromStuck();
-        clickTiles({14, 21, 2, 13});
-    };
     const struct {
         const char* name;
         std::vector<Step> arrange;
@@ -95,7 +91,9 @@ TEST_F(PlayTest, CommandsInTheWrongStateAreRefused) {
         {"undo after New Game", {onePairTaken, [this] { game.newGame(); }}, &Game::undo},
         {"undo after a shuffle", {onePairTaken, [this] { game.shuffle(); }}, &Game::undo},
         {"undo of the game put away by a restore", {onePairTaken, restore}, &Game::undo},
-        {"shuffle on a stuck board", {stuck}, &Game::shuffle},
+        {"shuffle on a stuck board",
+         {[this] { twoPairsFromStuck(); }, [this] { clickTiles({14, 21, 2, 13}); }},
+         &Game::shuffle},
         {"Space while the hint shows",
          {[this] { game.moveCursor(CursorDirection::Left); }, [this] { game.hint(); }},
          &Game::pressAtCursor},
