@@ -66,8 +66,8 @@ TEST(TrapTest, RiversPairsCrossedInASquareLockEachOther) {
     // each pair needs a path of three turns round the other.
     const Layout& layout = rulesOf(kRivers);
     const Board board = BoardBuilder(layout).keepOnly(
-        {{riversIndex(2, 5), 0, true}, {riversIndex(3, 6), 0, true}, {riversIndex(2, 6), 1, true},
-         {riversIndex(3, 5), 1, true}});
+        {{riversIndex(2, 5), 0, true}, {riversIndex(2, 6), 1, true},    // the upper row
+         {riversIndex(3, 5), 1, true}, {riversIndex(3, 6), 0, true}});  // the lower row
     EXPECT_EQ(solve(board, layout).verdict, Verdict::NotWinnable);
     EXPECT_FALSE(ExhaustiveSearch(layout).winnable(board));
 }
