@@ -61,9 +61,8 @@ class ModalAnswerer {
         QFont titleFont = box->font();
         titleFont.setBold(true);
         const QFontMetrics title(titleFont);
-        const bool caption =
-            box->width() >= title.horizontalAdvance(box->windowTitle()) + 6 * title.height();
-        return caption && box->width() <= screen.width() && box->height() <= screen.height();
+        return box->width() >= title.horizontalAdvance(box->windowTitle()) + 6 * title.height() &&
+               box->width() <= screen.width() && box->height() <= screen.height();
     }
 
     // Buttons to press, in order; once they run out, the box's escape button (OK or No).
