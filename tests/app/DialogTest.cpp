@@ -84,14 +84,17 @@ TEST_F(DialogTest, EveryDialogIsAFixedChildOfTheGameOnItsScreenAndHelpComesInFro
 }
 
 TEST(PlatformChoiceTest, InAWaylandSessionTheGameRunsOnX11UnlessThePlayerChose) {
-    // What the session says: the player's choice, the session type, Wayland's and X's displays.
-    EXPECT_EQ(platformFor({"", "", "wayland-0", ":0"}), "xcb;wayland")
-        << "a compositor without a session type";
-    EXPECT_EQ(platformFor({"", "wayland", "", ":1"}), "xcb;wayland");
-    EXPECT_EQ(platformFor({"wayland", "wayland", "wayland-0", ":0"}), "")
-        << "the player's choice stands";
-    EXPECT_EQ(platformFor({"", "wayland", "wayland-0", ""}), "") << "no XWayland to run on";
-    EXPECT_EQ(platformFor({"", "x11", "", ":0"}), "");
+    // What the session says (the player's choice, the session type, Wayland's and X's displays),
+    // and the platforms the game asks for.
+    const std::tuple<DesktopSession, const char*, const char*> sessions[] = {
+        {{"", "", "wayland-0", ":0"}, "xcb;wayland", "a compositor without a session type"},
+        {{"", "wayland", "", ":1"}, "xcb;wayland", "a Wayland session naming only X's display"},
+        {{"wayland", "wayland", "wayland-0", ":0"}, "", "the player's choice stands"},
+        {{"", "wayland", "wayland-0", ""}, "", "no XWayland to run on"},
+        {{"", "x11", "", ":0"}, "", "an X session"},
+    };
+    for (const auto& [session, platform, why] : sessions)
+        EXPECT_EQ(platformFor(session), platform) << why;
 }
 
 }  // namespace

@@ -38,7 +38,6 @@ TEST_F(SoundMenu, TheTuneLoopsAndSoundOffOnStartsItAfreshEvenAfterAPipe) {
     EXPECT_EQ(beeps, 1);
 
     EXPECT_GT(music.renderMilliseconds(30000), 0.01F) << "heard";
-    EXPECT_GT(music.positionTicks(), 0);
     emit music.statusUpdate();  // a report while playing changes nothing
     EXPECT_GT(music.positionTicks(), 0);
     music.renderMilliseconds(31000);  // past the end

@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 #include "app/help/AboutBox.h"
@@ -13,12 +11,12 @@
 namespace varnel {
 namespace {
 
-// The about box names the program and stays, centred on the screen, until Return to Game. On a
-// high-density screen the icon keeps its size in the window's pixels and its own pixels with it:
-// a 128-pixel icon of ratio 2 shows at 64 x 64, sharp, not shrunk to 32.
-TEST(AboutBoxTest, ShowsTheProgramCentredOnTheScreenUntilReturnToGame) {
+// The about box names the program and stays until Return to Game (where it opens, as every
+// dialog, is the dialog tests'). On a high-density screen the icon keeps its size in the
+// window's pixels and its own pixels with it: a 128-pixel icon of ratio 2 shows at 64 x 64,
+// sharp, not shrunk to 32.
+TEST(AboutBoxTest, ShowsTheProgramUntilReturnToGame) {
     QWidget game;
-    game.setGeometry(10, 10, 200, 120);
     game.show();
     QPixmap icon(256, 256);
     icon.setDevicePixelRatio(2);
@@ -32,13 +30,6 @@ TEST(AboutBoxTest, ShowsTheProgramCentredOnTheScreenUntilReturnToGame) {
     ASSERT_NE(button, nullptr);
 
     QTimer::singleShot(0, &box, [&] {
-        const QRect area = QGuiApplication::primaryScreen()->geometry();
-        const QSize size = box.frameGeometry().size();
-        const QPoint centred(area.x() + (area.width() - size.width()) / 2,
-                             area.y() + (area.height() - size.height()) / 2);
-        EXPECT_EQ(box.pos(), centred);
-        EXPECT_NE(centred, game.geometry().center() - box.rect().center());
-        EXPECT_EQ(QApplication::activeModalWidget(), &box);
         // The corners lie in the margin, away from every control.
         const QImage shot = box.grab().toImage();
         EXPECT_EQ(shot.pixelColor(2, 2), QColor(0, 192, 192));

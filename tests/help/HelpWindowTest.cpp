@@ -85,13 +85,12 @@ class DesktopBrowser : public QObject {
     Q_OBJECT
 
   public:
+    static constexpr const char* kSchemes[] = {"http", "https", "mailto"};
     DesktopBrowser() {
-        for (const char* scheme : {"http", "https", "mailto"})
-            QDesktopServices::setUrlHandler(scheme, this, "open");
+        for (const char* scheme : kSchemes) QDesktopServices::setUrlHandler(scheme, this, "open");
     }
     ~DesktopBrowser() override {
-        for (const char* scheme : {"http", "https", "mailto"})
-            QDesktopServices::unsetUrlHandler(scheme);
+        for (const char* scheme : kSchemes) QDesktopServices::unsetUrlHandler(scheme);
     }
     QList<QUrl> opened;
 

@@ -45,22 +45,24 @@ class ModalAnswerer {
         bool wholeText;  // text and caption have all the room they need, the box fits the screen
     };
 
+    // Whether the label has room for its whole text: across, and down at its width.
+    static bool showsWholeText(const QLabel* label) {
+        const int width = label->width();
+        return (label->wordWrap() || label->sizeHint().width() <= width) &&
+               label->heightForWidth(width) <= label->height();
+    }
+
     static bool showsWholeText(const QMessageBox* box) {
         const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-        if (!label) return false;
-        const QSize given = label->size();
-        const bool across = label->wordWrap() || label->sizeHint().width() <= given.width();
-        const bool down = label->heightForWidth(given.width()) <= given.height();
+        if (!label || !showsWholeText(label)) return false;
         const QRect screen = box->screen()->availableGeometry();
         // The caption in a bold title font, with room beside it for the window icon and three
         // title-bar buttons with their margins.
         QFont titleFont = box->font();
         titleFont.setBold(true);
         const QFontMetrics title(titleFont);
-        const bool caption =
-            box->width() >= title.horizontalAdvance(box->windowTitle()) + 6 * title.height();
-        return across && down && caption && box->width() <= screen.width() &&
-               box->height() <= screen.height();
+        return box->width() >= title.horizontalAdvance(box->windowTitle()) + 6 * title.height() &&
+               box->width() <= screen.width() && box->height() <= screen.height();
     }
 
     // Buttons to press, in order; once they run out, the box's escape button (OK or No).
