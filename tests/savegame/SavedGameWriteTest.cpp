@@ -82,8 +82,9 @@ TEST_P(SaveOver, AFailedSaveKeepsTheOldOne) {
     EXPECT_EQ(readBytes(path_), oldSave_);
     const int probe = ::open(folder_.path().c_str(), O_TMPFILE | O_WRONLY, 0600);
     if (probe >= 0) ::close(probe);
-    if (probe >= 0 && GetParam() == TempFile::UnnamedFirst)
+    if (probe >= 0 && GetParam() == TempFile::UnnamedFirst) {
         EXPECT_EQ(folder_.names(), std::vector<std::string>{kSavedGameFileName});
+    }
 
     fs::create_directory(folder_ / "blocked");
     fs::create_symlink("loop", folder_ / "loop");
