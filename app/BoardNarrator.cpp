@@ -9,9 +9,11 @@
 namespace varnel {
 namespace {
 
-// The tiles present on one board and not on the other.
+// The tiles present on one board and not on the other. Boards of two layouts (their tile counts
+// differ) have no tiles in common to compare.
 std::vector<int16_t> goneFrom(const Board& before, const Board& after) {
     std::vector<int16_t> gone;
+    if (before.tileCount() != after.tileCount()) return gone;
     for (int16_t i = 0; i < before.tileCount(); ++i)
         if (before[i].present() && !after[i].present()) gone.push_back(i);
     return gone;
@@ -57,10 +59,8 @@ void BoardNarrator::follow(bool newHint) {
     }
     if (boardChanged) {
         // Freed tiles alone are no news: the tiles under the cursor and selected say so.
-        // Boards of two layouts have different tile counts: only one layout's are compared.
-        const bool sameLayout = seen_.tileCount() == board.tileCount();
-        const std::vector<int16_t> taken = sameLayout ? goneFrom(seen_, board) : std::vector<int16_t>();
-        const std::vector<int16_t> back = sameLayout ? goneFrom(board, seen_) : std::vector<int16_t>();
+        const std::vector<int16_t> taken = goneFrom(seen_, board);
+        const std::vector<int16_t> back = goneFrom(board, seen_);
         if (taken.size() == 2 && back.empty())
             happened_ = QStringLiteral("Pair taken: %1.").arg(faceOf(seen_[taken[0]].face));
         else if (back.size() == 2 && taken.empty())
